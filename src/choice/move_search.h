@@ -1,0 +1,24 @@
+// ChooseMove: the opening rules for 0, 1 or 2 stones, else the scan over the
+// SearchBox with the level's evaluation and a random tie-break.
+#pragma once
+
+#include <cstdint>
+
+#include "core_types.h"
+
+constexpr int32_t kOpeningScore = 32000;
+
+extern uint8_t ownIndex;  // player index of the side to move
+extern uint8_t oppIndex;
+extern int32_t currentX, currentY;  // the cell under evaluation
+extern int32_t baseScore;
+extern int32_t cellScore;
+extern Move bestMove;  // (-1, -1) while no cell is taken
+extern int32_t bestScore;
+
+void ResetSearchState();
+void ChooseMove();
+void EvaluateCellByRules();
+void EvaluateCellByThreats();
+// Takes the current cell when it scores higher, or equal and Random(3) gives 0.
+void UpdateBestMove();

@@ -1,0 +1,118 @@
+// The rule table of levels 0 and 1 and the random damping of level 0.
+#include "choice/rule_scorer.h"
+
+#include "analysis/axis_summary.h"
+#include "analysis/cell_tables.h"
+#include "choice/move_search.h"
+#include "driver/level.h"
+#include "driver/random.h"
+
+static int RunTotal(int p, int d) {
+  return currentTables->runLen[TableIndex(p, d)] + currentTables->runLen[TableIndex(p, opposite[d])];
+}
+
+// Rules 3 and 4: two axes of three or more, open at both ends with room to grow.
+static bool DoubleOpenThree(int p) {
+  const AxisSummary& s = axisSummary;
+  return s.bestRun[p] >= 2 && s.secondRun[p] >= 2 && s.bestOpenEnds[p] >= 2 && s.secondOpenEnds[p] >= 2 &&
+         s.bestFree[p] >= 3 && s.secondFree[p] >= 3;
+}
+
+// Rules 5 and 8: a four with a free end together with an open three.
+static bool FourAndThree(int p) {
+  const AxisSummary& s = axisSummary;
+  return s.bestRun[p] >= 3 && s.secondRun[p] >= 2 && s.bestOpenEnds[p] >= 1 && s.secondOpenEnds[p] >= 2 &&
+         s.secondFree[p] >= 3;
+}
+
+// Rules 6 and 9: x x x [] -  with a free cell beyond each end (an open four).
+static bool OpenFour(int p) {
+  for (int d = 0; d < kAxes; d++) {
+    if (RunTotal(p, d) >= 3 && currentTables->runFree[TableIndex(p, d)] >= 1 &&
+        currentTables->runFree[TableIndex(p, opposite[d])] >= 1)
+      return true;
+  }
+  return false;
+}
+
+// Rules 7 and 10: stones on both sides, each side reaching three cells with one gap.
+static bool GappedBothSides(int p) {
+  const CellTables& t = *currentTables;
+  for (int d = 0; d < kAxes; d++) {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    if (t.spanLen[a] >= 3 && t.spanLen[b] >= 3 && t.runLen[a] >= 1 && t.runLen[b] >= 1) return true;
+  }
+  return false;
+}
+
+// Rules 12 and 14: two fours, each with a free end.
+static bool DoubleFour(int p) {
+  const AxisSummary& s = axisSummary;
+  return s.bestRun[p] >= 3 && s.secondRun[p] >= 3 && s.bestOpenEnds[p] >= 1 && s.secondOpenEnds[p] >= 1;
+}
+
+// Rules 11 and 13: two axes with a gapped total of four or more.
+static bool DoubleGappedFour(int p) { return axisSummary.bestGapped[p] >= 4 && axisSummary.secondGapped[p] >= 4; }
+
+static bool CanMakeFive(int p) {
+  for (int d = 0; d < kAxes; d++)
+    if (RunTotal(p, d) >= 4) return true;
+  return false;
+}
+
+static int32_t RuleValue() {
+  const AxisSummary& s = axisSummary;
+  const bool full = aiLevel == 1;
+  const int own = ownIndex, opp = oppIndex;
+  int32_t score = 0;
+  if (full && s.bestRun[opp] >= 3 && s.bestRun[own] >= 3 && s.bestOpenEnds[own] >= 1) score = 4000;
+  if (full && s.bestRun[opp] >= 3 && s.bestRun[own] >= 3 && s.bestOpenEnds[opp] >= 1 && s.bestOpenEnds[own] >= 1)
+    score = 6000;
+  if (DoubleOpenThree(opp)) score = 8000;
+  if (DoubleOpenThree(own)) score = 11000;
+  if (FourAndThree(opp)) score = 20000;
+  if (OpenFour(opp)) score = 22000;
+  if (full && GappedBothSides(opp)) score = 22500;
+  if (FourAndThree(own)) score = 24000;
+  if (OpenFour(own)) score = 26000;
+  if (full && GappedBothSides(own)) score = 26500;
+  if (full && DoubleGappedFour(opp)) score = 27500;
+  if (DoubleFour(opp)) score = 28000;
+  if (full && DoubleGappedFour(own)) score = 29500;
+  if (DoubleFour(own)) score = 30000;
+  return score;
+}
+
+static int32_t DampRuleValue(int32_t score, int r) {
+  switch (r) {
+    case 1: return score / 20;
+    case 2: return score / 400;
+    case 3: return score / 8000;
+    case 4: return (score == 22000 || score == 26000) ? score / 1000 : 0;
+    default: return score;
+  }
+}
+
+static int32_t DampBase(int32_t base, int s) {
+  switch (s) {
+    case 1: base /= 3; break;
+    case 2: base *= 3; break;
+    case 3: base = 0; break;
+    default: break;
+  }
+  if (base > 2700) base = 2700;
+  if (base < 0) base = 0;
+  return base;
+}
+
+int32_t ScoreByRules(int32_t base) {
+  int32_t score = RuleValue();
+  if (aiLevel == 0) {
+    score = DampRuleValue(score, Random(5));
+    base = DampBase(base, Random(4));
+  }
+  score += base;
+  if (CanMakeFive(oppIndex)) score = kScoreRuleBlockFive;
+  if (CanMakeFive(ownIndex)) score = kScoreRuleMakeFive;
+  return score;
+}

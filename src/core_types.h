@@ -1,0 +1,37 @@
+// Fixed sizes, cell codes, player indices and direction steps shared by the whole engine.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kBoardSide = 20;      // the Board always has room for 20 x 20 cells
+constexpr int kMaxCoordinate = 19;  // highest coordinate the Board can hold
+constexpr int kPlayers = 2;
+constexpr int kDirections = 8;
+constexpr int kAxes = 4;
+constexpr int kTableEntries = kPlayers * kDirections;
+
+// Cell codes of the Board. Any code other than a player's own and empty counts as
+// an opponent's stone for that player, so front ends may use kCellBlocked for cells
+// that block both players.
+constexpr uint8_t kCellEmpty = 0;
+constexpr uint8_t kCellX = 1;
+constexpr uint8_t kCellO = 2;
+constexpr uint8_t kCellBlocked = 3;
+
+// Player indices: 0 = X (the first player), 1 = O.
+constexpr int kPlayerX = 0;
+constexpr int kPlayerO = 1;
+
+// Direction d = 0..7: steps (stepX, stepY) and the direction pointing the other way.
+// Axis j = 0..3 is direction j together with opposite[j].
+constexpr int stepX[kDirections] = {1, 1, 0, -1, -1, -1, 0, 1};
+constexpr int stepY[kDirections] = {0, 1, 1, 1, 0, -1, -1, -1};
+constexpr int opposite[kDirections] = {4, 5, 6, 7, 0, 1, 2, 3};
+
+// Index of player p and direction d in a 16-entry cell table.
+constexpr int TableIndex(int p, int d) { return p * kDirections + d; }
+
+struct Move {
+  int32_t x;
+  int32_t y;
+};

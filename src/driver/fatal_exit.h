@@ -1,0 +1,4 @@
+// The one way a run ends early: a message on standard output and exit code 0.
+#pragma once
+
+[[noreturn]] void FatalExit(const char* message);

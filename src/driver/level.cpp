@@ -1,0 +1,44 @@
+// Level selection: "/n" as the first argument, else the digit before a ".exe" ending.
+#include "driver/level.h"
+
+#include <cstring>
+
+#include "driver/fatal_exit.h"
+#include "driver/platform.h"
+
+int aiLevel = kDefaultLevel;
+
+const char usageBanner[] =
+    "Tulvo algoritmus 3.01 by the tulvo developers\r\n"
+    "Pouziti: \"tulvo.exe /n\" kde n je cislo AI od 0 do 6. 6 je default.\r\n"
+    "Nebo prejmenovat na tulvo0.exe, tulvo1.exe ... tulvo6.exe";
+
+int LevelOfCharacter(char c) {
+  uint8_t value = uint8_t(uint8_t(c) - '0');
+  return value < 7 ? value : -1;
+}
+
+// The second character of the argument with "--" appended: "/3" -> '3', "5" -> '-'.
+static char SecondCharacter(const char* argument) {
+  if (argument[0] == '\0' || argument[1] == '\0') return '-';
+  return argument[1];
+}
+
+// The character before the last four of the path cut to 255 characters:
+// "tulvo3.exe" -> '3'. A path of four characters or fewer names no level.
+static int LevelOfPath(const char* path) {
+  size_t length = strnlen(path, 255);
+  if (length <= 4) return kDefaultLevel;
+  int level = LevelOfCharacter(path[length - 5]);
+  return level < 0 ? kDefaultLevel : level;
+}
+
+void SelectLevel() {
+  if (PlatformArgumentCount() >= 1) {
+    int level = LevelOfCharacter(SecondCharacter(PlatformArgument(0)));
+    if (level < 0) FatalExit(usageBanner);
+    aiLevel = level;
+    return;
+  }
+  aiLevel = LevelOfPath(PlatformExecutablePath());
+}

@@ -1,0 +1,36 @@
+// The only door to the operating system: command line, clock, console, files, exit.
+// One implementation per platform is linked into each program; the engine core
+// calls nothing else that touches the outside world.
+#pragma once
+
+#include <cstdint>
+
+struct UtcTimeOfDay {
+  int hour;
+  int minute;
+  int second;
+  int millisecond;
+};
+
+using FileHandle = intptr_t;
+constexpr FileHandle kNoFile = -1;
+
+// Hands the process's own view of its start to the platform (ignored where the
+// platform asks the system instead).
+void PlatformStart(int argc, char** argv);
+
+int PlatformArgumentCount();  // arguments after the program name
+const char* PlatformArgument(int index);
+const char* PlatformExecutablePath();
+UtcTimeOfDay PlatformUtcTime();
+void PlatformWriteConsole(const char* bytes, int count);
+[[noreturn]] void PlatformExit(int code);
+
+// Protocol files in the working directory, found by name as the manager's system
+// would find them. Every call reports failure instead of raising it.
+FileHandle PlatformOpenExisting(const char* name);  // read and write access
+int64_t PlatformFileSize(FileHandle file);          // -1 on failure
+int PlatformReadFile(FileHandle file, void* buffer, int count);          // -1 on failure
+int PlatformWriteFile(FileHandle file, const void* bytes, int count);    // -1 on failure
+bool PlatformCloseFile(FileHandle file);
+FileHandle PlatformCreateFile(const char* name);  // create, or truncate, for writing

@@ -1,0 +1,61 @@
+// In-process engine set-up shared by the unit tests.
+#include "support/engine_fixture.h"
+
+#include "driver/board_reader.h"
+#include "driver/platform_memory.h"
+#include "driver/position.h"
+#include "driver/random.h"
+#include "driver/run_sequence.h"
+
+std::string BoardText(const std::vector<std::string>& rows) {
+  std::string text;
+  for (const std::string& row : rows) text += row + "\n";
+  return text;
+}
+
+std::vector<std::string> EmptyRows(int side) { return std::vector<std::string>(size_t(side), std::string(size_t(side), '-')); }
+
+void LoadPosition(const std::vector<std::string>& rows, int side) {
+  MemoryPlatformReset();
+  ResetEngine();
+  std::string text = BoardText(rows);
+  ParseBoard(reinterpret_cast<const uint8_t*>(text.data()), int(text.size()));
+  sideToMove = side;
+  PrepareCandidates();
+}
+
+uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& values) {
+  for (uint32_t seed = 0;; seed++) {
+    randomSeed = seed;
+    bool match = true;
+    for (size_t i = 0; i < bounds.size() && match; i++) match = Random(bounds[i]) == values[i];
+    if (match) {
+      randomSeed = seed;
+      return seed;
+    }
+  }
+}
+
+UtcTimeOfDay ClockOfSeed(uint32_t ms) {
+  return {int(ms / 3600000), int(ms / 60000 % 60), int(ms / 1000 % 60), int(ms % 1000)};
+}
+
+MemoryRun RunInMemory(const char* plocha, const char* tah, const std::vector<std::string>& arguments,
+                      uint32_t millisecondsOfDay, const std::string& executable) {
+  MemoryPlatformReset();
+  if (plocha != nullptr) MemoryPlatformSetFile("plocha.dat", plocha);
+  if (tah != nullptr) MemoryPlatformSetFile("tah.dat", tah);
+  MemoryPlatformSetArguments(arguments);
+  MemoryPlatformSetExecutablePath(executable);
+  MemoryPlatformSetClock(ClockOfSeed(millisecondsOfDay));
+  MemoryRun run = {"", "", false, -1};
+  try {
+    RunProgram();
+  } catch (const PlatformExitSignal& exit) {
+    run.exitCode = exit.code;
+  }
+  run.console = MemoryPlatformConsole();
+  run.tahExists = MemoryPlatformHasFile("tah.dat");
+  run.tah = MemoryPlatformFile("tah.dat");
+  return run;
+}

@@ -1,0 +1,35 @@
+// In-process set-up of the engine on the in-memory platform.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "driver/platform.h"
+
+// Rows of board text (one string per board line, '-', 'x', 'o'), joined with LF.
+std::string BoardText(const std::vector<std::string>& rows);
+// An empty square board of the given side.
+std::vector<std::string> EmptyRows(int side);
+
+// Resets the engine, parses the rows, sets the side to move (1 X, 2 O) and prepares
+// the candidates, as a run does after reading the files.
+void LoadPosition(const std::vector<std::string>& rows, int side);
+
+// Sets randomSeed so that the next draws with the given bounds return the given
+// values; searches seeds from 0 upwards.
+uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& values);
+
+UtcTimeOfDay ClockOfSeed(uint32_t millisecondsOfDay);
+
+struct MemoryRun {
+  std::string console;
+  std::string tah;
+  bool tahExists;
+  int exitCode;
+};
+
+// A whole run of the file program on the in-memory platform. A missing file is
+// given as nullptr.
+MemoryRun RunInMemory(const char* plocha, const char* tah, const std::vector<std::string>& arguments,
+                      uint32_t millisecondsOfDay = 0, const std::string& executable = "tulvo.exe");
