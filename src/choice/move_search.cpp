@@ -20,6 +20,8 @@ int32_t baseScore = 0;
 int32_t cellScore = 0;
 Move bestMove = {-1, -1};
 int32_t bestScore = -1;
+EvaluatedCell evaluatedCells[kMaxEvaluatedCells];
+int32_t evaluatedCount = 0;
 
 void ResetSearchState() {
   ownIndex = 0;
@@ -28,6 +30,7 @@ void ResetSearchState() {
   baseScore = cellScore = 0;
   bestMove = {-1, -1};
   bestScore = -1;
+  evaluatedCount = 0;
 }
 
 void EvaluateCellByRules() {
@@ -69,6 +72,7 @@ static void ScanSearchBox() {
         EvaluateCellByRules();
       else
         EvaluateCellByThreats();
+      evaluatedCells[evaluatedCount++] = {currentX, currentY, baseScore, cellScore};
       UpdateBestMove();
     }
   }
@@ -87,6 +91,7 @@ void ChooseMove() {
   }
   bestScore = -1;
   bestMove = {-1, -1};
+  evaluatedCount = 0;
   if (aiLevel >= 5) PrepareSpanWeights(aiLevel);
   ScanSearchBox();
 }

@@ -16,6 +16,16 @@ extern int32_t cellScore;
 extern Move bestMove;  // (-1, -1) while no cell is taken
 extern int32_t bestScore;
 
+// Every cell the last scan evaluated, in scan order, with the scores it compared.
+struct EvaluatedCell {
+  int32_t x, y;
+  int32_t baseScore;
+  int32_t cellScore;
+};
+constexpr int kMaxEvaluatedCells = kBoardSide * kBoardSide;
+extern EvaluatedCell evaluatedCells[kMaxEvaluatedCells];
+extern int32_t evaluatedCount;
+
 void ResetSearchState();
 void ChooseMove();
 void EvaluateCellByRules();

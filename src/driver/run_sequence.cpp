@@ -22,6 +22,13 @@ void ResetEngine() {
   ResetSearchState();
 }
 
+Move ChooseMoveWithSeed(uint32_t seed) {
+  PrepareCandidates();
+  randomSeed = seed;
+  ChooseMove();
+  return bestMove;
+}
+
 void RunProgram() {
   ResetEngine();
   SeedRandom();
