@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows programs with MinGW-w64 (installed when missing) and checks
+# that each imports system DLLs only. Usage: build-windows.sh [BUILD_DIR]
+# Leaves tulvo.exe, and pbrain-tulvo.exe when its sources exist, in BUILD_DIR.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-windows}
+mingw=x86_64-w64-mingw32
+
+if ! command -v $mingw-g++ > /dev/null || ! command -v cmake > /dev/null || ! command -v ninja > /dev/null; then
+  echo "Installing the MinGW-w64 cross compiler"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 cmake ninja-build > /dev/null
+fi
+
+targets=(tulvo)
+[ -d src/pbrain ] && targets+=(pbrain-tulvo)
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+  -DTULVO_BUILD_TESTS=OFF -DTULVO_WERROR=ON > /dev/null
+cmake --build "$build" -j 1 --target "${targets[@]}"
+
+# Windows itself provides these; anything else would have to ship beside the programs.
+system_dlls='^(kernel32|msvcrt|ucrtbase|user32|advapi32|ws2_32|api-ms-win-[a-z0-9-]+)\.dll$'
+for target in "${targets[@]}"; do
+  program="$build/$target.exe"
+  imports=$($mingw-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p')
+  foreign=$(echo "$imports" | tr 'A-Z' 'a-z' | grep -Ev "$system_dlls" || true)
+  if [ -n "$foreign" ]; then
+    echo "$program needs DLLs that Windows does not provide: $foreign" >&2
+    exit 1
+  fi
+  echo "$program imports only: $(echo $imports)"
+done

@@ -1,0 +1,14 @@
+// Splits a Windows command line into the program name and its arguments.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The words of line as the Windows C runtime hands them to main: element 0 is the
+// program name (up to the first blank or tab outside double quotes, quotes dropped,
+// backslashes kept); each further element is one argument, where blanks and tabs
+// outside double quotes separate arguments, a double quote toggles quoting, two
+// double quotes inside quotes give one literal quote, and backslashes are literal
+// except before a double quote: 2n of them give n and the quote still toggles,
+// 2n + 1 give n and a literal quote.
+std::vector<std::string> SplitCommandLine(const char* line);
