@@ -5,32 +5,11 @@
 #include <vector>
 
 #include "support/program_runner.h"
+#include "support/protocol_files.h"
 
 namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;
-const std::string kBanner =
-    "Tulvo algoritmus 3.01 by the tulvo developers\r\n"
-    "Pouziti: \"tulvo.exe /n\" kde n je cislo AI od 0 do 6. 6 je default.\r\n"
-    "Nebo prejmenovat na tulvo0.exe, tulvo1.exe ... tulvo6.exe\r\n";
-
-std::string Rows(int side, const std::string& end = "\n") {
-  std::string text;
-  for (int y = 0; y < side; y++) text += std::string(size_t(side), '-') + end;
-  return text;
-}
-
-// X four at (5..8, 5), O at (4, 5) and (10, 10): only (9, 5) completes five.
-std::string FiveCompletion(const std::string& end = "\n") {
-  std::string text;
-  for (int y = 0; y < 20; y++) {
-    std::string row(20, '-');
-    if (y == 5) row.replace(4, 5, "oxxxx");
-    if (y == 10) row[10] = 'o';
-    text += row + end;
-  }
-  return text;
-}
 
 struct Outcome {
   ProgramRun run;
@@ -68,8 +47,7 @@ TEST(Program, ReaderMessagesLeaveTahUntouched) {
       {"21 characters", longLine, "x", "Blbej soubor plocha.dat - moc dlouhej radek!"},
       {"blank after 20th", std::string(20, '-') + " \n", "x", "Blbej soubor plocha.dat - moc dlouhej radek!"},
       {"21st line", twentyLines + "-\n", "x", "Blbej soubor plocha.dat - ma prilis mnoho radku!"},
-      {"control byte after 20 lines", twentyLines + "\x1a", "x",
-       "Blbej soubor plocha.dat - ma prilis mnoho radku!"},
+      {"control byte after 20 lines", twentyLines + "\x1a", "x", "Blbej soubor plocha.dat - ma prilis mnoho radku!"},
       {"empty tah.dat", Rows(20), "", "Nelze nahrat tah.dat nebo plocha.dat!"},
   };
   for (const Case& c : cases) {
@@ -102,7 +80,7 @@ TEST(Program, MissingFiles) {
 TEST(Program, UsageBannerForBadArguments) {
   for (const char* argument : {"/7", "/a", "5", ""}) {
     Outcome out = Play(FiveCompletion(), "x", {argument});
-    EXPECT_EQ(out.run.output, kBanner) << argument;
+    EXPECT_EQ(out.run.output, kBannerOutput) << argument;
     EXPECT_EQ(out.run.exitCode, 0);
     EXPECT_EQ(out.tah, "x") << argument;
   }
@@ -129,7 +107,7 @@ TEST(Program, LevelFromExecutableName) {
 
 TEST(Program, ArgumentIsCheckedEvenWhenNameCarriesDigit) {
   Outcome out = Play(FiveCompletion(), "x", {"/9"}, "tulvo3.exe");
-  EXPECT_EQ(out.run.output, kBanner);
+  EXPECT_EQ(out.run.output, kBannerOutput);
   EXPECT_EQ(out.tah, "x");
 }
 

@@ -1,0 +1,12 @@
+// Protocol file contents and console output shared by the tests that run a built program.
+#pragma once
+
+#include <string>
+
+// The usage banner as the program prints it, with its final CR LF.
+extern const std::string kBannerOutput;
+
+// An empty square board of the given side, each line ended by end.
+std::string Rows(int side, const std::string& end = "\n");
+// X four at (5..8, 5), O at (4, 5) and (10, 10): only (9, 5) completes five.
+std::string FiveCompletion(const std::string& end = "\n");
