@@ -44,7 +44,7 @@ TEST(SummarizeAxes, TiesGoToTheLaterAxis) {
   const AxisSummary& s = axisSummary;
   EXPECT_EQ(s.bestRun[0], 2);
   EXPECT_EQ(s.secondRun[0], 2);
-  EXPECT_EQ(s.bestOpenEnds[0], 2);   // axis 2: free below and above
+  EXPECT_EQ(s.bestOpenEnds[0], 2);    // axis 2: free below and above
   EXPECT_EQ(s.secondOpenEnds[0], 1);  // axis 0: blocked by O
 }
 

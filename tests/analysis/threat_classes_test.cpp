@@ -40,11 +40,11 @@ TEST(ClassifyThreats, DecisionListOnRows) {
     int threat;
   };
   const Case cases[] = {
-      {"-xxxx*-", kThreatFive},       {"oxx*xxo", kThreatFive},      {"oxxxx*o", kThreatFive},
-      {"--xxx*--", kThreatOpenFour},  {"oxxx*--", kThreatFour},      {"oxxx*o", kThreatNone},
-      {"-x-xx*-x-", kThreatOpenFour}, {"oxx-x*o", kThreatFour},      {"o-xx*-o", kThreatNone},
+      {"-xxxx*-", kThreatFive},       {"oxx*xxo", kThreatFive},       {"oxxxx*o", kThreatFive},
+      {"--xxx*--", kThreatOpenFour},  {"oxxx*--", kThreatFour},       {"oxxx*o", kThreatNone},
+      {"-x-xx*-x-", kThreatOpenFour}, {"oxx-x*o", kThreatFour},       {"o-xx*-o", kThreatNone},
       {"o--xx*-o", kThreatOpenThree}, {"--x-x*--", kThreatOpenThree}, {"o-x-x*-o", kThreatOpenThree},
-      {"|xxx*-", kThreatFour},        {"|xx*--o", kThreatNone},      {"---*---", kThreatNone},
+      {"|xxx*-", kThreatFour},        {"|xx*--o", kThreatNone},       {"---*---", kThreatNone},
       {"ox-x*x-o", kThreatFour},
   };
   for (const Case& c : cases) EXPECT_EQ(ClassOfRow(c.row), c.threat) << c.row;
@@ -56,15 +56,15 @@ TEST(ThreatClassOf, RuleOrderDecides) {
     int threat;
   };
   const Case cases[] = {
-      {{4, 0, 0, 0, 4, 0, 0, 0}, kThreatFive},      // blocked both ends: still five
-      {{2, 1, 1, 1, 3, 2, 5, 5}, kThreatOpenFour},  // three adjacent, both ends open
-      {{2, 1, 0, 1, 2, 2, 0, 0}, kThreatFour},      // three adjacent, one end
-      {{1, 1, 1, 1, 3, 3, 0, 0}, kThreatOpenFour},  // gap and stone beyond on both sides
-      {{0, 0, 1, 1, 4, 4, 0, 0}, kThreatFour},      // gapped four on one side
-      {{1, 1, 1, 2, 2, 2, 0, 1}, kThreatOpenThree}, // two adjacent, three free cells
-      {{1, 1, 1, 1, 2, 2, 0, 0}, kThreatNone},      // two adjacent, two free cells
-      {{0, 1, 1, 1, 2, 2, 1, 0}, kThreatOpenThree}, // gapped three free at both outer ends (rule 7)
-      {{1, 0, 1, 1, 2, 2, 0, 1}, kThreatOpenThree}, // the mirror (rule 8)
+      {{4, 0, 0, 0, 4, 0, 0, 0}, kThreatFive},       // blocked both ends: still five
+      {{2, 1, 1, 1, 3, 2, 5, 5}, kThreatOpenFour},   // three adjacent, both ends open
+      {{2, 1, 0, 1, 2, 2, 0, 0}, kThreatFour},       // three adjacent, one end
+      {{1, 1, 1, 1, 3, 3, 0, 0}, kThreatOpenFour},   // gap and stone beyond on both sides
+      {{0, 0, 1, 1, 4, 4, 0, 0}, kThreatFour},       // gapped four on one side
+      {{1, 1, 1, 2, 2, 2, 0, 1}, kThreatOpenThree},  // two adjacent, three free cells
+      {{1, 1, 1, 1, 2, 2, 0, 0}, kThreatNone},       // two adjacent, two free cells
+      {{0, 1, 1, 1, 2, 2, 1, 0}, kThreatOpenThree},  // gapped three free at both outer ends (rule 7)
+      {{1, 0, 1, 1, 2, 2, 0, 1}, kThreatOpenThree},  // the mirror (rule 8)
       {{0, 0, 0, 0, 0, 0, 0, 0}, kThreatNone},
   };
   for (const Case& c : cases) EXPECT_EQ(ThreatClassOf(c.axis), c.threat);

@@ -73,14 +73,10 @@ TEST(ScoreByRules, LevelZeroDampsTheRuleValue) {
     int32_t score;
   };
   const Case cases[] = {
-      {"rule 4 r0", [] { DoubleOpenThree(0); }, 0, 11000},
-      {"rule 4 r1", [] { DoubleOpenThree(0); }, 1, 550},
-      {"rule 4 r2", [] { DoubleOpenThree(0); }, 2, 27},
-      {"rule 4 r3", [] { DoubleOpenThree(0); }, 3, 1},
-      {"rule 4 r4", [] { DoubleOpenThree(0); }, 4, 0},
-      {"rule 9 r4", [] { OpenRun(0, 3); }, 4, 26},
-      {"rule 6 r4", [] { OpenRun(1, 3); }, 4, 22},
-      {"rule 3 r0", [] { DoubleOpenThree(1); }, 0, 8000},
+      {"rule 4 r0", [] { DoubleOpenThree(0); }, 0, 11000}, {"rule 4 r1", [] { DoubleOpenThree(0); }, 1, 550},
+      {"rule 4 r2", [] { DoubleOpenThree(0); }, 2, 27},    {"rule 4 r3", [] { DoubleOpenThree(0); }, 3, 1},
+      {"rule 4 r4", [] { DoubleOpenThree(0); }, 4, 0},     {"rule 9 r4", [] { OpenRun(0, 3); }, 4, 26},
+      {"rule 6 r4", [] { OpenRun(1, 3); }, 4, 22},         {"rule 3 r0", [] { DoubleOpenThree(1); }, 0, 8000},
       {"rule 14 r1", [] { DoubleFour(0); }, 1, 1500},
   };
   for (const Case& c : cases) {
@@ -92,8 +88,8 @@ TEST(ScoreByRules, LevelZeroDampsTheRuleValue) {
 
 TEST(ScoreByRules, LaterRulesOverwriteEarlierOnes) {
   Start(1);
-  OpenRun(1, 3);   // rule 6: 22000
-  DoubleFour(1);   // rule 12: 28000
+  OpenRun(1, 3);  // rule 6: 22000
+  DoubleFour(1);  // rule 12: 28000
   EXPECT_EQ(ScoreByRules(40), 28040);
 
   Start(1);

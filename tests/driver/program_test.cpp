@@ -68,8 +68,7 @@ TEST(Program, ReaderMessagesLeaveTahUntouched) {
       {"21 characters", longLine, "x", "Blbej soubor plocha.dat - moc dlouhej radek!"},
       {"blank after 20th", std::string(20, '-') + " \n", "x", "Blbej soubor plocha.dat - moc dlouhej radek!"},
       {"21st line", twentyLines + "-\n", "x", "Blbej soubor plocha.dat - ma prilis mnoho radku!"},
-      {"control byte after 20 lines", twentyLines + "\x1a", "x",
-       "Blbej soubor plocha.dat - ma prilis mnoho radku!"},
+      {"control byte after 20 lines", twentyLines + "\x1a", "x", "Blbej soubor plocha.dat - ma prilis mnoho radku!"},
       {"empty tah.dat", Rows(20), "", "Nelze nahrat tah.dat nebo plocha.dat!"},
   };
   for (const Case& c : cases) {

@@ -12,8 +12,16 @@
 namespace {
 
 std::string Midgame() {
-  return BoardText(RowsWithStones(20, {{8, 8, 'x'}, {9, 8, 'o'}, {9, 9, 'x'}, {10, 10, 'o'}, {8, 10, 'x'},
-                                       {7, 9, 'o'}, {10, 8, 'x'}, {11, 7, 'o'}, {8, 9, 'x'}, {8, 7, 'o'}}));
+  return BoardText(RowsWithStones(20, {{8, 8, 'x'},
+                                       {9, 8, 'o'},
+                                       {9, 9, 'x'},
+                                       {10, 10, 'o'},
+                                       {8, 10, 'x'},
+                                       {7, 9, 'o'},
+                                       {10, 8, 'x'},
+                                       {11, 7, 'o'},
+                                       {8, 9, 'x'},
+                                       {8, 7, 'o'}}));
 }
 
 }  // namespace
@@ -42,8 +50,8 @@ TEST(RunProgram, LevelZeroDependsOnTheClock) {
 }
 
 TEST(RunProgram, EveryLevelCompletesFive) {
-  const std::string board = BoardText(RowsWithStones(
-      20, {{5, 5, 'x'}, {6, 5, 'x'}, {7, 5, 'x'}, {8, 5, 'x'}, {4, 5, 'o'}, {10, 10, 'o'}}));
+  const std::string board =
+      BoardText(RowsWithStones(20, {{5, 5, 'x'}, {6, 5, 'x'}, {7, 5, 'x'}, {8, 5, 'x'}, {4, 5, 'o'}, {10, 10, 'o'}}));
   for (int level = 0; level <= 6; level++)
     for (uint32_t ms : {0u, 777u, 5000000u}) {
       MemoryRun run = RunInMemory(board.c_str(), "x", {LevelArgument(level)}, ms);

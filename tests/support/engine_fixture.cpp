@@ -13,7 +13,9 @@ std::string BoardText(const std::vector<std::string>& rows) {
   return text;
 }
 
-std::vector<std::string> EmptyRows(int side) { return std::vector<std::string>(size_t(side), std::string(size_t(side), '-')); }
+std::vector<std::string> EmptyRows(int side) {
+  return std::vector<std::string>(size_t(side), std::string(size_t(side), '-'));
+}
 
 std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& stones) {
   std::vector<std::string> rows = EmptyRows(side);
