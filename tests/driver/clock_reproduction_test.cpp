@@ -50,3 +50,20 @@ TEST(FrozenClock, ProgramMatchesInProcessRunForTheSameSeed) {
       }
   }
 }
+
+TEST(FrozenClock, NoArgumentAndNoDigitInTheNameMeansLevelSix) {
+  std::mt19937 rng(5);
+  int differsFromLevelFive = 0;
+  for (int round = 0; round < 8; round++) {
+    std::string board = RandomBoard(rng, 20, 12 + round);
+    ScratchDirectory dir;
+    dir.Write("plocha.dat", board);
+    dir.Write("tah.dat", "x");
+    RunProgramIn(dir.path(), kFaketime, {"-f", "2026-03-01 08:00:00", kProgram});
+    MemoryRun levelSix = RunInMemory(board.c_str(), "x", {"/6"}, 28800000);
+    MemoryRun levelFive = RunInMemory(board.c_str(), "x", {"/5"}, 28800000);
+    EXPECT_EQ(dir.Read("tah.dat"), levelSix.tah) << "round " << round;
+    differsFromLevelFive += levelSix.tah != levelFive.tah;
+  }
+  EXPECT_GT(differsFromLevelFive, 0) << "the positions do not tell level 6 from level 5";
+}

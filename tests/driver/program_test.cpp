@@ -107,8 +107,8 @@ TEST(Program, UsageBannerForBadArguments) {
   }
 }
 
-TEST(Program, CompletesFiveAtEveryThreatLevelAndArgumentForm) {
-  for (const char* argument : {"/2", "/3", "/4", "x3", "-4", "/05"}) {
+TEST(Program, CompletesFiveAtEveryLevelAndArgumentForm) {
+  for (const char* argument : {"/0", "/1", "/2", "/3", "/4", "/5", "/6", "x3", "-4", "/05"}) {
     Outcome out = Play(FiveCompletion(), "x\r\n", {argument});
     EXPECT_EQ(out.run.output, "") << argument;
     EXPECT_EQ(out.run.exitCode, 0);
