@@ -25,13 +25,15 @@ static void PlayMove(Session& session, FILE* out) {
   AnswerMove(out, move);
 }
 
+static std::string Unsupported(const std::string& board) {
+  return "unsupported " + board + ": tulvo plays square boards of 5 to 20";
+}
+
 static void Start(Session& session, const std::string& argument, FILE* out) {
   int size = 0;
   if (!ParseNumbers(argument, 1, &size))
     return AnswerError(out, "malformed START '" + Quote(argument) + "': expected START n");
-  if (!IsSupportedSize(size))
-    return AnswerError(out,
-                       "unsupported board size " + std::to_string(size) + ": tulvo plays square boards of 5 to 20");
+  if (!IsSupportedSize(size)) return AnswerError(out, Unsupported("board size " + std::to_string(size)));
   StartGame(session.game, size);
   Answer(out, "OK");
 }
@@ -41,8 +43,7 @@ static void RectStart(Session& session, const std::string& argument, FILE* out) 
   if (!ParseNumbers(argument, 2, sides))
     return AnswerError(out, "malformed RECTSTART '" + Quote(argument) + "': expected RECTSTART w,h");
   if (sides[0] != sides[1] || !IsSupportedSize(sides[0]))
-    return AnswerError(out, "unsupported board " + std::to_string(sides[0]) + "x" + std::to_string(sides[1]) +
-                                ": tulvo plays square boards of 5 to 20");
+    return AnswerError(out, Unsupported("board " + std::to_string(sides[0]) + "x" + std::to_string(sides[1])));
   StartGame(session.game, sides[0]);
   Answer(out, "OK");
 }
