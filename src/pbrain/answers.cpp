@@ -25,5 +25,5 @@ void AnswerMessage(FILE* out, const std::string& text) { Answer(out, "MESSAGE " 
 
 std::string AboutLine() {
   return std::string("name=\"tulvo\", version=\"") + TULVO_VERSION +
-         "\", author=\"the tulvo developers\", country=\"unknown\"";
+         "\", author=\"the tulvo developers\", country=\"CZ\"";
 }
