@@ -28,7 +28,7 @@ int ThreatClassOf(const AxisReadings& a) {
 static AxisReadings ReadAxis(int p, int j) {
   const CellTables& t = *currentTables;
   int a = TableIndex(p, j), b = TableIndex(p, opposite[j]);
-  return {t.runLen[a], t.runLen[b], t.runFree[a], t.runFree[b],
+  return {t.runLen[a],  t.runLen[b],  t.runFree[a],  t.runFree[b],
           t.spanLen[a], t.spanLen[b], t.spanFree[a], t.spanFree[b]};
 }
 

@@ -16,9 +16,9 @@ constexpr int kThreatRows = 11;
 // The measurements of one axis for one player: side A is direction j, side B its
 // opposite.
 struct AxisReadings {
-  uint8_t runA, runB;          // runLen
-  uint8_t freeA, freeB;        // runFree
-  uint8_t spanA, spanB;        // spanLen
+  uint8_t runA, runB;    // runLen
+  uint8_t freeA, freeB;  // runFree
+  uint8_t spanA, spanB;  // spanLen
   uint8_t spanFreeA, spanFreeB;
 };
 

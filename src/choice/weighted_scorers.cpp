@@ -83,8 +83,8 @@ static int32_t LineTerm(int d, int p) {
   int spanSide = towardA >= towardB ? a : b;
   int runSide = towardA >= towardB ? b : a;
   int32_t value = towardA >= towardB ? towardA : towardB;
-  int32_t weight = CappedByteWeight(k.lineWeightMul, t.spanFree[spanSide] + t.runFree[runSide], k.lineWeightAdd,
-                                    k.lineWeightCap);
+  int32_t weight =
+      CappedByteWeight(k.lineWeightMul, t.spanFree[spanSide] + t.runFree[runSide], k.lineWeightAdd, k.lineWeightCap);
   return (value * value * weight + k.lineCoef * value) / k.lineDiv + (value + 1) * (value + 1) / k.squareDiv +
          k.shapeMul * shapeScore[p];
 }

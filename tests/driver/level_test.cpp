@@ -30,9 +30,9 @@ TEST(SelectLevel, FromFirstArgumentSecondCharacter) {
     int level;
   };
   const Case cases[] = {
-      {{"/0"}, 0}, {{"/3"}, 3}, {{"-3"}, 3}, {{"x3"}, 3}, {{"x5"}, 5}, {{"/05"}, 0}, {{"/6"}, 6},
-      {{"/6", "/2"}, 6},  // further arguments are ignored
-      {{"/7"}, -1},       {{"/a"}, -1},   {{"5"}, -1},   {{""}, -1},   {{"/"}, -1}, {{"/-"}, -1},
+      {{"/0"}, 0},  {{"/3"}, 3},       {{"-3"}, 3}, {{"x3"}, 3}, {{"x5"}, 5}, {{"/05"}, 0},
+      {{"/6"}, 6},  {{"/6", "/2"}, 6},  // further arguments are ignored
+      {{"/7"}, -1}, {{"/a"}, -1},      {{"5"}, -1}, {{""}, -1},  {{"/"}, -1}, {{"/-"}, -1},
   };
   for (const Case& c : cases) EXPECT_EQ(LevelFor(c.arguments, "tulvo1.exe"), c.level) << c.arguments[0];
 }
@@ -49,8 +49,8 @@ TEST(SelectLevel, FromExecutableNameWithoutArgument) {
       {"tulvo.exe", 6},   // the letter o
       {"tulvo9.exe", 6},  // not a level digit: default, no message
       {"tulvo7.exe", 6},
-      {"3.exe", 3},       // five characters: the first one
-      {".exe", 6},        // four characters or fewer name no level
+      {"3.exe", 3},  // five characters: the first one
+      {".exe", 6},   // four characters or fewer name no level
       {"", 6},
       {"./tulvo", 6},
   };

@@ -1,5 +1,6 @@
 // The built file program, run in a fresh directory per case as a manager runs it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -77,6 +78,15 @@ TEST(Program, MissingFiles) {
   }
 }
 
+TEST(Program, PipeInsteadOfTahDoesNotHang) {
+  ScratchDirectory dir;
+  dir.Write("plocha.dat", Rows(20));
+  ASSERT_EQ(mkfifo((dir.path() + "/tah.dat").c_str(), 0600), 0);
+  ProgramRun run = RunProgramIn(dir.path(), kProgram, {});
+  EXPECT_EQ(run.output, "Nelze nahrat tah.dat nebo plocha.dat!\r\n");
+  EXPECT_EQ(run.exitCode, 0);
+}
+
 TEST(Program, UsageBannerForBadArguments) {
   for (const char* argument : {"/7", "/a", "5", ""}) {
     Outcome out = Play(FiveCompletion(), "x", {argument});
@@ -86,8 +96,8 @@ TEST(Program, UsageBannerForBadArguments) {
   }
 }
 
-TEST(Program, CompletesFiveAtEveryThreatLevelAndArgumentForm) {
-  for (const char* argument : {"/2", "/3", "/4", "x3", "-4", "/05"}) {
+TEST(Program, CompletesFiveAtEveryLevelAndArgumentForm) {
+  for (const char* argument : {"/0", "/1", "/2", "/3", "/4", "/5", "/6", "x3", "-4", "/05"}) {
     Outcome out = Play(FiveCompletion(), "x\r\n", {argument});
     EXPECT_EQ(out.run.output, "") << argument;
     EXPECT_EQ(out.run.exitCode, 0);

@@ -13,7 +13,15 @@ std::string BoardText(const std::vector<std::string>& rows) {
   return text;
 }
 
-std::vector<std::string> EmptyRows(int side) { return std::vector<std::string>(size_t(side), std::string(size_t(side), '-')); }
+std::vector<std::string> EmptyRows(int side) {
+  return std::vector<std::string>(size_t(side), std::string(size_t(side), '-'));
+}
+
+std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& stones) {
+  std::vector<std::string> rows = EmptyRows(side);
+  for (const StoneAt& stone : stones) rows[size_t(stone.y)][size_t(stone.x)] = stone.code;
+  return rows;
+}
 
 void LoadPosition(const std::vector<std::string>& rows, int side) {
   MemoryPlatformReset();
@@ -38,6 +46,12 @@ uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& valu
 
 UtcTimeOfDay ClockOfSeed(uint32_t ms) {
   return {int(ms / 3600000), int(ms / 60000 % 60), int(ms / 1000 % 60), int(ms % 1000)};
+}
+
+std::string LevelArgument(int level) {
+  std::string argument = "/";
+  argument += char('0' + level);
+  return argument;
 }
 
 MemoryRun RunInMemory(const char* plocha, const char* tah, const std::vector<std::string>& arguments,

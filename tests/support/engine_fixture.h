@@ -12,6 +12,13 @@ std::string BoardText(const std::vector<std::string>& rows);
 // An empty square board of the given side.
 std::vector<std::string> EmptyRows(int side);
 
+struct StoneAt {
+  int x, y;
+  char code;  // 'x' or 'o'
+};
+// A square board of the given side holding the stones.
+std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& stones);
+
 // Resets the engine, parses the rows, sets the side to move (1 X, 2 O) and prepares
 // the candidates, as a run does after reading the files.
 void LoadPosition(const std::vector<std::string>& rows, int side);
@@ -21,6 +28,9 @@ void LoadPosition(const std::vector<std::string>& rows, int side);
 uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& values);
 
 UtcTimeOfDay ClockOfSeed(uint32_t millisecondsOfDay);
+
+// The argument "/n" that selects level n.
+std::string LevelArgument(int level);
 
 struct MemoryRun {
   std::string console;

@@ -1,0 +1,29 @@
+// Answer lines end with LF, which a text-mode stream turns into the system's line end.
+#include "pbrain/answers.h"
+
+#include "driver/move_writer.h"
+
+#ifndef TULVO_VERSION
+#define TULVO_VERSION "unknown"
+#endif
+
+void Answer(FILE* out, const std::string& line) {
+  fputs(line.c_str(), out);
+  fputc('\n', out);
+  fflush(out);
+}
+
+void AnswerMove(FILE* out, Move move) {
+  char text[8];
+  int length = FormatMove(move.x, move.y, text);
+  Answer(out, std::string(text, size_t(length)));
+}
+
+void AnswerError(FILE* out, const std::string& problem) { Answer(out, "ERROR " + problem); }
+void AnswerUnknown(FILE* out, const std::string& problem) { Answer(out, "UNKNOWN " + problem); }
+void AnswerMessage(FILE* out, const std::string& text) { Answer(out, "MESSAGE " + text); }
+
+std::string AboutLine() {
+  return std::string("name=\"tulvo\", version=\"") + TULVO_VERSION +
+         "\", author=\"the tulvo developers\", country=\"CZ\"";
+}

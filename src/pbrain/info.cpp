@@ -1,0 +1,33 @@
+// INFO handling. The engine needs no time management: a move takes microseconds.
+#include "pbrain/info.h"
+
+#include "pbrain/answers.h"
+#include "pbrain/command.h"
+#include "pbrain/session.h"
+
+// Rule bits: 1 exactly five, 2 continuous game, 4 renju, 8 caro; 0 is free style.
+constexpr int kRuleFreeStyle = 0;
+constexpr int kRuleExactlyFive = 1;
+
+static std::string LowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return text;
+}
+
+static void AnnounceRule(Session& session, const std::string& value, FILE* out) {
+  int rule = 0;
+  if (!ParseNumbers(value, 1, &rule) || rule == kRuleFreeStyle || rule == kRuleExactlyFive) return;
+  if (rule == session.announcedRule) return;
+  session.announcedRule = rule;
+  AnswerMessage(out,
+                "rule " + std::to_string(rule) + " is not applied: tulvo plays free style, without its restrictions");
+}
+
+void HandleInfo(Session& session, const std::string& argument, FILE* out) {
+  Command pair = SplitWord(argument);
+  std::string key = LowerCase(pair.word);
+  if (key.empty()) return;
+  session.info[key] = pair.argument;
+  if (key == "rule") AnnounceRule(session, pair.argument, out);
+}

@@ -1,0 +1,10 @@
+// INFO keys: stored for the record; only an unsupported rule is answered.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+struct Session;
+
+// Stores "key value"; sends one MESSAGE when rule turns to one tulvo does not apply.
+void HandleInfo(Session& session, const std::string& argument, FILE* out);

@@ -1,0 +1,9 @@
+// The AI level of the pipe program: "/n" as the first argument, else a digit at the
+// end of the program's name ("pbrain-tulvo3", "pbrain-tulvo3.exe"), else 6.
+#pragma once
+
+extern const char pbrainUsageBanner[];
+
+// The level 0..6 from the platform's arguments and executable path, or -1 when the
+// first argument names none.
+int SelectPbrainLevel();

@@ -1,0 +1,20 @@
+// Entry point of the pipe program: level from the command line, then the session on
+// standard input and output.
+#include <cstdio>
+
+#include "driver/platform.h"
+#include "pbrain/pbrain_level.h"
+#include "pbrain/session.h"
+
+constexpr int kUsageStatus = 2;
+
+int main(int argc, char** argv) {
+  PlatformStart(argc, argv);
+  int level = SelectPbrainLevel();
+  if (level < 0) {
+    fputs(pbrainUsageBanner, stdout);
+    fputc('\n', stdout);
+    return kUsageStatus;
+  }
+  return RunSession(stdin, stdout, level);
+}

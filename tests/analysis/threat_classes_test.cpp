@@ -1,0 +1,98 @@
+#include "analysis/threat_classes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "analysis/cell_tables.h"
+#include "driver/position.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+// Lays a row pattern on line 10 of a 20 x 20 board ('*' is the cell, x own, o
+// opponent, - empty, '|' the left edge when first) and returns X's class of axis 0.
+int ClassOfRow(const std::string& pattern) {
+  bool leftEdge = pattern[0] == '|';
+  std::string row = leftEdge ? pattern.substr(1) : pattern;
+  int origin = leftEdge ? 0 : 3;
+  std::vector<StoneAt> stones;
+  int cellX = -1;
+  for (size_t i = 0; i < row.size(); i++) {
+    if (row[i] == '*') cellX = origin + int(i);
+    if (row[i] == 'x' || row[i] == 'o') stones.push_back({origin + int(i), 10, row[i]});
+  }
+  LoadPosition(RowsWithStones(20, stones), 1);
+  SelectCell(cellX, 10);
+  ClassifyThreats();
+  // Only axis 0 holds stones, so the other three axes are class 0 for X.
+  int found = -1;
+  for (int c : {kThreatOpenThree, kThreatFour, kThreatOpenFour, kThreatFive})
+    if (threatCounts[c][kPlayerX] == 1) found = c;
+  return found < 0 ? (threatCounts[kThreatNone][kPlayerX] == 4 ? kThreatNone : -1) : found;
+}
+
+}  // namespace
+
+TEST(ClassifyThreats, DecisionListOnRows) {
+  struct Case {
+    const char* row;
+    int threat;
+  };
+  const Case cases[] = {
+      {"-xxxx*-", kThreatFive},       {"oxx*xxo", kThreatFive},       {"oxxxx*o", kThreatFive},
+      {"--xxx*--", kThreatOpenFour},  {"oxxx*--", kThreatFour},       {"oxxx*o", kThreatNone},
+      {"-x-xx*-x-", kThreatOpenFour}, {"oxx-x*o", kThreatFour},       {"o-xx*-o", kThreatNone},
+      {"o--xx*-o", kThreatOpenThree}, {"--x-x*--", kThreatOpenThree}, {"o-x-x*-o", kThreatOpenThree},
+      {"|xxx*-", kThreatFour},        {"|xx*--o", kThreatNone},       {"---*---", kThreatNone},
+      {"ox-x*x-o", kThreatFour},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ClassOfRow(c.row), c.threat) << c.row;
+}
+
+TEST(ThreatClassOf, RuleOrderDecides) {
+  struct Case {
+    AxisReadings axis;
+    int threat;
+  };
+  const Case cases[] = {
+      {{4, 0, 0, 0, 4, 0, 0, 0}, kThreatFive},       // blocked both ends: still five
+      {{2, 1, 1, 1, 3, 2, 5, 5}, kThreatOpenFour},   // three adjacent, both ends open
+      {{2, 1, 0, 1, 2, 2, 0, 0}, kThreatFour},       // three adjacent, one end
+      {{1, 1, 1, 1, 3, 3, 0, 0}, kThreatOpenFour},   // gap and stone beyond on both sides
+      {{0, 0, 1, 1, 4, 4, 0, 0}, kThreatFour},       // gapped four on one side
+      {{1, 1, 1, 2, 2, 2, 0, 1}, kThreatOpenThree},  // two adjacent, three free cells
+      {{1, 1, 1, 1, 2, 2, 0, 0}, kThreatNone},       // two adjacent, two free cells
+      {{0, 1, 1, 1, 2, 2, 1, 0}, kThreatOpenThree},  // gapped three free at both outer ends (rule 7)
+      {{1, 0, 1, 1, 2, 2, 0, 1}, kThreatOpenThree},  // the mirror (rule 8)
+      {{0, 0, 0, 0, 0, 0, 0, 0}, kThreatNone},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ThreatClassOf(c.axis), c.threat);
+}
+
+TEST(ClassifyThreats, CountsSumToFourOnRandomBoards) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 200; round++) {
+    std::vector<std::string> rows = EmptyRows(20);
+    int stones = int(rng() % 200);
+    for (int i = 0; i < stones; i++) rows[rng() % 20][rng() % 20] = (i % 2) ? 'o' : 'x';
+    LoadPosition(rows, 1);
+    for (int x = 0; x < 20; x++)
+      for (int y = 0; y < 20; y++) {
+        if (!candidateMask[x][y]) continue;
+        SelectCell(x, y);
+        ClassifyThreats();
+        for (int p = 0; p < kPlayers; p++) {
+          int sum = 0;
+          for (int c = 0; c < kThreatRows; c++) {
+            bool used = c == 0 || c == 3 || c == 5 || c == 8 || c == 10;
+            if (!used) {
+              ASSERT_EQ(threatCounts[c][p], 0);
+            }
+            sum += threatCounts[c][p];
+          }
+          ASSERT_EQ(sum, 4);
+        }
+      }
+  }
+}

@@ -1,0 +1,69 @@
+// The built program under a frozen clock plays exactly the move the in-process run
+// computes for the seed that clock gives: the seed is the milliseconds since
+// midnight UTC, read through the C library's real-time clock.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "support/engine_fixture.h"
+#include "support/program_runner.h"
+
+namespace {
+
+const std::string kProgram = TULVO_EXECUTABLE;
+const char kFaketime[] = "/usr/bin/faketime";
+
+std::string RandomBoard(std::mt19937& rng, int side, int stones) {
+  std::vector<std::string> rows = EmptyRows(side);
+  for (int i = 0; i < stones; i++) {
+    int x = side / 2 - 4 + int(rng() % 9), y = side / 2 - 4 + int(rng() % 9);
+    rows[size_t(y)][size_t(x)] = (i % 2) ? 'o' : 'x';
+  }
+  return BoardText(rows);
+}
+
+}  // namespace
+
+TEST(FrozenClock, ProgramMatchesInProcessRunForTheSameSeed) {
+  ASSERT_TRUE(std::filesystem::exists(kFaketime)) << "faketime is not installed (scripts/install-deps.sh installs it)";
+  struct Time {
+    const char* text;
+    uint32_t milliseconds;
+  };
+  const Time times[] = {
+      {"2026-03-01 00:00:00", 0}, {"2026-03-01 12:34:56", 45296000}, {"2026-03-01 23:59:59", 86399000}};
+  std::mt19937 rng(11);
+  for (int round = 0; round < 6; round++) {
+    int side = round == 5 ? 15 : 20;
+    std::string board = RandomBoard(rng, side, round < 2 ? 1 + round : 6 + 5 * round);
+    const char* tah = (round % 2) ? "o" : "x";
+    for (int level = 0; level <= 6; level++)
+      for (const Time& time : times) {
+        ScratchDirectory dir;
+        dir.Write("plocha.dat", board);
+        dir.Write("tah.dat", tah);
+        RunProgramIn(dir.path(), kFaketime, {"-f", time.text, kProgram, LevelArgument(level)});
+        MemoryRun expected = RunInMemory(board.c_str(), tah, {LevelArgument(level)}, time.milliseconds);
+        EXPECT_EQ(dir.Read("tah.dat"), expected.tah) << "round " << round << " level " << level << " " << time.text;
+      }
+  }
+}
+
+TEST(FrozenClock, NoArgumentAndNoDigitInTheNameMeansLevelSix) {
+  std::mt19937 rng(5);
+  int differsFromLevelFive = 0;
+  for (int round = 0; round < 8; round++) {
+    std::string board = RandomBoard(rng, 20, 12 + round);
+    ScratchDirectory dir;
+    dir.Write("plocha.dat", board);
+    dir.Write("tah.dat", "x");
+    RunProgramIn(dir.path(), kFaketime, {"-f", "2026-03-01 08:00:00", kProgram});
+    MemoryRun levelSix = RunInMemory(board.c_str(), "x", {"/6"}, 28800000);
+    MemoryRun levelFive = RunInMemory(board.c_str(), "x", {"/5"}, 28800000);
+    EXPECT_EQ(dir.Read("tah.dat"), levelSix.tah) << "round " << round;
+    differsFromLevelFive += levelSix.tah != levelFive.tah;
+  }
+  EXPECT_GT(differsFromLevelFive, 0) << "the positions do not tell level 6 from level 5";
+}
