@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs the Windows release: tulvo.exe, its level copies tulvo0.exe .. tulvo6.exe,
-# pbrain-tulvo.exe when it is built, and a note on adding them to a manager.
+# pbrain-tulvo.exe and a note on adding them to a manager.
 # Usage: package-windows.sh [WINDOWS_BUILD]   Writes WINDOWS_BUILD/tulvo-windows.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,19 +16,15 @@ scripts/build-windows.sh "$build" > /dev/null
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-names=(tulvo.exe)
-cp "$build/tulvo.exe" "$stage/"
-for level in 0 1 2 3 4 5 6; do
-  cp "$build/tulvo.exe" "$stage/tulvo$level.exe"
-  names+=("tulvo$level.exe")
+names=(tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe pbrain-tulvo.exe)
+for name in "${names[@]}"; do
+  case $name in
+    pbrain-*) cp "$build/bin/pbrain-tulvo.exe" "$stage/$name" ;;
+    *) cp "$build/bin/tulvo.exe" "$stage/$name" ;;
+  esac
 done
-if [ -f "$build/pbrain-tulvo.exe" ]; then
-  cp "$build/pbrain-tulvo.exe" "$stage/"
-  names+=(pbrain-tulvo.exe)
-fi
 
-{
-  cat << 'TEXT'
+sed 's/$/\r/' > "$stage/README.txt" << 'TEXT'
 tulvo for Windows (64-bit)
 ==========================
 
@@ -41,18 +37,14 @@ the digit in its name: 0 is the weakest, 6 the strongest. tulvo.exe plays at
 level 6 unless the manager passes the level as the argument /0 .. /6.
 The manager starts the program once per move in a folder holding plocha.dat and
 tah.dat; the program writes its move into tah.dat as x,y.
-TEXT
-  if [ -f "$stage/pbrain-tulvo.exe" ]; then
-    cat << 'TEXT'
 
 Managers that talk to engines through standard input and output
 ---------------------------------------------------------------
 Add pbrain-tulvo.exe. The name must keep its pbrain- prefix: managers choose
-this protocol by it. It plays at level 6; a copy named pbrain-tulvo3.exe plays
+this protocol by it. It plays at level 6, or at the level of an argument /0 .. /6
+where the manager passes one; a copy named pbrain-tulvo3.exe plays
 at level 3, and so on for 0 .. 6.
 TEXT
-  fi
-} | sed 's/$/\r/' > "$stage/README.txt"
 
 archive=$(realpath "$build")/tulvo-windows.zip
 rm -f "$archive"

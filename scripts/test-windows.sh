@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs and tests them under Wine against the Linux
-# build. Installs Wine and faketime when missing; when Wine cannot be installed the
+# build. Installs Wine and the clock-freezing library when missing; when Wine cannot be installed the
 # stage is skipped with one line. Usage: test-windows.sh [LINUX_BUILD] [WINDOWS_BUILD]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,11 +11,11 @@ sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
-if [ ! -x $wine ] || ! command -v faketime > /dev/null; then
-  echo "Installing Wine and faketime"
+if [ ! -x $wine ] || ! dpkg -L libfaketime > /dev/null 2>&1; then
+  echo "Installing Wine and libfaketime"
   if ! { "${sudo_cmd[@]}" apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-      wine64 faketime > /dev/null; } || [ ! -x $wine ]; then
+      wine64 libfaketime > /dev/null; } || [ ! -x $wine ]; then
     echo "Windows stage skipped: Wine could not be installed on this machine."
     exit 0
   fi
@@ -35,14 +35,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   $wine wineboot --init > /dev/null 2>&1 || true
   $wineserver -w
 fi
-$wineserver -p
+$wineserver -p 2> /dev/null || true  # already up when a run before was cut short
 trap '$wineserver -k || true' EXIT
 
-export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME
+export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME_LIBRARY
 # The frozen clock must leave file times and the monotonic clock alone, or Wine takes
 # its prefix for outdated and rebuilds it, or waits for ever.
 export NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
-TULVO_WINDOWS_BIN=$(realpath "$windows_build")
-TULVO_FAKETIME=$(command -v faketime)
+TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
+TULVO_FAKETIME_LIBRARY=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
 "$linux_build/tests/tulvo_windows_tests"
 echo "Windows stage took ${SECONDS}s"

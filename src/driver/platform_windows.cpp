@@ -1,7 +1,10 @@
 // The platform on Windows: the process's command line, module path, clock, console
 // and files straight from the Win32 API. File names ignore letter case natively.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,7 +16,11 @@ static char modulePath[32768];          // room for the longest path Windows all
 
 // The C runtime's own argc and argv are not used: the arguments are split from the
 // command line the process was started with, and the path is the module's own.
+// Standard input and output carry bytes unchanged, as on POSIX systems: no CR added
+// before LF, and a Ctrl-Z byte read is data, not the end of input.
 void PlatformStart(int, char**) {
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
   words = SplitCommandLine(GetCommandLineA());
   DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
   if (length >= sizeof modulePath) length = 0;

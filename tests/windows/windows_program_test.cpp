@@ -1,47 +1,20 @@
 // The Windows file program run through Wine as a manager runs it: a copy of the
-// executable in a fresh directory, usually without an argument. Started by
-// scripts/test-windows.sh, which names the programs in TULVO_WINDOWS_BIN,
-// TULVO_WINE and TULVO_FAKETIME.
+// executable in a fresh directory, usually without an argument.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "support/program_runner.h"
 #include "support/protocol_files.h"
+#include "windows/wine_runner.h"
 
 namespace {
 
-std::string Setting(const char* name) {
-  const char* value = std::getenv(name);
-  if (value == nullptr) throw std::runtime_error(std::string(name) + " is not set");
-  return value;
-}
-
 const std::string kLinuxProgram = TULVO_EXECUTABLE;
-
-// Runs argv with the clock frozen at frozenAt (a local date and time, milliseconds
-// allowed) when one is given, and ends it after a minute if Wine hangs.
-ProgramRun RunFrozen(const std::string& directory, std::vector<std::string> argv, const std::string& frozenAt) {
-  if (!frozenAt.empty()) argv.insert(argv.begin(), {Setting("TULVO_FAKETIME"), "-f", frozenAt});
-  argv.insert(argv.begin(), "60");
-  return RunProgramIn(directory, "/usr/bin/timeout", argv);
-}
-
-// The Windows program copied into dir as name and started there with the arguments.
-ProgramRun RunWindows(const ScratchDirectory& dir, const std::string& name, const std::vector<std::string>& arguments,
-                      const std::string& frozenAt = "") {
-  std::filesystem::copy_file(Setting("TULVO_WINDOWS_BIN") + "/tulvo.exe", dir.path() + "/" + name);
-  std::vector<std::string> argv = {Setting("TULVO_WINE"), name};
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
-  return RunFrozen(dir.path(), argv, frozenAt);
-}
 
 struct Outcome {
   ProgramRun run;
@@ -53,7 +26,7 @@ Outcome PlayWindows(const std::string& plocha, const std::string& tah, const std
   ScratchDirectory dir;
   dir.Write("plocha.dat", plocha);
   dir.Write("tah.dat", tah);
-  ProgramRun run = RunWindows(dir, name, arguments, frozenAt);
+  ProgramRun run = RunWindows(dir, {"tulvo.exe", name, arguments, frozenAt, ""});
   return {run, dir.Read("tah.dat")};
 }
 
@@ -165,7 +138,7 @@ TEST(WindowsProgram, MissingFiles) {
   {
     ScratchDirectory dir;
     dir.Write("tah.dat", "x\r\n");
-    ProgramRun run = RunWindows(dir, "tulvo.exe", {});
+    ProgramRun run = RunWindows(dir, {"tulvo.exe", "tulvo.exe", {}, "", ""});
     EXPECT_EQ(run.output, "Nelze nahrat plocha.dat!\r\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(dir.Read("tah.dat"), "x\r\n");
@@ -173,7 +146,7 @@ TEST(WindowsProgram, MissingFiles) {
   {
     ScratchDirectory dir;
     dir.Write("plocha.dat", Rows(20));
-    ProgramRun run = RunWindows(dir, "tulvo.exe", {});
+    ProgramRun run = RunWindows(dir, {"tulvo.exe", "tulvo.exe", {}, "", ""});
     EXPECT_EQ(run.output, "Nelze nahrat tah.dat nebo plocha.dat!\r\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(dir.Exists("tah.dat"));
@@ -210,7 +183,7 @@ TEST(WindowsProgram, FindsProtocolFilesWhateverTheirLetterCase) {
   ScratchDirectory dir;
   dir.Write("PLOCHA.DAT", FiveCompletion("\r\n"));
   dir.Write("Tah.Dat", "x\r\n");
-  ProgramRun run = RunWindows(dir, "tulvo.exe", {});
+  ProgramRun run = RunWindows(dir, {"tulvo.exe", "tulvo.exe", {}, "", ""});
   EXPECT_EQ(run.output, "");
   EXPECT_EQ(dir.Read("Tah.Dat"), "9,5");
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"PLOCHA.DAT", "Tah.Dat", "tulvo.exe"}));
