@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows programs and tests them under Wine against the Linux
-# build. Installs Wine and the clock-freezing library when missing; when Wine cannot be installed the
-# stage is skipped with one line. Usage: test-windows.sh [LINUX_BUILD] [WINDOWS_BUILD]
+# The Windows stage: cross-builds the Windows programs, tests them under Wine against
+# the Linux build, and packs the release ZIP. Installs what it needs when missing;
+# where that cannot be installed, the stage is skipped with one line.
+# Usage: test-windows.sh [LINUX_BUILD] [WINDOWS_BUILD]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 linux_build=${1:-build}
 windows_build=${2:-build-windows}
-
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
-if [ ! -x $wine ] || ! dpkg -L libfaketime > /dev/null 2>&1; then
-  echo "Installing Wine and libfaketime"
+
+packages=(wine64 libfaketime g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip unzip)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   if ! { "${sudo_cmd[@]}" apt-get update -qq &&
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-      wine64 libfaketime > /dev/null; } || [ ! -x $wine ]; then
-    echo "Windows stage skipped: Wine could not be installed on this machine."
+      "${missing[@]}" > /dev/null; } || [ ! -x $wine ]; then
+    echo "Windows stage skipped: Wine or MinGW-w64 could not be installed on this machine."
     exit 0
   fi
 fi
@@ -45,4 +51,13 @@ export NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
 TULVO_FAKETIME_LIBRARY=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
 "$linux_build/tests/tulvo_windows_tests"
+
+# The release ZIP holds exactly the programs, the level copies and the note.
+scripts/package-windows.sh "$windows_build"
+expected="README.txt pbrain-tulvo.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe"
+listed=$(unzip -Z1 "$windows_build/tulvo-windows.zip" | LC_ALL=C sort | tr '\n' ' ')
+if [ "$listed" != "$expected " ]; then
+  echo "The ZIP holds: $listed; expected: $expected" >&2
+  exit 1
+fi
 echo "Windows stage took ${SECONDS}s"
