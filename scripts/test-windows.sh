@@ -10,7 +10,7 @@ windows_build=${2:-build-windows}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-packages=(wine64 libfaketime g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip unzip)
+packages=(wine64 faketime g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip unzip)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -43,13 +43,16 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 $wineserver -p 2> /dev/null || true  # already up when a run before was cut short
 trap '$wineserver -k || true' EXIT
+# Wine's background services start with the first program; start them here, on the
+# real clock and away from the tests' output pipes, which they would otherwise keep open.
+$wine wineboot < /dev/null > /dev/null 2>&1
 
-export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME_LIBRARY
+export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME
 # The frozen clock must leave file times and the monotonic clock alone, or Wine takes
 # its prefix for outdated and rebuilds it, or waits for ever.
 export NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
-TULVO_FAKETIME_LIBRARY=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
+TULVO_FAKETIME=$(command -v faketime)
 "$linux_build/tests/tulvo_windows_tests"
 
 # The release ZIP holds exactly the programs, the level copies and the note.

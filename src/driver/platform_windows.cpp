@@ -63,7 +63,9 @@ FileHandle PlatformOpenExisting(const char* name) {
 
 static HANDLE Native(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
 
+// Only a disk file has a size; anything else in its place is reported as a failure.
 int64_t PlatformFileSize(FileHandle file) {
+  if (GetFileType(Native(file)) != FILE_TYPE_DISK) return -1;
   DWORD high = 0;
   SetLastError(NO_ERROR);  // a size whose low half is all ones is told from failure by the error
   DWORD low = GetFileSize(Native(file), &high);

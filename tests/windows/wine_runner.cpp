@@ -13,12 +13,8 @@ static std::string Setting(const char* name) {
 
 ProgramRun RunFrozen(const std::string& directory, std::vector<std::string> argv, const std::string& frozenAt,
                      const std::string& input) {
-  if (!frozenAt.empty()) {
-    // The thread-safe variant, preloaded straight into the program: Wine is
-    // multi-threaded, and a timeout then ends the program itself.
-    argv.insert(argv.begin(),
-                {"/usr/bin/env", "LD_PRELOAD=" + Setting("TULVO_FAKETIME_LIBRARY"), "FAKETIME=" + frozenAt});
-  }
+  // The thread-safe variant of the clock library (-m): Wine is multi-threaded.
+  if (!frozenAt.empty()) argv.insert(argv.begin(), {Setting("TULVO_FAKETIME"), "-m", "-f", frozenAt});
   argv.insert(argv.begin(), "60");
   return RunProgramIn(directory, "/usr/bin/timeout", argv, input);
 }
