@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Times the whole file program against the floor program (the same file work in a
+# minimal C program) on the midgame sample, in one hyperfine run, and prints both
+# medians and their ratio. Every timed run starts from the original tah.dat, so the
+# program plays the same move each time. Also checks that a frozen clock still gives
+# a reproducible move. Usage: bench-process.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-release}
+runs=${2:-2000}
+
+# hyperfine and faketime come from Debian's packages.
+missing=()
+for package in hyperfine faketime; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+scripts/install-deps.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build "$build" --target tulvo tulvo_floor > /dev/null
+program=$(realpath "$build/tulvo")
+floor=$(realpath "$build/bench/tulvo-floor")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp samples/midgame/plocha.dat "$work/"
+cp samples/midgame/tah.dat "$work/tah.orig"
+cp "$work/tah.orig" "$work/tah.dat"
+cd "$work"
+
+# A frozen clock gives the same seed, so the same move on every run (level 0 draws
+# for every cell).
+moves=()
+for _ in 1 2 3; do
+  cp tah.orig tah.dat
+  faketime -f '2026-01-01 12:00:00' "$program" /0
+  moves+=("$(cat tah.dat)")
+done
+echo "Level 0 under a frozen clock: ${moves[*]}"
+[ "${moves[0]}" = "${moves[1]}" ] && [ "${moves[1]}" = "${moves[2]}" ] || { echo "not reproducible"; exit 1; }
+
+cp tah.orig tah.dat
+"$program"
+echo "tulvo plays $(cat tah.dat) on samples/midgame"
+
+hyperfine -N --warmup 100 --runs "$runs" --prepare 'cp tah.orig tah.dat' --export-csv times.csv \
+  --command-name tulvo "$program" --command-name floor "$floor" > /dev/null
+# CSV columns: command, mean, stddev, median, ... (seconds).
+awk -F, 'NR == 2 { t = $4 } NR == 3 { f = $4 }
+  END { printf "median tulvo %.1f us, floor %.1f us, ratio %.3f\n", t * 1e6, f * 1e6, t / f }' times.csv
