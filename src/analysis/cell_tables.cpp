@@ -49,6 +49,41 @@ Ray GatherRay(int x, int y, int d, int last) {
   return ray;
 }
 
+// Line masks of the whole board for PrepareLineMasks: per axis and line, one bit per
+// cell for each code (empty, X, O), forwards at bit pos and backwards at bit
+// kBackwardBase - pos, so that both rays of a cell come out with one shift.
+constexpr int kLinesPerAxis = 2 * kBoardSide - 1;
+constexpr int kBackwardBase = 40;
+constexpr int kCodes = 3;
+
+struct LineMasks {
+  uint64_t forward[kCodes];
+  uint64_t backward[kCodes];
+};
+
+LineMasks lineMasks[kAxes][kLinesPerAxis];
+
+// Axis 0 runs along x, 1 along (1, 1), 2 along y, 3 along (-1, 1); pos grows with the
+// axis's own direction.
+int LineOf(int axis, int x, int y) {
+  switch (axis) {
+    case 0: return y;
+    case 1: return x - y + kMaxCoordinate;
+    case 2: return x;
+    default: return x + y;
+  }
+}
+
+int PosOf(int axis, int x, int y) { return axis <= 1 ? x : y; }
+
+Ray RayFromLines(int x, int y, int d) {
+  const int axis = d % kAxes, pos = PosOf(axis, x, y);
+  const LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
+  const uint64_t* masks = d < kAxes ? line.forward : line.backward;
+  const int shift = d < kAxes ? pos + 1 : kBackwardBase + 1 - pos;
+  return {uint32_t(masks[kCellEmpty] >> shift), {uint32_t(masks[kCellX] >> shift), uint32_t(masks[kCellO] >> shift)}};
+}
+
 // How many cells from bit `from` on are in the mask: a walk over them.
 uint8_t Walk(uint32_t mask, int from) { return uint8_t(__builtin_ctz(~(mask >> from))); }
 
@@ -68,15 +103,40 @@ void FillEntry(CellTables& tables, int index, uint32_t own, uint32_t empty) {
   tables.spanFree[index] = Walk(empty, span);
 }
 
+template <typename RayOf>
+void FillTables(CellTables& tables, RayOf rayOf) {
+  for (int d = 0; d < kDirections; d++) {
+    const Ray ray = rayOf(d);
+    for (int p = 0; p < kPlayers; p++) FillEntry(tables, TableIndex(p, d), ray.stones[p], ray.empty);
+  }
+}
+
 }  // namespace
 
 void ScanCell(int x, int y) {
-  CellTables& tables = cellTables[x][y];
   const int last = std::min(int(boardMax), kMaxCoordinate);
-  for (int d = 0; d < kDirections; d++) {
-    const Ray ray = GatherRay(x, y, d, last);
-    for (int p = 0; p < kPlayers; p++) FillEntry(tables, TableIndex(p, d), ray.stones[p], ray.empty);
+  FillTables(cellTables[x][y], [&](int d) { return GatherRay(x, y, d, last); });
+}
+
+void PrepareLineMasks() {
+  memset(lineMasks, 0, sizeof lineMasks);
+  const int last = std::min(int(boardMax), kMaxCoordinate);
+  for (int x = 0; x <= last; x++) {
+    for (int y = 0; y <= last; y++) {
+      const uint8_t code = board[x][y];
+      if (code >= kCodes) continue;
+      for (int axis = 0; axis < kAxes; axis++) {
+        const int pos = PosOf(axis, x, y);
+        LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
+        line.forward[code] |= uint64_t(1) << pos;
+        line.backward[code] |= uint64_t(1) << (kBackwardBase - pos);
+      }
+    }
   }
+}
+
+void ScanPreparedCell(int x, int y) {
+  FillTables(cellTables[x][y], [&](int d) { return RayFromLines(x, y, d); });
 }
 
 void SelectCell(int x, int y) { currentTables = &cellTables[x][y]; }

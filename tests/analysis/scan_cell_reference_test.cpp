@@ -63,19 +63,30 @@ void FillBoard(int side, int emptyInEight) {
 
 }  // namespace
 
-TEST(ScanCell, MatchesCellByCellWalks) {
+// The tables the plain walks give for (x, y).
+static CellTables ReferenceTables(int x, int y) {
+  CellTables expected;
+  for (int p = 0; p < kPlayers; p++)
+    for (int d = 0; d < kDirections; d++) Reference{x, y, d, uint8_t(p + 1)}.Fill(expected, TableIndex(p, d));
+  return expected;
+}
+
+TEST(ScanCell, BothScansMatchCellByCellWalks) {
   for (int side : {20, 19, 15, 7, 1}) {
     for (int emptyInEight = 0; emptyInEight <= 8; emptyInEight++) {
       for (int round = 0; round < 4; round++) {
         FillBoard(side, emptyInEight);
+        PrepareLineMasks();
         for (int x = 0; x < side; x++) {
           for (int y = 0; y < side; y++) {
+            const CellTables expected = ReferenceTables(x, y);
             ScanCell(x, y);
-            CellTables expected;
-            for (int p = 0; p < kPlayers; p++)
-              for (int d = 0; d < kDirections; d++) Reference{x, y, d, uint8_t(p + 1)}.Fill(expected, TableIndex(p, d));
             ASSERT_EQ(memcmp(&expected, &cellTables[x][y], sizeof expected), 0)
-                << "side " << side << " empty " << emptyInEight << "/8 at " << x << "," << y;
+                << "ScanCell, side " << side << " empty " << emptyInEight << "/8 at " << x << "," << y;
+            memset(&cellTables[x][y], 0xff, sizeof expected);
+            ScanPreparedCell(x, y);
+            ASSERT_EQ(memcmp(&expected, &cellTables[x][y], sizeof expected), 0)
+                << "ScanPreparedCell, side " << side << " empty " << emptyInEight << "/8 at " << x << "," << y;
           }
         }
       }
