@@ -53,12 +53,12 @@ Ray GatherRay(int x, int y, int d, int last) {
 // cell for each code (empty, X, O), forwards at bit pos and backwards at bit
 // kBackwardBase - pos, so that both rays of a cell come out with one shift.
 constexpr int kLinesPerAxis = 2 * kBoardSide - 1;
-constexpr int kBackwardBase = 40;
+constexpr int kBackwardBase = kBoardSide;  // bits 1..20: every shift stays below 32
 constexpr int kCodes = 3;
 
 struct LineMasks {
-  uint64_t forward[kCodes];
-  uint64_t backward[kCodes];
+  uint32_t forward[kCodes];
+  uint32_t backward[kCodes];
 };
 
 LineMasks lineMasks[kAxes][kLinesPerAxis];
@@ -79,9 +79,9 @@ int PosOf(int axis, int x, int y) { return axis <= 1 ? x : y; }
 Ray RayFromLines(int x, int y, int d) {
   const int axis = d % kAxes, pos = PosOf(axis, x, y);
   const LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
-  const uint64_t* masks = d < kAxes ? line.forward : line.backward;
+  const uint32_t* masks = d < kAxes ? line.forward : line.backward;
   const int shift = d < kAxes ? pos + 1 : kBackwardBase + 1 - pos;
-  return {uint32_t(masks[kCellEmpty] >> shift), {uint32_t(masks[kCellX] >> shift), uint32_t(masks[kCellO] >> shift)}};
+  return {masks[kCellEmpty] >> shift, {masks[kCellX] >> shift, masks[kCellO] >> shift}};
 }
 
 // How many cells from bit `from` on are in the mask: a walk over them.
@@ -128,8 +128,8 @@ void PrepareLineMasks() {
       for (int axis = 0; axis < kAxes; axis++) {
         const int pos = PosOf(axis, x, y);
         LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
-        line.forward[code] |= uint64_t(1) << pos;
-        line.backward[code] |= uint64_t(1) << (kBackwardBase - pos);
+        line.forward[code] |= 1u << pos;
+        line.backward[code] |= 1u << (kBackwardBase - pos);
       }
     }
   }
