@@ -3,11 +3,12 @@
 # minimal C program) on the midgame sample, in one hyperfine run, and prints both
 # medians and their ratio. Every timed run starts from the original tah.dat, so the
 # program plays the same move each time. Also checks that a frozen clock still gives
-# a reproducible move. Usage: bench-process.sh [BUILD_DIR] [RUNS]
+# a reproducible move. Usage: bench-process.sh [BUILD_DIR] [RUNS] [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-release}
 runs=${2:-2000}
+rounds=${3:-10}
 
 # hyperfine and faketime come from Debian's packages.
 missing=()
@@ -53,8 +54,20 @@ cp tah.orig tah.dat
 "$program"
 echo "tulvo plays $(cat tah.dat) on samples/midgame"
 
-hyperfine -N --warmup 100 --runs "$runs" --prepare 'cp tah.orig tah.dat' --export-csv times.csv \
-  --command-name tulvo "$program" --command-name floor "$floor" > /dev/null
-# CSV columns: command, mean, stddev, median, ... (seconds).
-awk -F, 'NR == 2 { t = $4 } NR == 3 { f = $4 }
-  END { printf "median tulvo %.1f us, floor %.1f us, ratio %.3f\n", t * 1e6, f * 1e6, t / f }' times.csv
+# The two programs alternate in rounds within one hyperfine run, so that a change in
+# the machine's load over the run weighs on both alike.
+commands=()
+for round in $(seq "$rounds"); do
+  commands+=(--command-name "tulvo $round" "$program" --command-name "floor $round" "$floor")
+done
+hyperfine -N --warmup 50 --runs $((runs / rounds)) --prepare 'cp tah.orig tah.dat' --export-csv times.csv \
+  "${commands[@]}" > /dev/null
+# CSV columns: command, mean, stddev, median, ... (seconds). Prints the median over the
+# rounds of each program's median and of the per-round ratio.
+awk -F, 'function median(list, n,   i, j, t) {
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (list[j] < list[i]) { t = list[i]; list[i] = list[j]; list[j] = t }
+    return n % 2 ? list[(n + 1) / 2] : (list[n / 2] + list[n / 2 + 1]) / 2
+  }
+  NR > 1 && NR % 2 == 0 { t[++n] = $4 }
+  NR > 1 && NR % 2 == 1 { f[n] = $4; r[n] = t[n] / $4 }
+  END { printf "median tulvo %.1f us, floor %.1f us, ratio %.3f (%d rounds)\n", median(t, n) * 1e6, median(f, n) * 1e6, median(r, n), n }' times.csv
