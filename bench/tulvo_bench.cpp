@@ -10,7 +10,6 @@
 
 #include "analysis/cell_tables.h"
 #include "bench_positions.h"
-#include "choice/move_search.h"
 #include "driver/board_reader.h"
 #include "driver/level.h"
 #include "driver/position.h"
