@@ -78,11 +78,19 @@ static bool FindProtocolFile(const char* name, char* found, size_t room) {
   return any;
 }
 
+// Only a regular file opens (and the open itself never waits): reading a FIFO or a
+// device could block for ever or never end.
 FileHandle PlatformOpenExisting(const char* name) {
   char found[256];
   if (!FindProtocolFile(name, found, sizeof found)) return kNoFile;
-  int fd = open(found, O_RDWR | O_CLOEXEC);
-  return fd < 0 ? kNoFile : fd;
+  int fd = open(found, O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return kNoFile;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return kNoFile;
+  }
+  return fd;
 }
 
 int64_t PlatformFileSize(FileHandle file) {

@@ -37,6 +37,7 @@ std::string TahState(const ScratchDirectory& dir) {
   std::filesystem::path tah = dir.path() + "/tah.dat";
   if (!dir.Exists("tah.dat")) return "absent";
   if (std::filesystem::is_directory(tah)) return "directory";
+  if (std::filesystem::is_fifo(tah)) return "fifo";
   return "file:" + dir.Read("tah.dat");
 }
 
@@ -44,17 +45,21 @@ void MakeDirectory(const ScratchDirectory& dir, const std::string& name) {
   std::filesystem::create_directory(dir.path() + "/" + name);
 }
 
+void MakeFifo(const ScratchDirectory& dir, const std::string& name) { mkfifo((dir.path() + "/" + name).c_str(), 0644); }
+
 struct FaultCase {
   const char* what;
   std::function<void(const ScratchDirectory&)> prepare;
   const char* message;
 };
 
+// The program runs under timeout(1), so that a run that blocks fails (exit code 124)
+// instead of stopping the suite.
 void ExpectMessageAndTahKept(const FaultCase& c) {
   ScratchDirectory dir;
   c.prepare(dir);
   std::string before = TahState(dir);
-  ProgramRun run = RunProgramIn(dir.path(), kProgram, {"/4"});
+  ProgramRun run = RunProgramIn(dir.path(), "/usr/bin/timeout", {"20", kProgram, "/4"});
   EXPECT_EQ(run.output, c.message) << c.what;
   EXPECT_EQ(run.exitCode, 0) << c.what;
   EXPECT_EQ(TahState(dir), before) << c.what;
@@ -91,6 +96,18 @@ TEST(ProtocolFaults, EachGetsItsMessageAndLeavesTahAsItWas) {
          MakeDirectory(d, "tah.dat");
        },
        kBoardNotLoaded},
+      {"plocha.dat is a FIFO",
+       [](const ScratchDirectory& d) {
+         MakeFifo(d, "plocha.dat");
+         d.Write("tah.dat", "x");
+       },
+       kBoardNotLoaded},
+      {"tah.dat is a FIFO that nobody writes",
+       [](const ScratchDirectory& d) {
+         d.Write("plocha.dat", kBoard);
+         MakeFifo(d, "tah.dat");
+       },
+       kFilesNotLoaded},
       {"plocha.dat is a dangling link",
        [](const ScratchDirectory& d) {
          d.Link("plocha.dat", d.path() + "/gone.dat");
