@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "support/program_runner.h"
 
@@ -53,13 +54,21 @@ struct FaultCase {
   const char* message;
 };
 
-// The program runs under timeout(1), so that a run that blocks fails (exit code 124)
-// instead of stopping the suite.
-void ExpectMessageAndTahKept(const FaultCase& c) {
+// The command that starts the program: under timeout(1), so that a run that blocks
+// fails (exit code 124) instead of stopping the suite, and after the launcher.
+std::vector<std::string> Command(const std::vector<std::string>& launcher) {
+  std::vector<std::string> command = launcher;
+  for (const std::string& word : {std::string("/usr/bin/timeout"), std::string("20"), kProgram, std::string("/4")})
+    command.push_back(word);
+  return command;
+}
+
+void ExpectMessageAndTahKept(const FaultCase& c, const std::vector<std::string>& launcher = {}) {
   ScratchDirectory dir;
   c.prepare(dir);
   std::string before = TahState(dir);
-  ProgramRun run = RunProgramIn(dir.path(), "/usr/bin/timeout", {"20", kProgram, "/4"});
+  std::vector<std::string> command = Command(launcher);
+  ProgramRun run = RunProgramIn(dir.path(), command[0], {command.begin() + 1, command.end()});
   EXPECT_EQ(run.output, c.message) << c.what;
   EXPECT_EQ(run.exitCode, 0) << c.what;
   EXPECT_EQ(TahState(dir), before) << c.what;
@@ -172,25 +181,41 @@ TEST(ProtocolFaults, OneByteTahIsEnoughToPlay) {
   }
 }
 
+// Permission bits do not stop root, so as root the program runs as the unprivileged
+// user nobody (through setpriv(1)); the scratch directory is opened up for it.
 TEST(ProtocolFaults, FilesThatCannotBeOpenedForWriting) {
-  if (geteuid() == 0)
-    GTEST_SKIP() << "running as root: permission bits do not stop root from opening a file for writing, so a "
-                    "read-only protocol file cannot be made here";
+  std::vector<std::string> launcher;
+  if (geteuid() == 0) {
+    launcher = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    std::vector<std::string> probe = launcher;
+    probe.insert(probe.end(), {"/usr/bin/test", "-x", kProgram});
+    ScratchDirectory dir;
+    if (RunProgramIn(dir.path(), probe[0], {probe.begin() + 1, probe.end()}).exitCode != 0)
+      GTEST_SKIP() << "running as root, and the user nobody cannot run " << kProgram
+                   << " (setpriv missing or a directory on the path closed to others), so no file can be made "
+                      "that the program cannot open for writing";
+  }
+  // Every other protocol file stays writable for whoever runs the program.
+  auto readOnly = [](const ScratchDirectory& d, const char* name) {
+    chmod(d.path().c_str(), 0755);
+    for (const char* file : {"plocha.dat", "tah.dat"})
+      chmod((d.path() + "/" + file).c_str(), std::string(file) == name ? 0444 : 0666);
+  };
   const FaultCase cases[] = {
       {"read-only plocha.dat",
-       [](const ScratchDirectory& d) {
+       [&](const ScratchDirectory& d) {
          d.Write("plocha.dat", kBoard);
          d.Write("tah.dat", "x");
-         chmod((d.path() + "/plocha.dat").c_str(), 0444);
+         readOnly(d, "plocha.dat");
        },
        kBoardNotLoaded},
       {"read-only tah.dat",
-       [](const ScratchDirectory& d) {
+       [&](const ScratchDirectory& d) {
          d.Write("plocha.dat", kBoard);
          d.Write("tah.dat", "x\r\n");
-         chmod((d.path() + "/tah.dat").c_str(), 0444);
+         readOnly(d, "tah.dat");
        },
        kFilesNotLoaded},
   };
-  for (const FaultCase& c : cases) ExpectMessageAndTahKept(c);
+  for (const FaultCase& c : cases) ExpectMessageAndTahKept(c, launcher);
 }
