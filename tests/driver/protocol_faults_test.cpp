@@ -29,11 +29,10 @@ std::string Rows(int count, const std::string& end) {
 // 19 lines with CR LF are 418 bytes; the last line's 8 skipped blanks and 20 board
 // characters bring the file to 446, so byte 447 is the one given.
 std::string Board447EndingIn(char last) {
-  std::string board = Rows(19, "\r\n") + std::string(8, ' ') + std::string(20, '-') + last;
-  return board;
+  return Rows(19, "\r\n") + std::string(8, ' ') + std::string(20, '-') + last;
 }
 
-// What tah.dat is on disk: absent, a directory, or a file with its bytes.
+// What tah.dat is on disk: absent, a directory, a FIFO, or a file with its bytes.
 std::string TahState(const ScratchDirectory& dir) {
   std::filesystem::path tah = dir.path() + "/tah.dat";
   if (!dir.Exists("tah.dat")) return "absent";
