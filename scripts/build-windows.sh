@@ -19,7 +19,7 @@ fi
 targets=(tulvo pbrain-tulvo)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" -DTULVO_BUILD_TESTS=OFF -DTULVO_WERROR=ON > /dev/null
+  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" -DTULVO_BUILD_TESTS=OFF -DTULVO_BUILD_BENCH=OFF -DTULVO_WERROR=ON > /dev/null
 cmake --build "$build" -j 1 --target "${targets[@]}"
 
 # Windows itself provides these; anything else would have to ship beside the programs.

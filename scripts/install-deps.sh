@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need (and any named as
+# arguments), when any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev googletest libbenchmark-dev faketime)
+packages=(cmake ninja-build g++ make libgtest-dev googletest libbenchmark-dev faketime "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -29,4 +29,8 @@ extern const CellTables* currentTables;                // chosen by SelectCell
 // Zeroes the tables of all 400 cells and drops the current selection.
 void CreateCellTables();
 void ScanCell(int x, int y);
+// The same scan for many cells: PrepareLineMasks takes the whole board's lines once,
+// then ScanPreparedCell fills a cell's tables from them (until the board changes).
+void PrepareLineMasks();
+void ScanPreparedCell(int x, int y);
 void SelectCell(int x, int y);

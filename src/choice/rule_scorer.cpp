@@ -60,27 +60,34 @@ static bool CanMakeFive(int p) {
   return false;
 }
 
-static int32_t RuleValue() {
+// The last of rules 1 to 14 that matches, 0 when none does.
+static int MatchedRule() {
   const AxisSummary& s = axisSummary;
   const bool full = aiLevel == 1;
   const int own = ownIndex, opp = oppIndex;
-  int32_t score = 0;
-  if (full && s.bestRun[opp] >= 3 && s.bestRun[own] >= 3 && s.bestOpenEnds[own] >= 1) score = 4000;
+  int rule = 0;
+  if (full && s.bestRun[opp] >= 3 && s.bestRun[own] >= 3 && s.bestOpenEnds[own] >= 1) rule = 1;
   if (full && s.bestRun[opp] >= 3 && s.bestRun[own] >= 3 && s.bestOpenEnds[opp] >= 1 && s.bestOpenEnds[own] >= 1)
-    score = 6000;
-  if (DoubleOpenThree(opp)) score = 8000;
-  if (DoubleOpenThree(own)) score = 11000;
-  if (FourAndThree(opp)) score = 20000;
-  if (OpenFour(opp)) score = 22000;
-  if (full && GappedBothSides(opp)) score = 22500;
-  if (FourAndThree(own)) score = 24000;
-  if (OpenFour(own)) score = 26000;
-  if (full && GappedBothSides(own)) score = 26500;
-  if (full && DoubleGappedFour(opp)) score = 27500;
-  if (DoubleFour(opp)) score = 28000;
-  if (full && DoubleGappedFour(own)) score = 29500;
-  if (DoubleFour(own)) score = 30000;
-  return score;
+    rule = 2;
+  if (DoubleOpenThree(opp)) rule = 3;
+  if (DoubleOpenThree(own)) rule = 4;
+  if (FourAndThree(opp)) rule = 5;
+  if (OpenFour(opp)) rule = 6;
+  if (full && GappedBothSides(opp)) rule = 7;
+  if (FourAndThree(own)) rule = 8;
+  if (OpenFour(own)) rule = 9;
+  if (full && GappedBothSides(own)) rule = 10;
+  if (full && DoubleGappedFour(opp)) rule = 11;
+  if (DoubleFour(opp)) rule = 12;
+  if (full && DoubleGappedFour(own)) rule = 13;
+  if (DoubleFour(own)) rule = 14;
+  return rule;
+}
+
+int DecidingRule() {
+  if (CanMakeFive(ownIndex)) return kRuleMakeFive;
+  if (CanMakeFive(oppIndex)) return kRuleBlockFive;
+  return MatchedRule();
 }
 
 static int32_t DampRuleValue(int32_t score, int r) {
@@ -106,13 +113,12 @@ static int32_t DampBase(int32_t base, int s) {
 }
 
 int32_t ScoreByRules(int32_t base) {
-  int32_t score = RuleValue();
+  int rule = DecidingRule();
+  int32_t score = kRuleValues[rule];
   if (aiLevel == 0) {
     score = DampRuleValue(score, Random(5));
     base = DampBase(base, Random(4));
   }
-  score += base;
-  if (CanMakeFive(oppIndex)) score = kScoreRuleBlockFive;
-  if (CanMakeFive(ownIndex)) score = kScoreRuleMakeFive;
-  return score;
+  // A five overrides the damping and the base; the draws are made all the same.
+  return rule >= kRuleBlockFive ? kRuleValues[rule] : score + base;
 }

@@ -1,23 +1,26 @@
 // Own shapes rank above blocking the same shapes; a five decides alone.
 #include "choice/threat_priority.h"
 
-#include "analysis/threat_classes.h"
 #include "choice/move_search.h"
 
-static int32_t Tier() {
-  auto count = [](int threat, int player) { return threatCounts[threat][player]; };
-  if (count(kThreatOpenFour, ownIndex) >= 1 || count(kThreatFour, ownIndex) >= 2) return 6 * kTierStep;
-  if (count(kThreatFour, ownIndex) >= 1 && count(kThreatOpenThree, ownIndex) >= 1) return 5 * kTierStep;
-  if (count(kThreatOpenFour, oppIndex) >= 1 || count(kThreatFour, oppIndex) >= 2) return 4 * kTierStep;
-  if (count(kThreatFour, oppIndex) >= 1 && count(kThreatOpenThree, oppIndex) >= 1) return 3 * kTierStep;
-  if (count(kThreatOpenThree, ownIndex) >= 2) return 2 * kTierStep;
-  if (count(kThreatOpenThree, oppIndex) >= 2) return kTierStep;
-  return 0;
+int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int opp) {
+  auto count = [counts](int threat, int player) { return counts[threat][player]; };
+  if (count(kThreatFive, opp) >= 1) return kRowBlockFive;
+  if (count(kThreatFive, own) >= 1) return kRowMakeFive;
+  if (count(kThreatOpenFour, own) >= 1 || count(kThreatFour, own) >= 2) return kRowOwnOpenFour;
+  if (count(kThreatFour, own) >= 1 && count(kThreatOpenThree, own) >= 1) return kRowOwnFourThree;
+  if (count(kThreatOpenFour, opp) >= 1 || count(kThreatFour, opp) >= 2) return kRowOppOpenFour;
+  if (count(kThreatFour, opp) >= 1 && count(kThreatOpenThree, opp) >= 1) return kRowOppFourThree;
+  if (count(kThreatOpenThree, own) >= 2) return kRowOwnTwoThrees;
+  if (count(kThreatOpenThree, opp) >= 2) return kRowOppTwoThrees;
+  return kRowNoThreat;
 }
 
 int32_t ComposeThreatPriority(int32_t base) {
-  if (threatCounts[kThreatFive][oppIndex] >= 1) return kScoreBlockFive;
-  if (threatCounts[kThreatFive][ownIndex] >= 1) return kScoreMakeFive;
+  int row = DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+  if (row == kRowBlockFive) return kScoreBlockFive;
+  if (row == kRowMakeFive) return kScoreMakeFive;
   int32_t clamped = base >= kTierStep ? kTierStep - 1 : base;
-  return Tier() + clamped;
+  // Rows 3 to 9 are the tiers 6 down to 0.
+  return (kRowNoThreat - row) * kTierStep + clamped;
 }

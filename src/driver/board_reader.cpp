@@ -55,8 +55,8 @@ void ParseBoard(const uint8_t* bytes, int count) {
 }
 
 // Reads the whole board file, or ends the run when it cannot be opened or sized.
-static void ReadBoardFile() {
-  FileHandle file = PlatformOpenExisting("plocha.dat");
+static void ReadBoardFile(const char* name) {
+  FileHandle file = PlatformOpenExisting(name);
   int64_t size = -1;
   if (file == kNoFile) {
     NoteFailure(true);
@@ -86,10 +86,12 @@ static void ReadSideToMove() {
   sideToMove = first == 'x' ? 1 : 2;
 }
 
-void ReadBoardFiles() {
+void ReadBoardFiles() { ReadPositionFiles("plocha.dat", true); }
+
+void ReadPositionFiles(const char* boardName, bool readSide) {
   fileFailed = false;
-  ReadBoardFile();
-  ReadSideToMove();
+  ReadBoardFile(boardName);
+  if (readSide) ReadSideToMove();
   if (TakeFailure()) FatalExit(kMessageFilesNotLoaded);
   PrepareCandidates();
 }

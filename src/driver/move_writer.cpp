@@ -21,9 +21,12 @@ int FormatMove(int x, int y, char* text) {
   return length + FormatNumber(y, text + length);
 }
 
+bool IsWritableMove(int x, int y) {
+  return x >= 0 && x <= kMaxCoordinate && y >= 0 && y <= kMaxCoordinate && board[x][y] == kCellEmpty;
+}
+
 void WriteMove(int x, int y) {
-  if (x < 0 || x > kMaxCoordinate || y < 0 || y > kMaxCoordinate) return;
-  if (board[x][y] != kCellEmpty) return;
+  if (!IsWritableMove(x, y)) return;
   char text[8];
   int length = FormatMove(x, y, text);
   // A file that cannot be created or written is not reported: the manager sees no move.

@@ -78,18 +78,24 @@ static bool FindProtocolFile(const char* name, char* found, size_t room) {
   return any;
 }
 
-// Non-blocking, so that a pipe put where a file should be fails its read instead of
-// waiting forever; regular files are not affected.
+// Only a regular file opens (and the open itself never waits): reading a FIFO or a
+// device could block for ever or never end.
 FileHandle PlatformOpenExisting(const char* name) {
   char found[256];
   if (!FindProtocolFile(name, found, sizeof found)) return kNoFile;
   int fd = open(found, O_RDWR | O_CLOEXEC | O_NONBLOCK);
-  return fd < 0 ? kNoFile : fd;
+  if (fd < 0) return kNoFile;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return kNoFile;
+  }
+  return fd;
 }
 
 int64_t PlatformFileSize(FileHandle file) {
   struct stat info;
-  if (fstat(int(file), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+  if (fstat(int(file), &info) != 0) return -1;
   return int64_t(info.st_size);
 }
 

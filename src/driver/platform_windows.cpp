@@ -55,17 +55,21 @@ void PlatformExit(int code) { ExitProcess(UINT(code)); }
 // has not yet closed its own handle does not make the run fail.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
+// Only a disk file opens: reading a pipe or a device could wait for ever.
 FileHandle PlatformOpenExisting(const char* name) {
   HANDLE file = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
+  if (file == INVALID_HANDLE_VALUE) return kNoFile;
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return kNoFile;
+  }
+  return reinterpret_cast<FileHandle>(file);
 }
 
 static HANDLE Native(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
 
-// Only a disk file has a size; anything else in its place is reported as a failure.
 int64_t PlatformFileSize(FileHandle file) {
-  if (GetFileType(Native(file)) != FILE_TYPE_DISK) return -1;
   DWORD high = 0;
   SetLastError(NO_ERROR);  // a size whose low half is all ones is told from failure by the error
   DWORD low = GetFileSize(Native(file), &high);

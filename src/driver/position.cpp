@@ -43,10 +43,11 @@ void MarkCandidates(int x, int y) {
 
 void PrepareCandidates() {
   SearchBox box = {999, 999, -999, -999};
+  PrepareLineMasks();
   for (int x = 0; x <= boardMax && x < kBoardSide; x++) {
     for (int y = 0; y <= boardMax && y < kBoardSide; y++) {
       if (candidateMask[x][y] == 0) continue;
-      ScanCell(x, y);
+      ScanPreparedCell(x, y);
       box.minX = std::min(box.minX, x);
       box.minY = std::min(box.minY, y);
       box.maxX = std::max(box.maxX, x);

@@ -1,6 +1,5 @@
 // The built file program, run in a fresh directory per case as a manager runs it.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -76,15 +75,6 @@ TEST(Program, MissingFiles) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(dir.Exists("tah.dat"));
   }
-}
-
-TEST(Program, PipeInsteadOfTahDoesNotHang) {
-  ScratchDirectory dir;
-  dir.Write("plocha.dat", Rows(20));
-  ASSERT_EQ(mkfifo((dir.path() + "/tah.dat").c_str(), 0600), 0);
-  ProgramRun run = RunProgramIn(dir.path(), kProgram, {});
-  EXPECT_EQ(run.output, "Nelze nahrat tah.dat nebo plocha.dat!\r\n");
-  EXPECT_EQ(run.exitCode, 0);
 }
 
 TEST(Program, UsageBannerForBadArguments) {

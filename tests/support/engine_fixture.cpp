@@ -56,12 +56,23 @@ std::string LevelArgument(int level) {
 
 MemoryRun RunInMemory(const char* plocha, const char* tah, const std::vector<std::string>& arguments,
                       uint32_t millisecondsOfDay, const std::string& executable) {
+  ProgramSetup setup;
+  if (plocha != nullptr) setup.plocha = plocha;
+  if (tah != nullptr) setup.tah = tah;
+  setup.arguments = arguments;
+  setup.millisecondsOfDay = millisecondsOfDay;
+  setup.executable = executable;
+  return RunSetupInMemory(setup);
+}
+
+MemoryRun RunSetupInMemory(const ProgramSetup& setup) {
   MemoryPlatformReset();
-  if (plocha != nullptr) MemoryPlatformSetFile("plocha.dat", plocha);
-  if (tah != nullptr) MemoryPlatformSetFile("tah.dat", tah);
-  MemoryPlatformSetArguments(arguments);
-  MemoryPlatformSetExecutablePath(executable);
-  MemoryPlatformSetClock(ClockOfSeed(millisecondsOfDay));
+  if (setup.plocha) MemoryPlatformSetFile("plocha.dat", *setup.plocha);
+  if (setup.tah) MemoryPlatformSetFile("tah.dat", *setup.tah);
+  for (const std::string& name : setup.brokenFiles) MemoryPlatformBreakFile(name);
+  MemoryPlatformSetArguments(setup.arguments);
+  MemoryPlatformSetExecutablePath(setup.executable);
+  MemoryPlatformSetClock(ClockOfSeed(setup.millisecondsOfDay));
   MemoryRun run = {"", "", false, -1};
   try {
     RunProgram();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,3 +44,16 @@ struct MemoryRun {
 // given as nullptr.
 MemoryRun RunInMemory(const char* plocha, const char* tah, const std::vector<std::string>& arguments,
                       uint32_t millisecondsOfDay = 0, const std::string& executable = "tulvo.exe");
+
+// Everything a run of the file program meets on the in-memory platform. A file
+// without a value is missing; a broken file fails every open, read and close.
+struct ProgramSetup {
+  std::optional<std::string> plocha;
+  std::optional<std::string> tah;
+  std::vector<std::string> brokenFiles;
+  std::vector<std::string> arguments;
+  uint32_t millisecondsOfDay = 0;
+  std::string executable = "tulvo.exe";
+};
+
+MemoryRun RunSetupInMemory(const ProgramSetup& setup);

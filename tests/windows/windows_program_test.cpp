@@ -2,6 +2,7 @@
 // executable in a fresh directory, usually without an argument.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -142,6 +143,14 @@ TEST(WindowsProgram, MissingFiles) {
     EXPECT_EQ(run.output, "Nelze nahrat plocha.dat!\r\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(dir.Read("tah.dat"), "x\r\n");
+  }
+  {
+    ScratchDirectory dir;  // a folder is no board file
+    std::filesystem::create_directory(dir.path() + "/plocha.dat");
+    dir.Write("tah.dat", "x");
+    ProgramRun run = RunWindows(dir, {"tulvo.exe", "tulvo.exe", {}, "", ""});
+    EXPECT_EQ(run.output, "Nelze nahrat plocha.dat!\r\n");
+    EXPECT_EQ(dir.Read("tah.dat"), "x");
   }
   {
     ScratchDirectory dir;

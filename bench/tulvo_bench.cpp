@@ -1,0 +1,104 @@
+// Benchmarks of the line scan, the candidate preparation, the move choice per level
+// and the whole in-process run; `tulvo-bench signature [EXPECTED]` prints (and checks)
+// the functional signature instead.
+#include <benchmark/benchmark.h>
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "analysis/cell_tables.h"
+#include "bench_positions.h"
+#include "driver/board_reader.h"
+#include "driver/level.h"
+#include "driver/position.h"
+#include "driver/run_sequence.h"
+#include "in_process_run.h"
+#include "signature.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+constexpr uint32_t kSeed = 12345;
+
+// Loads position index into the engine at the given level, candidates prepared.
+const BenchPosition& Load(int64_t index, int level) {
+  const BenchPosition& position = BenchPositions()[size_t(index)];
+  ResetEngine();
+  ParseBoard(reinterpret_cast<const uint8_t*>(position.board.data()), int(position.board.size()));
+  sideToMove = position.side;
+  aiLevel = level;
+  PrepareCandidates();
+  return position;
+}
+
+void BM_ScanCell(benchmark::State& state) {
+  Load(kMidgamePosition, kDefaultLevel);
+  const int x = searchBox.minX + 3, y = searchBox.minY + 3;
+  for (auto _ : state) {
+    ScanCell(x, y);
+    benchmark::DoNotOptimize(cellTables[x][y]);
+  }
+}
+BENCHMARK(BM_ScanCell);
+
+void BM_PrepareCandidates(benchmark::State& state) {
+  state.SetLabel(Load(state.range(0), kDefaultLevel).name);
+  for (auto _ : state) {
+    PrepareCandidates();
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PrepareCandidates)->DenseRange(0, 4)->ArgName("position");
+
+// Candidate preparation and the move choice, as a run does after reading the files.
+void BM_ChooseMove(benchmark::State& state) {
+  state.SetLabel(Load(state.range(0), int(state.range(1))).name);
+  for (auto _ : state) benchmark::DoNotOptimize(ChooseMoveWithSeed(kSeed));
+}
+BENCHMARK(BM_ChooseMove)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 6}})->ArgNames({"position", "level"});
+
+// From board bytes to move text: reset, parse, prepare, choose, format.
+void BM_InProcessRun(benchmark::State& state) {
+  const BenchPosition& position = BenchPositions()[size_t(state.range(0))];
+  const int level = int(state.range(1));
+  state.SetLabel(position.name);
+  char text[8];
+  for (auto _ : state) benchmark::DoNotOptimize(PlayBoardBytes(position.board, position.side, level, kSeed, text));
+}
+BENCHMARK(BM_InProcessRun)->ArgsProduct({{0, 1, 2, 3, 4}, {6}})->ArgNames({"position", "level"});
+
+// The file program's whole sequence on the in-memory platform (file table included).
+void BM_RunProgramInMemory(benchmark::State& state) {
+  const BenchPosition& position = BenchPositions()[size_t(state.range(0))];
+  state.SetLabel(position.name);
+  const char* tah = position.side == 1 ? "x" : "o";
+  for (auto _ : state) benchmark::DoNotOptimize(RunInMemory(position.board.c_str(), tah, {"/6"}, kSeed));
+}
+BENCHMARK(BM_RunProgramInMemory)->Arg(kMidgamePosition)->ArgName("position");
+
+// Prints the signature; with an expected value, also compares and fails on a change.
+int RunSignature(int argc, char** argv) {
+  uint64_t signature = ComputeSignature();
+  printf("signature %016" PRIx64 " (%d runs)\n", signature, SignatureRunCount());
+  if (argc < 3) return 0;
+  uint64_t expected = strtoull(argv[2], nullptr, 16);
+  if (signature == expected) return 0;
+  printf("The signature changed from %016" PRIx64 " to %016" PRIx64
+         ": moves or scores differ. If the change is meant, put the new value into "
+         "bench/signature.expected and explain it in the commit message.\n",
+         expected, signature);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && strcmp(argv[1], "signature") == 0) return RunSignature(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the engine and the whole test suite with AddressSanitizer and
+# UndefinedBehaviorSanitizer (any finding aborts, nothing suppressed) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${SANITIZE_BUILD:-build-sanitize}
+jobs=${JOBS:-2}
+flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+
+scripts/install-deps.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTULVO_WERROR=ON \
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" > /dev/null
+cmake --build "$build" -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$build" --output-on-failure -j "$jobs"

@@ -1,0 +1,14 @@
+// POSIX answers for tulvo-analyze: isatty on standard output, stat and chdir.
+#include "analyze/os_access.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
+
+bool IsFolder(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool EnterFolder(const std::string& path) { return chdir(path.c_str()) == 0; }

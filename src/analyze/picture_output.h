@@ -1,0 +1,11 @@
+// The analysis as a board picture with every evaluated cell shaded by its rank, then
+// the ten best cells with what decided them.
+#pragma once
+
+#include <string>
+
+#include "analyze/analysis.h"
+
+// Reads the loaded position (board, boardMax, sideToMove, aiLevel) beside the
+// analysis. With colour, ANSI escapes shade the cells; without, characters alone do.
+std::string FormatPicture(const Analysis& analysis, bool colour);
