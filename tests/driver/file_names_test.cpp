@@ -6,22 +6,11 @@
 #include <vector>
 
 #include "support/program_runner.h"
+#include "support/protocol_files.h"
 
 namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;
-
-// X four at (5..8, 5): X to move completes five at (9, 5); O to move blocks there.
-std::string FiveCompletion() {
-  std::string text;
-  for (int y = 0; y < 20; y++) {
-    std::string row(20, '-');
-    if (y == 5) row.replace(4, 5, "oxxxx");
-    if (y == 10) row[10] = 'o';
-    text += row + "\r\n";
-  }
-  return text;
-}
 
 // The same shape in column 2, rows 11..14: X completes five at (2, 15).
 std::string ColumnFour() {
@@ -46,7 +35,7 @@ TEST(FileNames, FoundInAnyLetterCase) {
   const Case cases[] = {{"PLOCHA.DAT", "TAH.DAT"}, {"Plocha.Dat", "Tah.dat"}, {"plocha.DAT", "tAH.dAT"}};
   for (const Case& c : cases) {
     ScratchDirectory dir;
-    dir.Write(c.board, FiveCompletion());
+    dir.Write(c.board, FiveCompletion("\r\n"));
     dir.Write(c.side, "x\r\n");
     ProgramRun run = RunProgramIn(dir.path(), kProgram, {"/5"});
     EXPECT_EQ(run.output, "") << c.board;
@@ -57,7 +46,7 @@ TEST(FileNames, FoundInAnyLetterCase) {
 
 TEST(FileNames, ExactNameWins) {
   ScratchDirectory dir;
-  dir.Write("plocha.dat", FiveCompletion());
+  dir.Write("plocha.dat", FiveCompletion("\r\n"));
   dir.Write("PLOCHA.DAT", ColumnFour());
   dir.Write("tah.dat", "x");
   dir.Write("TAH.DAT", "o");
@@ -68,7 +57,7 @@ TEST(FileNames, ExactNameWins) {
 
 TEST(FileNames, FirstInByteOrderAmongCaseVariants) {
   ScratchDirectory dir;
-  dir.Write("Plocha.dat", FiveCompletion());
+  dir.Write("Plocha.dat", FiveCompletion("\r\n"));
   dir.Write("PLOCHA.DAT", ColumnFour());  // 'L' sorts before 'l'
   dir.Write("TAH.DAT", "x");
   RunProgramIn(dir.path(), kProgram, {"/3"});
@@ -82,7 +71,7 @@ TEST(FileNames, ReaderMessagesWithUpperCaseNames) {
     const char* side;   // nullptr: no side file
     const char* message;
   };
-  const std::string board = FiveCompletion();
+  const std::string board = FiveCompletion("\r\n");
   const Case cases[] = {
       {"no board", nullptr, "x", "Nelze nahrat plocha.dat!"},
       {"empty board", "", "x", "Spatna velikost plocha.dat!"},
@@ -117,7 +106,7 @@ TEST(FileNames, ManagerTurnWithAllFiles) {
                         {"tulvo.exe", {}},  {"", {"/2"}},       {"", {"/6"}}};
   for (const Case& c : cases) {
     ScratchDirectory dir;
-    dir.Write("PLOCHA.DAT", FiveCompletion());
+    dir.Write("PLOCHA.DAT", FiveCompletion("\r\n"));
     dir.Write("TAH.DAT", "x\r\n");
     dir.Write("INFO.DAT", info);
     dir.Write("TIMEOUTS.DAT", timeouts);
@@ -131,7 +120,7 @@ TEST(FileNames, ManagerTurnWithAllFiles) {
     EXPECT_EQ(run.output, "") << c.name;
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(dir.Read("TAH.DAT"), "9,5") << c.name;
-    EXPECT_EQ(dir.Read("PLOCHA.DAT"), FiveCompletion());
+    EXPECT_EQ(dir.Read("PLOCHA.DAT"), FiveCompletion("\r\n"));
     EXPECT_EQ(dir.Read("INFO.DAT"), info);
     EXPECT_EQ(dir.Read("TIMEOUTS.DAT"), timeouts);
     EXPECT_EQ(dir.Read("MSG.DAT"), "");
