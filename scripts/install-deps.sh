@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make libgtest-dev googletest libbenchmark-dev)
+packages+=(faketime)  # tulvo-arena's test of a match with tulvo's clock frozen
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
