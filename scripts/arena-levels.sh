@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Round robin of tulvo's levels 0..6 with tulvo-arena, on 15x15 and on 20x20: the
-# table in the README. Usage: arena-levels.sh [BUILD_DIR] [GAMES] [JOBS]
+# Round robin of tulvo's levels 0..6 with tulvo-arena: the tables in the README.
+# Usage: arena-levels.sh SIZE file|pipe [GAMES] [JOBS]
+# "file" starts tulvo once per move; "pipe" keeps one pbrain-tulvo per game running
+# (the same moves, without a process per move). BUILD (default build), TULVO and
+# PBRAIN override where the programs are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
-games=${2:-200}
-jobs=${3:-2}
+size=${1:?board size 15 or 20}
+protocol=${2:?file or pipe}
+games=${3:-200}
+jobs=${4:-2}
+build=${BUILD:-build}
+case "$protocol" in
+  file) program=${TULVO:-$build/tulvo} ;;
+  pipe) program=${PBRAIN:-$build/src/pbrain/pbrain-tulvo} ;;
+  *) echo "protocol must be file or pipe" >&2; exit 2 ;;
+esac
 
 engines=()
-for level in 0 1 2 3 4 5 6; do engines+=("file:$build/tulvo /$level"); done
-for size in 15 20; do
-  "$build/src/arena/tulvo-arena" -s "$size" -n "$games" -j "$jobs" --seed 1 "${engines[@]}"
-  echo
-done
+for level in 0 1 2 3 4 5 6; do engines+=("$protocol:$program /$level"); done
+"$build/src/arena/tulvo-arena" -s "$size" -n "$games" -j "$jobs" --seed 1 "${engines[@]}"

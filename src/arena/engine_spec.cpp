@@ -32,10 +32,15 @@ std::optional<std::vector<std::string>> SplitCommandLine(const std::string& text
   return words;
 }
 
-// "build/tulvo /3" is labelled "tulvo /3".
+// Paths are cut to their last part: "build/tulvo /3" is labelled "tulvo /3". A word
+// whose only slash comes first, such as the level argument /3, is no path.
 static std::string LabelOf(const std::vector<std::string>& command) {
-  std::string label = command[0].substr(command[0].find_last_of('/') + 1);
-  for (size_t i = 1; i < command.size(); i++) label.append(" ").append(command[i]);
+  std::string label;
+  for (const std::string& word : command) {
+    size_t slash = word.find_last_of('/');
+    bool path = slash != std::string::npos && slash + 1 < word.size() && word.find('/', 1) != std::string::npos;
+    label.append(label.empty() ? "" : " ").append(path ? word.substr(slash + 1) : word);
+  }
   return label;
 }
 

@@ -22,6 +22,9 @@ TEST(ParseEngineSpec, ReadsProtocolCommandAndLabel) {
   EXPECT_EQ(file->protocol, Protocol::kFile);
   EXPECT_EQ(file->command, (std::vector<std::string>{"build/tulvo", "/3"}));
   EXPECT_EQ(file->label, "tulvo /3");
+  auto frozen = ParseEngineSpec("file:/usr/bin/faketime -f '2026-01-01 12:00:00' ../b/tulvo /3", error);
+  ASSERT_TRUE(frozen) << error;
+  EXPECT_EQ(frozen->label, "faketime -f 2026-01-01 12:00:00 tulvo /3");
   auto pipe = ParseEngineSpec("pipe:pbrain-x", error);
   ASSERT_TRUE(pipe) << error;
   EXPECT_EQ(pipe->protocol, Protocol::kPipe);
