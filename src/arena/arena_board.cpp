@@ -1,0 +1,42 @@
+// The referee's board: stones, five-in-a-row detection and a text picture.
+#include "arena/arena_board.h"
+
+ArenaBoard::ArenaBoard(int side) : side_(side), cells_(size_t(side * side), kCellEmpty) {}
+
+void ArenaBoard::Place(Point p) {
+  cells_[size_t(p.y * side_ + p.x)] = ToMove();
+  stones_++;
+}
+
+// Stones of the same colour as p's, counted from p's neighbour in the direction.
+int ArenaBoard::RunFrom(Point p, int direction) const {
+  uint8_t stone = At(p);
+  int count = 0;
+  for (Point q{p.x + stepX[direction], p.y + stepY[direction]}; Contains(q) && At(q) == stone;
+       q = {q.x + stepX[direction], q.y + stepY[direction]}) {
+    count++;
+  }
+  return count;
+}
+
+bool ArenaBoard::MakesFive(Point p) const {
+  if (!Contains(p) || At(p) == kCellEmpty) return false;
+  for (int axis = 0; axis < kAxes; axis++) {
+    if (1 + RunFrom(p, axis) + RunFrom(p, opposite[axis]) >= 5) return true;
+  }
+  return false;
+}
+
+std::string ArenaBoard::Rows() const {
+  std::string text;
+  for (int y = 0; y < side_; y++) {
+    for (int x = 0; x < side_; x++) {
+      uint8_t stone = At({x, y});
+      text += stone == kCellEmpty ? '-' : StoneLetter(stone);
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+char StoneLetter(uint8_t stone) { return stone == kCellX ? 'x' : 'o'; }

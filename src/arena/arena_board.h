@@ -1,0 +1,44 @@
+// The referee's board: stones, five-in-a-row detection and a text picture.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core_types.h"
+
+struct Point {
+  int x;
+  int y;
+  bool operator==(const Point&) const = default;
+};
+
+// Stones are kCellEmpty, kCellX or kCellO; X always moves first.
+class ArenaBoard {
+ public:
+  explicit ArenaBoard(int side);
+
+  int side() const { return side_; }
+  int stones() const { return stones_; }
+  bool Contains(Point p) const { return p.x >= 0 && p.y >= 0 && p.x < side_ && p.y < side_; }
+  uint8_t At(Point p) const { return cells_[size_t(p.y * side_ + p.x)]; }
+  bool IsFull() const { return stones_ == side_ * side_; }
+  // The stone whose turn it is: X after an even number of stones.
+  uint8_t ToMove() const { return stones_ % 2 == 0 ? kCellX : kCellO; }
+  // Places the side to move's stone on an empty cell inside the board.
+  void Place(Point p);
+  // True when the stone at p is part of five or more in a row along some axis.
+  bool MakesFive(Point p) const;
+  // Rows of '-', 'x' and 'o', each ended by LF: the plocha.dat layout.
+  std::string Rows() const;
+
+ private:
+  int RunFrom(Point p, int direction) const;
+
+  int side_;
+  int stones_ = 0;
+  std::vector<uint8_t> cells_;
+};
+
+// The letter of a stone in plocha.dat and tah.dat: 'x' or 'o'.
+char StoneLetter(uint8_t stone);

@@ -1,0 +1,36 @@
+// What the referee needs from an engine, whichever protocol it speaks.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "arena/arena_board.h"
+
+// How an engine's attempt to answer ended. Only kAnswered carries a move text.
+enum class ReplyStatus { kAnswered, kMissing, kCrashed, kTimedOut, kRefused };
+
+struct EngineReply {
+  ReplyStatus status;
+  std::string text;  // the move as the engine wrote it, or what went wrong
+  int ms;            // wall time the engine took
+};
+
+// One engine for one game. Start is called once before the first move request.
+class Engine {
+ public:
+  virtual ~Engine() = default;
+  virtual EngineReply Start(int side, int timeLimitMs) = 0;
+  // Asks for a move on board, where lastMove (if any) is the opponent's last move.
+  virtual EngineReply Move(const ArenaBoard& board, std::optional<Point> lastMove, int timeLimitMs) = 0;
+};
+
+enum class Protocol { kFile, kPipe };
+
+// An engine as given on the command line: "file:CMD ARGS" or "pipe:CMD ARGS".
+struct EngineSpec {
+  Protocol protocol;
+  std::vector<std::string> command;  // program, then its arguments
+  std::string label;                 // short name for tables and records
+};

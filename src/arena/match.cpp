@@ -1,0 +1,39 @@
+// Running a schedule of games, one after another or several at once.
+#include "arena/match.h"
+
+#include <atomic>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+static GameResult PlayJob(const MatchSetup& setup, const GameJob& job, const EngineFactory& factory) {
+  const Pairing& pairing = setup.pairings[size_t(job.pairing)];
+  const EngineSpec& first = setup.engines[size_t(pairing.first)];
+  const EngineSpec& second = setup.engines[size_t(pairing.second)];
+  auto x = factory(job.firstIsX ? first : second);
+  auto o = factory(job.firstIsX ? second : first);
+  return PlayGame(*x, *o, setup.side, setup.openings[size_t(job.opening)], setup.timeLimitMs);
+}
+
+std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
+                                 const EngineFactory& factory, const GameObserver& observer) {
+  std::vector<std::optional<GameResult>> slots(jobs.size());
+  std::atomic<size_t> next{0};
+  std::mutex reporting;
+  int finished = 0;
+  auto work = [&] {
+    for (size_t i = next++; i < jobs.size(); i = next++) {
+      GameResult result = PlayJob(setup, jobs[i], factory);
+      std::lock_guard lock(reporting);
+      slots[i] = std::move(result);
+      observer(jobs[i], *slots[i], ++finished);
+    }
+  };
+  std::vector<std::thread> workers;
+  for (int t = 1; t < setup.threads; t++) workers.emplace_back(work);
+  work();
+  for (auto& worker : workers) worker.join();
+  std::vector<GameResult> results;
+  for (auto& slot : slots) results.push_back(std::move(*slot));
+  return results;
+}

@@ -1,0 +1,30 @@
+// Running a schedule of games, one after another or several at once.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "arena/engine.h"
+#include "arena/openings.h"
+#include "arena/referee.h"
+#include "arena/schedule.h"
+
+// Creates a fresh engine for one game.
+using EngineFactory = std::function<std::unique_ptr<Engine>(const EngineSpec&)>;
+// Told about each finished game, one call at a time, in the order they finish.
+using GameObserver = std::function<void(const GameJob&, const GameResult&, int finished)>;
+
+struct MatchSetup {
+  std::vector<EngineSpec> engines;
+  std::vector<Pairing> pairings;
+  std::vector<Opening> openings;
+  int side;
+  int timeLimitMs;
+  int threads;  // games played at once
+};
+
+// Plays every job with new engines per game; result i belongs to jobs[i], whatever
+// the order in which games finish.
+std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
+                                 const EngineFactory& factory, const GameObserver& observer);

@@ -1,0 +1,117 @@
+// Plays one game between two engines under free-style rules and judges it.
+#include "arena/referee.h"
+
+#include <cctype>
+
+const char* EndReasonName(EndReason reason) {
+  switch (reason) {
+    case EndReason::kFive: return "five";
+    case EndReason::kFullBoard: return "full board";
+    case EndReason::kMissing: return "no move";
+    case EndReason::kMalformed: return "malformed move";
+    case EndReason::kOffBoard: return "off the board";
+    case EndReason::kOccupied: return "occupied cell";
+    case EndReason::kCrash: return "crash";
+    case EndReason::kTimeout: return "timeout";
+    case EndReason::kRefused: return "refused to start";
+  }
+  return "?";
+}
+
+static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Reads a decimal number, perhaps negative, at text[at...]; false when there are
+// no digits or too many.
+static bool ReadNumber(const std::string& text, size_t& at, int& value) {
+  bool negative = at < text.size() && text[at] == '-';
+  at += negative;
+  size_t start = at;
+  value = 0;
+  while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) && at - start < 6) {
+    value = value * 10 + (text[at++] - '0');
+  }
+  if (negative) value = -value;
+  return at > start && (at >= text.size() || !std::isdigit(static_cast<unsigned char>(text[at])));
+}
+
+std::optional<Point> ParseMoveText(const std::string& text) {
+  size_t at = 0;
+  while (at < text.size() && IsBlank(text[at])) at++;
+  Point p{};
+  if (!ReadNumber(text, at, p.x) || at >= text.size() || text[at++] != ',') return std::nullopt;
+  if (!ReadNumber(text, at, p.y)) return std::nullopt;
+  while (at < text.size() && IsBlank(text[at])) at++;
+  if (at != text.size()) return std::nullopt;
+  return p;
+}
+
+static EndReason FaultOf(ReplyStatus status) {
+  switch (status) {
+    case ReplyStatus::kMissing: return EndReason::kMissing;
+    case ReplyStatus::kCrashed: return EndReason::kCrash;
+    case ReplyStatus::kTimedOut: return EndReason::kTimeout;
+    case ReplyStatus::kRefused: return EndReason::kRefused;
+    case ReplyStatus::kAnswered: break;
+  }
+  return EndReason::kMalformed;
+}
+
+static void Lose(GameResult& game, uint8_t loser, EndReason reason, const std::string& detail) {
+  game.outcome = loser == kCellX ? Outcome::kOWins : Outcome::kXWins;
+  game.reason = reason;
+  game.detail = detail;
+}
+
+// Judges one reply of the side to move; true when the game goes on.
+static bool Judge(GameResult& game, const EngineReply& reply) {
+  uint8_t mover = game.board.ToMove();
+  if (reply.status != ReplyStatus::kAnswered) {
+    Lose(game, mover, FaultOf(reply.status), reply.text);
+    return false;
+  }
+  auto point = ParseMoveText(reply.text);
+  if (!point) {
+    Lose(game, mover, EndReason::kMalformed, reply.text);
+    return false;
+  }
+  std::string where = std::to_string(point->x) + "," + std::to_string(point->y);
+  if (!game.board.Contains(*point)) {
+    Lose(game, mover, EndReason::kOffBoard, where);
+    return false;
+  }
+  if (game.board.At(*point) != kCellEmpty) {
+    Lose(game, mover, EndReason::kOccupied, where);
+    return false;
+  }
+  game.board.Place(*point);
+  game.moves.push_back({*point, reply.ms});
+  if (game.board.MakesFive(*point)) {
+    game.outcome = mover == kCellX ? Outcome::kXWins : Outcome::kOWins;
+    game.reason = EndReason::kFive;
+    return false;
+  }
+  return true;
+}
+
+GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs) {
+  GameResult game{Outcome::kDraw, EndReason::kFullBoard, "", int(opening.size()), {}, ArenaBoard(side)};
+  for (Point p : opening) {
+    game.board.Place(p);
+    game.moves.push_back({p, 0});
+  }
+  for (auto [engine, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
+    EngineReply reply = engine->Start(side, timeLimitMs);
+    if (reply.status != ReplyStatus::kAnswered) {
+      Lose(game, stone, FaultOf(reply.status), reply.text);
+      return game;
+    }
+  }
+  std::optional<Point> last;
+  if (!opening.empty()) last = opening.back();
+  while (!game.board.IsFull()) {
+    Engine& mover = game.board.ToMove() == kCellX ? x : o;
+    if (!Judge(game, mover.Move(game.board, last, timeLimitMs))) return game;
+    last = game.moves.back().point;
+  }
+  return game;
+}

@@ -1,0 +1,26 @@
+// Which engines meet, in which colours and with which opening, game by game.
+#pragma once
+
+#include <vector>
+
+struct Pairing {
+  int first;  // engine indices; the table shows results from first's side
+  int second;
+};
+
+// Every engine against every later one.
+std::vector<Pairing> RoundRobin(int engines);
+// The first engine against each of the others.
+std::vector<Pairing> Gauntlet(int engines);
+
+struct GameJob {
+  int number;   // 0-based position in the schedule, also names the record
+  int pairing;  // index into the pairings
+  bool firstIsX;
+  int opening;  // index into the openings
+};
+
+// games per pairing; game g of a pairing plays opening g / 2 (wrapping around the
+// openings), with the first engine as X when g is even, so each opening is played
+// once in each colour. Game g of every pairing comes before game g + 1 of any.
+std::vector<GameJob> ScheduleGames(int pairings, int games, int openings);

@@ -1,0 +1,96 @@
+// Real engine processes over both protocols: fake engines that play or misbehave.
+#include "arena/engine_process.h"
+
+#include <gtest/gtest.h>
+
+#include "arena/engine_spec.h"
+#include "arena/openings.h"
+#include "arena/referee.h"
+
+namespace {
+
+const std::string kFake = FAKE_ENGINE;
+
+EngineSpec Spec(const std::string& protocol, const std::string& arguments) {
+  std::string error;
+  auto spec = ParseEngineSpec(protocol + ":" + kFake + " " + protocol + " " + arguments, error);
+  if (!spec) ADD_FAILURE() << error;
+  return *spec;
+}
+
+GameResult Play(const EngineSpec& x, const EngineSpec& o, const Opening& opening, int timeLimitMs = 5000) {
+  auto xEngine = LaunchEngine(x), oEngine = LaunchEngine(o);
+  return PlayGame(*xEngine, *oEngine, 15, opening, timeLimitMs);
+}
+
+class EngineProcess : public testing::TestWithParam<std::string> {
+ protected:
+  static void SetUpTestSuite() { PrepareEngineProcesses(); }
+};
+
+// Each misbehaving engine moves second after a two-stone opening and loses.
+TEST_P(EngineProcess, EveryFaultLosesWithItsReason) {
+  struct Case {
+    const char* behaviour;
+    EndReason reason;
+  };
+  const Case cases[] = {
+      {"malformed", EndReason::kMalformed}, {"offboard", EndReason::kOffBoard}, {"occupied", EndReason::kOccupied},
+      {"missing", EndReason::kMissing},     {"crash", EndReason::kCrash},       {"exitcode", EndReason::kCrash},
+      {"timeout", EndReason::kTimeout},
+  };
+  for (const Case& c : cases) {
+    GameResult game = Play(Spec(GetParam(), "greedy"), Spec(GetParam(), c.behaviour), {{7, 7}, {8, 8}}, 1500);
+    EXPECT_EQ(game.reason, c.reason) << c.behaviour << ": " << game.detail;
+    EXPECT_EQ(game.outcome, Outcome::kXWins) << c.behaviour;
+    EXPECT_EQ(game.moves.size(), 3u) << c.behaviour;
+  }
+}
+
+TEST_P(EngineProcess, GreedyEnginesFinishAGame) {
+  GameResult game = Play(Spec(GetParam(), "greedy 9"), Spec(GetParam(), "greedy 11"), {});
+  EXPECT_EQ(game.reason, EndReason::kFive) << game.detail;
+  EXPECT_GT(game.moves.size(), 8u);
+  EXPECT_EQ(game.moves[0].point, (Point{7, 7})) << "the first mover saw an empty board";
+}
+
+TEST_P(EngineProcess, AMissingProgramCountsAsACrash) {
+  EngineSpec missing = Spec(GetParam(), "greedy");
+  missing.command[0] = "./no-such-engine";
+  GameResult game = Play(missing, Spec(GetParam(), "greedy"), {});
+  EXPECT_EQ(game.reason, EndReason::kCrash);
+  EXPECT_EQ(game.outcome, Outcome::kOWins);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothProtocols, EngineProcess, testing::Values("file", "pipe"));
+
+TEST(PipeEngine, RefusalAndHangupLose) {
+  PrepareEngineProcesses();
+  GameResult refused = Play(Spec("pipe", "refuse"), Spec("pipe", "greedy"), {});
+  EXPECT_EQ(refused.reason, EndReason::kRefused);
+  EXPECT_EQ(refused.detail, "ERROR unsupported size");
+  EXPECT_EQ(refused.outcome, Outcome::kOWins);
+  GameResult hungUp = Play(Spec("pipe", "greedy"), Spec("pipe", "hangup"), {{7, 7}});
+  EXPECT_EQ(hungUp.reason, EndReason::kCrash) << hungUp.detail;
+  EXPECT_EQ(hungUp.outcome, Outcome::kXWins);
+}
+
+// The same engine behind either protocol sees the same positions, so it plays the
+// same game: with an opening (BOARD) and without (BEGIN), and across protocols.
+TEST(BothProtocols, DeliverTheSamePositions) {
+  PrepareEngineProcesses();
+  for (const Opening& opening : {Opening{}, Opening{{7, 7}, {9, 8}, {6, 6}}}) {
+    auto moves = [&](const std::string& xProtocol, const std::string& oProtocol) {
+      GameResult game = Play(Spec(xProtocol, "greedy 9"), Spec(oProtocol, "greedy 11"), opening);
+      std::vector<Point> points;
+      for (const PlayedMove& move : game.moves) points.push_back(move.point);
+      return points;
+    };
+    auto byFile = moves("file", "file");
+    EXPECT_GT(byFile.size(), opening.size() + 8);
+    EXPECT_EQ(moves("pipe", "pipe"), byFile);
+    EXPECT_EQ(moves("pipe", "file"), byFile);
+  }
+}
+
+}  // namespace

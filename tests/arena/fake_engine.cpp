@@ -1,0 +1,142 @@
+// A small engine for the arena's tests, speaking the file or the pipe protocol and
+// playing well or misbehaving on purpose.
+// Usage: fake_engine file|pipe BEHAVIOUR [BLOCK_WEIGHT]
+// BEHAVIOUR: greedy (longest own line, blocking weighted by BLOCK_WEIGHT, default 9),
+// malformed, offboard, occupied, missing, crash, timeout, exitcode, refuse (pipe:
+// answers START with ERROR), hangup (pipe: closes its output instead of moving).
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// cells[y][x]: 0 empty, 1 own stone, 2 opponent's stone.
+using Cells = std::vector<std::vector<int>>;
+
+int RunThrough(const Cells& cells, int x, int y, int dx, int dy, int stone) {
+  int side = int(cells.size()), count = 0;
+  for (int sign : {1, -1}) {
+    for (int cx = x + sign * dx, cy = y + sign * dy;
+         cx >= 0 && cy >= 0 && cx < side && cy < side && cells[size_t(cy)][size_t(cx)] == stone;
+         cx += sign * dx, cy += sign * dy) {
+      count++;
+    }
+  }
+  return count;
+}
+
+int LongestThrough(const Cells& cells, int x, int y, int stone) {
+  int best = 0;
+  for (auto [dx, dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {1, -1}})
+    best = std::max(best, RunThrough(cells, x, y, dx, dy, stone));
+  return best;
+}
+
+// The first cell (rows, then columns) with the highest score; the centre when empty.
+std::string GreedyMove(const Cells& cells, int blockWeight) {
+  int side = int(cells.size()), best = -1, bestX = side / 2, bestY = side / 2;
+  for (int y = 0; y < side; y++) {
+    for (int x = 0; x < side; x++) {
+      if (cells[size_t(y)][size_t(x)] != 0) continue;
+      int own = LongestThrough(cells, x, y, 1), opp = LongestThrough(cells, x, y, 2);
+      if (own == 0 && opp == 0) continue;
+      int score = own >= 4 ? 1000 : own * 10 + opp * blockWeight;
+      if (score > best) best = score, bestX = x, bestY = y;
+    }
+  }
+  if (best < 0 && cells[size_t(bestY)][size_t(bestX)] != 0) {
+    for (int i = 0; i < side * side; i++) {
+      if (cells[size_t(i / side)][size_t(i % side)] == 0)
+        return std::to_string(i % side) + "," + std::to_string(i / side);
+    }
+  }
+  return std::to_string(bestX) + "," + std::to_string(bestY);
+}
+
+std::string OccupiedCell(const Cells& cells) {
+  for (size_t y = 0; y < cells.size(); y++) {
+    for (size_t x = 0; x < cells.size(); x++) {
+      if (cells[y][x] != 0) return std::to_string(x) + "," + std::to_string(y);
+    }
+  }
+  return "0,0";
+}
+
+// The answer for the behaviour; empty means "write no move".
+std::string Answer(const std::string& behaviour, const Cells& cells, int blockWeight) {
+  if (behaviour == "crash") std::abort();
+  if (behaviour == "timeout") std::this_thread::sleep_for(std::chrono::seconds(30));
+  if (behaviour == "exitcode") std::exit(3);
+  if (behaviour == "malformed") return "seven,seven";
+  if (behaviour == "offboard") return std::to_string(cells.size()) + ",0";
+  if (behaviour == "occupied") return OccupiedCell(cells);
+  if (behaviour == "missing") return "";
+  return GreedyMove(cells, blockWeight);
+}
+
+void PlayFile(const std::string& behaviour, int blockWeight) {
+  std::ifstream board("plocha.dat"), turn("tah.dat");
+  char side = char(turn.get());
+  Cells cells;
+  for (std::string line; std::getline(board, line);) {
+    std::vector<int> row;
+    for (char c : line) row.push_back(c == '-' ? 0 : c == side ? 1 : 2);
+    cells.push_back(row);
+  }
+  std::string move = Answer(behaviour, cells, blockWeight);
+  if (!move.empty()) std::ofstream("tah.dat", std::ios::trunc) << move;
+}
+
+void PlayPipe(const std::string& behaviour, int blockWeight) {
+  Cells cells;
+  auto place = [&](const std::string& text, int stone) {
+    int x = 0, y = 0;
+    char comma = 0;
+    std::istringstream(text) >> x >> comma >> y;
+    cells[size_t(y)][size_t(x)] = stone;
+  };
+  auto move = [&] {
+    std::cout << "MESSAGE thinking\nDEBUG still thinking\n" << std::flush;
+    if (behaviour == "hangup") std::exit(0);
+    std::string answer = Answer(behaviour, cells, blockWeight);
+    std::cout << (answer.empty() ? "ERROR no move" : answer) << "\r\n" << std::flush;
+    if (!answer.empty() && behaviour == "greedy") place(answer, 1);
+  };
+  for (std::string line; std::getline(std::cin, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string command = line.substr(0, line.find(' ')),
+                rest = line.substr(command.size() + (line.size() > command.size()));
+    if (command == "START") {
+      cells.assign(size_t(std::stoi(rest)), std::vector<int>(size_t(std::stoi(rest)), 0));
+      std::cout << (behaviour == "refuse" ? "ERROR unsupported size" : "OK") << std::endl;
+    } else if (command == "BEGIN") {
+      move();
+    } else if (command == "TURN") {
+      place(rest, 2);
+      move();
+    } else if (command == "BOARD") {
+      for (std::string entry; std::getline(std::cin, entry) && entry.rfind("DONE", 0) != 0;) {
+        place(entry, entry[entry.find_last_of(',') + 1] - '0');
+      }
+      move();
+    } else if (command == "END") {
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  std::string protocol = argv[1], behaviour = argv[2];
+  int blockWeight = argc > 3 ? std::atoi(argv[3]) : 9;
+  if (protocol == "file") PlayFile(behaviour, blockWeight);
+  if (protocol == "pipe") PlayPipe(behaviour, blockWeight);
+  return 0;
+}

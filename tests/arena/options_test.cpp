@@ -1,0 +1,91 @@
+// The arena's command line and engine descriptions.
+#include <gtest/gtest.h>
+
+#include "arena/arena_options.h"
+#include "arena/engine_spec.h"
+
+namespace {
+
+TEST(SplitCommandLine, QuotesGroupWords) {
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(SplitCommandLine("  a  b\tc "), (Words{"a", "b", "c"}));
+  EXPECT_EQ(SplitCommandLine("faketime -f \"2026-01-01 12:00:00\" tulvo"),
+            (Words{"faketime", "-f", "2026-01-01 12:00:00", "tulvo"}));
+  EXPECT_EQ(SplitCommandLine("a '' 'b c'd"), (Words{"a", "", "b cd"}));
+  EXPECT_FALSE(SplitCommandLine("a \"b"));
+}
+
+TEST(ParseEngineSpec, ReadsProtocolCommandAndLabel) {
+  std::string error;
+  auto file = ParseEngineSpec("file:build/tulvo /3", error);
+  ASSERT_TRUE(file) << error;
+  EXPECT_EQ(file->protocol, Protocol::kFile);
+  EXPECT_EQ(file->command, (std::vector<std::string>{"build/tulvo", "/3"}));
+  EXPECT_EQ(file->label, "tulvo /3");
+  auto frozen = ParseEngineSpec("file:/usr/bin/faketime -f '2026-01-01 12:00:00' ../b/tulvo /3", error);
+  ASSERT_TRUE(frozen) << error;
+  EXPECT_EQ(frozen->label, "faketime -f 2026-01-01 12:00:00 tulvo /3");
+  auto pipe = ParseEngineSpec("pipe:pbrain-x", error);
+  ASSERT_TRUE(pipe) << error;
+  EXPECT_EQ(pipe->protocol, Protocol::kPipe);
+  for (const char* bad : {"tulvo /3", "exe:tulvo", "file:", "pipe:   ", "file:\"a"}) {
+    EXPECT_FALSE(ParseEngineSpec(bad, error)) << bad;
+    EXPECT_NE(error.find("engine"), std::string::npos) << bad;
+  }
+}
+
+TEST(ParseArenaOptions, ReadsEveryOption) {
+  std::string error;
+  auto options = ParseArenaOptions(
+      {"-n",     "10", "--size",           "20", "-j", "2",     "-t", "300",       "-g",    "-o", "open.txt",
+       "--seed", "99", "--opening-stones", "0",  "-r", "games", "-b", "file:t /1", "pipe:p"},
+      error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->games, 10);
+  EXPECT_EQ(options->side, 20);
+  EXPECT_EQ(options->threads, 2);
+  EXPECT_EQ(options->timeLimitMs, 300);
+  EXPECT_TRUE(options->gauntlet);
+  EXPECT_EQ(options->openingsFile, "open.txt");
+  EXPECT_EQ(options->seed, 99u);
+  EXPECT_EQ(options->openingStones, 0);
+  EXPECT_EQ(options->recordsDirectory, "games");
+  EXPECT_TRUE(options->showBoards);
+  ASSERT_EQ(options->engines.size(), 2u);
+  EXPECT_EQ(options->engines[0].label, "t /1");
+}
+
+TEST(ParseArenaOptions, RejectsWhatItCannotUse) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* needle;
+  };
+  const Case cases[] = {
+      {{"file:a"}, "two engines"},
+      {{"-s", "17", "file:a", "file:b"}, "--size"},
+      {{"-s", "19x", "file:a", "file:b"}, "--size"},
+      {{"-n", "0", "file:a", "file:b"}, "--games"},
+      {{"-j", "-2", "file:a", "file:b"}, "--jobs"},
+      {{"--opening-stones", "9", "file:a", "file:b"}, "--opening-stones"},
+      {{"--seed", "x", "file:a", "file:b"}, "--seed"},
+      {{"file:a", "file:b", "-t"}, "needs a value"},
+      {{"--fast", "1", "file:a", "file:b"}, "unknown option"},
+      {{"a", "file:b"}, "file: or pipe:"},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    EXPECT_FALSE(ParseArenaOptions(c.arguments, error)) << c.needle;
+    EXPECT_NE(error.find(c.needle), std::string::npos) << error;
+  }
+}
+
+TEST(ParseArenaOptions, RepeatedEnginesGetDistinctLabels) {
+  std::string error;
+  auto options = ParseArenaOptions({"file:x/tulvo /3", "pipe:y/tulvo /3", "file:tulvo /3"}, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->engines[0].label, "tulvo /3");
+  EXPECT_EQ(options->engines[1].label, "tulvo /3#2");
+  EXPECT_EQ(options->engines[2].label, "tulvo /3#3");
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// The referee: move texts, wins, draws and every way of losing.
+#include "arena/referee.h"
+
+#include <gtest/gtest.h>
+
+#include "scripted_engine.h"
+
+namespace {
+
+TEST(ParseMoveText, AcceptsDecimalPairsOnly) {
+  struct Case {
+    const char* text;
+    bool valid;
+    Point point;
+  };
+  const Case cases[] = {
+      {"7,7", true, {7, 7}},   {"0,19", true, {0, 19}},  {" 12,3\r\n", true, {12, 3}},
+      {"-1,3", true, {-1, 3}}, {"99,0", true, {99, 0}},  {"7, 7", false, {}},
+      {"7 7", false, {}},      {"7,", false, {}},        {",7", false, {}},
+      {"", false, {}},         {"7,7,7", false, {}},     {"a,b", false, {}},
+      {"7.5,3", false, {}},    {"1234567,1", false, {}}, {"OK", false, {}},
+      {"7,7 8,8", false, {}},  {"--1,3", false, {}},
+  };
+  for (const Case& c : cases) {
+    auto point = ParseMoveText(c.text);
+    EXPECT_EQ(point.has_value(), c.valid) << '"' << c.text << '"';
+    if (point && c.valid) {
+      EXPECT_EQ(*point, c.point) << c.text;
+    }
+  }
+}
+
+TEST(PlayGame, FiveWinsAndRecordsEveryMove) {
+  auto x = ScriptedEngine::Playing({{5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}}, 3);
+  auto o = ScriptedEngine::Playing({{5, 9}, {7, 9}, {9, 9}, {11, 9}});
+  GameResult game = PlayGame(x, o, 15, {}, 1000);
+  EXPECT_EQ(game.outcome, Outcome::kXWins);
+  EXPECT_EQ(game.reason, EndReason::kFive);
+  ASSERT_EQ(game.moves.size(), 9u);
+  EXPECT_EQ(game.moves.back().point, (Point{9, 5}));
+  EXPECT_EQ(game.moves.back().ms, 3);
+  EXPECT_EQ(x.startedWith, (std::pair{15, 1000}));
+  EXPECT_EQ(o.startedWith, (std::pair{15, 1000}));
+}
+
+TEST(PlayGame, OWinsWithAnOverline) {
+  // O fills 3,4 and 5,6,7 of row 2, then 4 makes six in a row.
+  auto x = ScriptedEngine::Playing({{0, 10}, {2, 10}, {4, 10}, {6, 10}, {8, 10}, {10, 10}, {12, 10}});
+  auto o = ScriptedEngine::Playing({{2, 2}, {3, 2}, {5, 2}, {6, 2}, {7, 2}, {4, 2}});
+  GameResult game = PlayGame(x, o, 20, {}, 1000);
+  EXPECT_EQ(game.outcome, Outcome::kOWins);
+  EXPECT_EQ(game.reason, EndReason::kFive);
+  EXPECT_EQ(game.moves.size(), 12u);
+}
+
+TEST(PlayGame, OpeningIsPlacedAndTheRightSideMovesNext) {
+  auto x = ScriptedEngine::Playing({{0, 0}});
+  auto o = ScriptedEngine::Playing({{1, 1}, {2, 2}});
+  GameResult game = PlayGame(x, o, 15, {{7, 7}, {8, 8}, {6, 8}}, 1000);
+  // O moves first after three opening stones, is told the last opening cell, then X's move.
+  ASSERT_EQ(o.stonesSeen, (std::vector<int>{3, 5}));
+  EXPECT_EQ(o.lastMoves[0], (Point{6, 8}));
+  EXPECT_EQ(o.lastMoves[1], (Point{0, 0}));
+  EXPECT_EQ(x.lastMoves[0], (Point{1, 1}));
+  EXPECT_EQ(game.openingMoves, 3);
+  EXPECT_EQ(game.moves[0].point, (Point{7, 7}));
+  EXPECT_EQ(game.moves[0].ms, 0);
+  EXPECT_EQ(game.board.At({8, 8}), kCellO);
+}
+
+// Every fault of the mover loses; the case names which side misbehaves.
+TEST(PlayGame, EveryFaultLosesWithItsReason) {
+  struct Case {
+    const char* name;
+    EngineReply reply;
+    EndReason reason;
+  };
+  const Case cases[] = {
+      {"no move", {ReplyStatus::kMissing, "tah.dat holds no move", 5}, EndReason::kMissing},
+      {"crash", {ReplyStatus::kCrashed, "killed by signal 6", 5}, EndReason::kCrash},
+      {"timeout", {ReplyStatus::kTimedOut, "no move within 100 ms", 100}, EndReason::kTimeout},
+      {"malformed", {ReplyStatus::kAnswered, "seven,seven", 5}, EndReason::kMalformed},
+      {"empty answer", {ReplyStatus::kAnswered, "", 5}, EndReason::kMalformed},
+      {"off the right edge", {ReplyStatus::kAnswered, "15,3", 5}, EndReason::kOffBoard},
+      {"off the bottom edge", {ReplyStatus::kAnswered, "3,15", 5}, EndReason::kOffBoard},
+      {"negative", {ReplyStatus::kAnswered, "-1,3", 5}, EndReason::kOffBoard},
+      {"occupied", {ReplyStatus::kAnswered, "7,7", 5}, EndReason::kOccupied},
+  };
+  for (const Case& c : cases) {
+    for (bool xMisbehaves : {true, false}) {
+      ScriptedEngine bad({c.reply});
+      auto good = ScriptedEngine::Playing({{1, 1}, {2, 1}});
+      // After the two-stone opening X moves; when O is the culprit, X moves once first.
+      GameResult game =
+          xMisbehaves ? PlayGame(bad, good, 15, {{7, 7}, {8, 8}}, 100) : PlayGame(good, bad, 15, {{7, 7}, {8, 8}}, 100);
+      EXPECT_EQ(game.reason, c.reason) << c.name;
+      EXPECT_EQ(game.outcome, xMisbehaves ? Outcome::kOWins : Outcome::kXWins) << c.name;
+      EXPECT_EQ(game.detail.empty(), c.reply.text.empty()) << c.name;
+      EXPECT_EQ(game.moves.size(), xMisbehaves ? 2u : 3u) << c.name << ": the bad move is not played";
+    }
+  }
+}
+
+TEST(PlayGame, AnEngineThatCannotStartLoses) {
+  for (ReplyStatus status : {ReplyStatus::kRefused, ReplyStatus::kCrashed, ReplyStatus::kTimedOut}) {
+    ScriptedEngine good({}), bad({}, {status, "ERROR unsupported size", 0});
+    GameResult oFails = PlayGame(good, bad, 20, {}, 100);
+    EXPECT_EQ(oFails.outcome, Outcome::kXWins);
+    EXPECT_TRUE(good.stonesSeen.empty()) << "no move is asked for";
+    ScriptedEngine good2({}), bad2({}, {status, "", 0});
+    EXPECT_EQ(PlayGame(bad2, good2, 20, {}, 100).outcome, Outcome::kOWins);
+  }
+  ScriptedEngine good({}), bad({}, {ReplyStatus::kRefused, "ERROR unsupported size", 0});
+  GameResult game = PlayGame(good, bad, 20, {}, 100);
+  EXPECT_EQ(game.reason, EndReason::kRefused);
+  EXPECT_EQ(game.detail, "ERROR unsupported size");
+}
+
+// X takes the cells where ((x / 2) + y) is even: no five anywhere, so the board fills.
+TEST(PlayGame, AFullBoardIsADraw) {
+  for (int side : {15, 20}) {
+    std::vector<Point> xs, os;
+    for (int y = 0; y < side; y++) {
+      for (int x = 0; x < side; x++) ((x / 2 + y) % 2 == 0 ? xs : os).push_back({x, y});
+    }
+    ASSERT_EQ(xs.size(), os.size() + size_t(side % 2));
+    auto x = ScriptedEngine::Playing(xs);
+    auto o = ScriptedEngine::Playing(os);
+    GameResult game = PlayGame(x, o, side, {}, 100);
+    EXPECT_EQ(game.outcome, Outcome::kDraw) << side;
+    EXPECT_EQ(game.reason, EndReason::kFullBoard) << side;
+    EXPECT_TRUE(game.board.IsFull()) << side;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// In-memory engines for the arena's unit tests: replies given in advance, or a
+// fixed scan order.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "arena/engine.h"
+
+// Answers the move requests from a list, then fails with kMissing. Remembers what
+// it was asked.
+class ScriptedEngine : public Engine {
+ public:
+  explicit ScriptedEngine(std::vector<EngineReply> moves, EngineReply start = {ReplyStatus::kAnswered, "", 0})
+      : moves_(moves.begin(), moves.end()), start_(start) {}
+  static ScriptedEngine Playing(const std::vector<Point>& points, int ms = 1) {
+    std::vector<EngineReply> replies;
+    for (Point p : points)
+      replies.push_back({ReplyStatus::kAnswered, std::to_string(p.x) + "," + std::to_string(p.y), ms});
+    return ScriptedEngine(replies);
+  }
+
+  EngineReply Start(int side, int timeLimitMs) override {
+    startedWith = {side, timeLimitMs};
+    return start_;
+  }
+  EngineReply Move(const ArenaBoard& board, std::optional<Point> lastMove, int) override {
+    stonesSeen.push_back(board.stones());
+    lastMoves.push_back(lastMove);
+    if (moves_.empty()) return {ReplyStatus::kMissing, "script ended", 0};
+    EngineReply reply = moves_.front();
+    moves_.pop_front();
+    return reply;
+  }
+
+  std::pair<int, int> startedWith{0, 0};
+  std::vector<int> stonesSeen;
+  std::vector<std::optional<Point>> lastMoves;
+
+ private:
+  std::deque<EngineReply> moves_;
+  EngineReply start_;
+};
+
+// Plays the first empty cell in its scan: rows top-down when rowsFirst, else
+// columns right to left. Deterministic, and quick to finish a game.
+class ScanningEngine : public Engine {
+ public:
+  explicit ScanningEngine(bool rowsFirst) : rowsFirst_(rowsFirst) {}
+  EngineReply Start(int, int) override { return {ReplyStatus::kAnswered, "", 0}; }
+  EngineReply Move(const ArenaBoard& board, std::optional<Point>, int) override {
+    int side = board.side();
+    for (int i = 0; i < side * side; i++) {
+      Point p = rowsFirst_ ? Point{i % side, i / side} : Point{side - 1 - i / side, i % side};
+      if (board.At(p) == kCellEmpty)
+        return {ReplyStatus::kAnswered, std::to_string(p.x) + "," + std::to_string(p.y), 0};
+    }
+    return {ReplyStatus::kMissing, "full", 0};
+  }
+
+ private:
+  bool rowsFirst_;
+};
