@@ -37,10 +37,10 @@ struct Reporter {
 
   void operator()(const GameJob& job, const GameResult& game, int finished) {
     const Pairing& pairing = setup.pairings[size_t(job.pairing)];
-    const EngineSpec& first = setup.engines[size_t(pairing.first)];
-    const EngineSpec& second = setup.engines[size_t(pairing.second)];
-    const EngineSpec& x = job.firstIsX ? first : second;
-    const EngineSpec& o = job.firstIsX ? second : first;
+    const EngineCommand& first = setup.engines[size_t(pairing.first)];
+    const EngineCommand& second = setup.engines[size_t(pairing.second)];
+    const EngineCommand& x = job.firstIsX ? first : second;
+    const EngineCommand& o = job.firstIsX ? second : first;
     if (!options.recordsDirectory.empty()) {
       std::ofstream(std::filesystem::path(options.recordsDirectory) / RecordFileName(job.number))
           << FormatRecord(game, x.label, o.label);

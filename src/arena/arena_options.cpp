@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "arena/engine_spec.h"
+#include "arena/engine_command.h"
 
 const char* const kArenaUsage =
     "usage: tulvo-arena [options] ENGINE ENGINE [ENGINE...]\n"
@@ -91,7 +91,7 @@ std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& ar
       if (!ReadOption(options, arguments, i, error)) return std::nullopt;
       continue;
     }
-    auto engine = ParseEngineSpec(arguments[i], error);
+    auto engine = ParseEngineCommand(arguments[i], error);
     if (!engine) return std::nullopt;
     options.engines.push_back(*engine);
   }

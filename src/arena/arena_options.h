@@ -9,7 +9,7 @@
 #include "arena/engine.h"
 
 struct ArenaOptions {
-  std::vector<EngineSpec> engines;
+  std::vector<EngineCommand> engines;
   int games = 2;  // per pairing
   int side = 15;
   int threads = 1;

@@ -29,7 +29,7 @@ class Engine {
 enum class Protocol { kFile, kPipe };
 
 // An engine as given on the command line: "file:CMD ARGS" or "pipe:CMD ARGS".
-struct EngineSpec {
+struct EngineCommand {
   Protocol protocol;
   std::vector<std::string> command;  // program, then its arguments
   std::string label;                 // short name for tables and records

@@ -144,7 +144,7 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 // position in plocha.dat and the side to move in tah.dat, and reads tah.dat back.
 class FileEngine : public Engine {
  public:
-  explicit FileEngine(const EngineSpec& spec) : command_(spec.command) {
+  explicit FileEngine(const EngineCommand& engine) : command_(engine.command) {
     std::string pattern = (std::filesystem::temp_directory_path() / "tulvo-arena-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr) directory_ = pattern;
   }
@@ -187,7 +187,7 @@ class FileEngine : public Engine {
 // Keeps the command running for the whole game and talks to it line by line.
 class PipeEngine : public Engine {
  public:
-  explicit PipeEngine(const EngineSpec& spec) : command_(spec.command) {}
+  explicit PipeEngine(const EngineCommand& engine) : command_(engine.command) {}
   ~PipeEngine() override {
     if (child_.pid > 0) {
       Send("END");
@@ -310,9 +310,9 @@ class PipeEngine : public Engine {
 
 void PrepareEngineProcesses() { signal(SIGPIPE, SIG_IGN); }
 
-std::unique_ptr<Engine> LaunchEngine(const EngineSpec& spec) {
-  if (spec.protocol == Protocol::kFile) return std::make_unique<FileEngine>(spec);
-  return std::make_unique<PipeEngine>(spec);
+std::unique_ptr<Engine> LaunchEngine(const EngineCommand& command) {
+  if (command.protocol == Protocol::kFile) return std::make_unique<FileEngine>(command);
+  return std::make_unique<PipeEngine>(command);
 }
 
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }

@@ -8,8 +8,8 @@
 
 static GameResult PlayJob(const MatchSetup& setup, const GameJob& job, const EngineFactory& factory) {
   const Pairing& pairing = setup.pairings[size_t(job.pairing)];
-  const EngineSpec& first = setup.engines[size_t(pairing.first)];
-  const EngineSpec& second = setup.engines[size_t(pairing.second)];
+  const EngineCommand& first = setup.engines[size_t(pairing.first)];
+  const EngineCommand& second = setup.engines[size_t(pairing.second)];
   auto x = factory(job.firstIsX ? first : second);
   auto o = factory(job.firstIsX ? second : first);
   return PlayGame(*x, *o, setup.side, setup.openings[size_t(job.opening)], setup.timeLimitMs);

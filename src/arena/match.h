@@ -11,12 +11,12 @@
 #include "arena/schedule.h"
 
 // Creates a fresh engine for one game.
-using EngineFactory = std::function<std::unique_ptr<Engine>(const EngineSpec&)>;
+using EngineFactory = std::function<std::unique_ptr<Engine>(const EngineCommand&)>;
 // Told about each finished game, one call at a time, in the order they finish.
 using GameObserver = std::function<void(const GameJob&, const GameResult&, int finished)>;
 
 struct MatchSetup {
-  std::vector<EngineSpec> engines;
+  std::vector<EngineCommand> engines;
   std::vector<Pairing> pairings;
   std::vector<Opening> openings;
   int side;

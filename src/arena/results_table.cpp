@@ -74,13 +74,13 @@ static std::string Faults(const std::array<int, kEndReasons>& byReason) {
   return text;
 }
 
-static size_t LabelWidth(const std::vector<EngineSpec>& engines) {
+static size_t LabelWidth(const std::vector<EngineCommand>& engines) {
   size_t width = 6;
   for (const auto& engine : engines) width = std::max(width, engine.label.size());
   return width;
 }
 
-static std::string PairingTable(const std::vector<EngineSpec>& engines, const std::vector<Pairing>& pairings,
+static std::string PairingTable(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
                                 const std::vector<Tally>& tallies) {
   int width = int(LabelWidth(engines) * 2 + 3);
   std::string text = Format("%-*s %6s %5s %5s %5s %7s %s\n", width, "pairing", "games", "W", "D", "L", "score",
@@ -96,7 +96,7 @@ static std::string PairingTable(const std::vector<EngineSpec>& engines, const st
   return text;
 }
 
-static std::string EngineTable(const std::vector<EngineSpec>& engines, const std::vector<Pairing>& pairings,
+static std::string EngineTable(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
                                const std::vector<Tally>& tallies) {
   std::vector<Tally> totals(engines.size());
   for (size_t i = 0; i < pairings.size(); i++) {
@@ -116,7 +116,7 @@ static std::string EngineTable(const std::vector<EngineSpec>& engines, const std
   return text;
 }
 
-std::string FormatResults(const std::vector<EngineSpec>& engines, const std::vector<Pairing>& pairings,
+std::string FormatResults(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
                           const std::vector<Tally>& tallies) {
   return PairingTable(engines, pairings, tallies) + "\n" + EngineTable(engines, pairings, tallies);
 }

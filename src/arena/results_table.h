@@ -32,5 +32,5 @@ std::vector<Tally> TallyPairings(int pairings, const std::vector<GameJob>& jobs,
 // Per pairing: games, W/D/L, score, Elo difference with 95% interval and the losses
 // that were not fives; then per engine: totals against all its opponents and its
 // losses by reason.
-std::string FormatResults(const std::vector<EngineSpec>& engines, const std::vector<Pairing>& pairings,
+std::string FormatResults(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
                           const std::vector<Tally>& tallies);

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "arena/engine_spec.h"
+#include "arena/engine_command.h"
 #include "arena/openings.h"
 #include "arena/referee.h"
 
@@ -11,14 +11,14 @@ namespace {
 
 const std::string kFake = FAKE_ENGINE;
 
-EngineSpec Spec(const std::string& protocol, const std::string& arguments) {
+EngineCommand Fake(const std::string& protocol, const std::string& arguments) {
   std::string error;
-  auto spec = ParseEngineSpec(protocol + ":" + kFake + " " + protocol + " " + arguments, error);
-  if (!spec) ADD_FAILURE() << error;
-  return *spec;
+  auto command = ParseEngineCommand(protocol + ":" + kFake + " " + protocol + " " + arguments, error);
+  if (!command) ADD_FAILURE() << error;
+  return *command;
 }
 
-GameResult Play(const EngineSpec& x, const EngineSpec& o, const Opening& opening, int timeLimitMs = 5000) {
+GameResult Play(const EngineCommand& x, const EngineCommand& o, const Opening& opening, int timeLimitMs = 5000) {
   auto xEngine = LaunchEngine(x), oEngine = LaunchEngine(o);
   return PlayGame(*xEngine, *oEngine, 15, opening, timeLimitMs);
 }
@@ -40,7 +40,7 @@ TEST_P(EngineProcess, EveryFaultLosesWithItsReason) {
       {"timeout", EndReason::kTimeout},
   };
   for (const Case& c : cases) {
-    GameResult game = Play(Spec(GetParam(), "greedy"), Spec(GetParam(), c.behaviour), {{7, 7}, {8, 8}}, 1500);
+    GameResult game = Play(Fake(GetParam(), "greedy"), Fake(GetParam(), c.behaviour), {{7, 7}, {8, 8}}, 1500);
     EXPECT_EQ(game.reason, c.reason) << c.behaviour << ": " << game.detail;
     EXPECT_EQ(game.outcome, Outcome::kXWins) << c.behaviour;
     EXPECT_EQ(game.moves.size(), 3u) << c.behaviour;
@@ -48,16 +48,16 @@ TEST_P(EngineProcess, EveryFaultLosesWithItsReason) {
 }
 
 TEST_P(EngineProcess, GreedyEnginesFinishAGame) {
-  GameResult game = Play(Spec(GetParam(), "greedy 9"), Spec(GetParam(), "greedy 11"), {});
+  GameResult game = Play(Fake(GetParam(), "greedy 9"), Fake(GetParam(), "greedy 11"), {});
   EXPECT_EQ(game.reason, EndReason::kFive) << game.detail;
   EXPECT_GT(game.moves.size(), 8u);
   EXPECT_EQ(game.moves[0].point, (Point{7, 7})) << "the first mover saw an empty board";
 }
 
 TEST_P(EngineProcess, AMissingProgramCountsAsACrash) {
-  EngineSpec missing = Spec(GetParam(), "greedy");
+  EngineCommand missing = Fake(GetParam(), "greedy");
   missing.command[0] = "./no-such-engine";
-  GameResult game = Play(missing, Spec(GetParam(), "greedy"), {});
+  GameResult game = Play(missing, Fake(GetParam(), "greedy"), {});
   EXPECT_EQ(game.reason, EndReason::kCrash);
   EXPECT_EQ(game.outcome, Outcome::kOWins);
 }
@@ -66,11 +66,11 @@ INSTANTIATE_TEST_SUITE_P(BothProtocols, EngineProcess, testing::Values("file", "
 
 TEST(PipeEngine, RefusalAndHangupLose) {
   PrepareEngineProcesses();
-  GameResult refused = Play(Spec("pipe", "refuse"), Spec("pipe", "greedy"), {});
+  GameResult refused = Play(Fake("pipe", "refuse"), Fake("pipe", "greedy"), {});
   EXPECT_EQ(refused.reason, EndReason::kRefused);
   EXPECT_EQ(refused.detail, "ERROR unsupported size");
   EXPECT_EQ(refused.outcome, Outcome::kOWins);
-  GameResult hungUp = Play(Spec("pipe", "greedy"), Spec("pipe", "hangup"), {{7, 7}});
+  GameResult hungUp = Play(Fake("pipe", "greedy"), Fake("pipe", "hangup"), {{7, 7}});
   EXPECT_EQ(hungUp.reason, EndReason::kCrash) << hungUp.detail;
   EXPECT_EQ(hungUp.outcome, Outcome::kXWins);
 }
@@ -81,7 +81,7 @@ TEST(BothProtocols, DeliverTheSamePositions) {
   PrepareEngineProcesses();
   for (const Opening& opening : {Opening{}, Opening{{7, 7}, {9, 8}, {6, 6}}}) {
     auto moves = [&](const std::string& xProtocol, const std::string& oProtocol) {
-      GameResult game = Play(Spec(xProtocol, "greedy 9"), Spec(oProtocol, "greedy 11"), opening);
+      GameResult game = Play(Fake(xProtocol, "greedy 9"), Fake(oProtocol, "greedy 11"), opening);
       std::vector<Point> points;
       for (const PlayedMove& move : game.moves) points.push_back(move.point);
       return points;

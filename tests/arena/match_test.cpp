@@ -51,16 +51,16 @@ TEST(Schedule, EachOpeningIsPlayedOnceInEachColour) {
 
 // Three scanning engines: the two scan orders, and one that misbehaves.
 MatchSetup ThreeEngines(int threads) {
-  std::vector<EngineSpec> engines = {{Protocol::kFile, {"rows"}, "rows"},
-                                     {Protocol::kFile, {"columns"}, "columns"},
-                                     {Protocol::kFile, {"bad"}, "bad"}};
+  std::vector<EngineCommand> engines = {{Protocol::kFile, {"rows"}, "rows"},
+                                        {Protocol::kFile, {"columns"}, "columns"},
+                                        {Protocol::kFile, {"bad"}, "bad"}};
   return {engines, RoundRobin(3), RandomOpenings(5, 3, 15, 11), 15, 100, threads};
 }
 
-std::unique_ptr<Engine> MakeEngine(const EngineSpec& spec) {
-  if (spec.label == "bad")
+std::unique_ptr<Engine> MakeEngine(const EngineCommand& command) {
+  if (command.label == "bad")
     return std::make_unique<ScriptedEngine>(std::vector<EngineReply>{{ReplyStatus::kTimedOut, "", 0}});
-  return std::make_unique<ScanningEngine>(spec.label == "rows");
+  return std::make_unique<ScanningEngine>(command.label == "rows");
 }
 
 std::vector<GameResult> PlayAll(int threads, std::vector<int>& finishedCounts) {

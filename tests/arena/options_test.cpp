@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "arena/arena_options.h"
-#include "arena/engine_spec.h"
+#include "arena/engine_command.h"
 
 namespace {
 
@@ -15,21 +15,21 @@ TEST(SplitCommandLine, QuotesGroupWords) {
   EXPECT_FALSE(SplitCommandLine("a \"b"));
 }
 
-TEST(ParseEngineSpec, ReadsProtocolCommandAndLabel) {
+TEST(ParseEngineCommand, ReadsProtocolCommandAndLabel) {
   std::string error;
-  auto file = ParseEngineSpec("file:build/tulvo /3", error);
+  auto file = ParseEngineCommand("file:build/tulvo /3", error);
   ASSERT_TRUE(file) << error;
   EXPECT_EQ(file->protocol, Protocol::kFile);
   EXPECT_EQ(file->command, (std::vector<std::string>{"build/tulvo", "/3"}));
   EXPECT_EQ(file->label, "tulvo /3");
-  auto frozen = ParseEngineSpec("file:/usr/bin/faketime -f '2026-01-01 12:00:00' ../b/tulvo /3", error);
+  auto frozen = ParseEngineCommand("file:/usr/bin/faketime -f '2026-01-01 12:00:00' ../b/tulvo /3", error);
   ASSERT_TRUE(frozen) << error;
   EXPECT_EQ(frozen->label, "faketime -f 2026-01-01 12:00:00 tulvo /3");
-  auto pipe = ParseEngineSpec("pipe:pbrain-x", error);
+  auto pipe = ParseEngineCommand("pipe:pbrain-x", error);
   ASSERT_TRUE(pipe) << error;
   EXPECT_EQ(pipe->protocol, Protocol::kPipe);
   for (const char* bad : {"tulvo /3", "exe:tulvo", "file:", "pipe:   ", "file:\"a"}) {
-    EXPECT_FALSE(ParseEngineSpec(bad, error)) << bad;
+    EXPECT_FALSE(ParseEngineCommand(bad, error)) << bad;
     EXPECT_NE(error.find("engine"), std::string::npos) << bad;
   }
 }

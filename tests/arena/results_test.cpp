@@ -63,7 +63,7 @@ TEST(Tally, CountsFromEitherSide) {
 }
 
 TEST(FormatResults, ShowsPairingsEnginesAndFaults) {
-  std::vector<EngineSpec> engines = {{Protocol::kFile, {"a"}, "alpha"}, {Protocol::kPipe, {"b"}, "beta"}};
+  std::vector<EngineCommand> engines = {{Protocol::kFile, {"a"}, "alpha"}, {Protocol::kPipe, {"b"}, "beta"}};
   Tally tally;
   for (int i = 0; i < 3; i++) tally.Record(true, Finished(Outcome::kXWins, EndReason::kFive));
   tally.Record(true, Finished(Outcome::kOWins, EndReason::kTimeout));

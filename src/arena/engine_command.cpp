@@ -1,5 +1,5 @@
 // Reading engine descriptions such as "file:build/tulvo /3".
-#include "arena/engine_spec.h"
+#include "arena/engine_command.h"
 
 #include <map>
 
@@ -44,7 +44,7 @@ static std::string LabelOf(const std::vector<std::string>& command) {
   return label;
 }
 
-std::optional<EngineSpec> ParseEngineSpec(const std::string& text, std::string& error) {
+std::optional<EngineCommand> ParseEngineCommand(const std::string& text, std::string& error) {
   size_t colon = text.find(':');
   std::string kind = colon == std::string::npos ? "" : text.substr(0, colon);
   if (kind != "file" && kind != "pipe") {
@@ -56,13 +56,13 @@ std::optional<EngineSpec> ParseEngineSpec(const std::string& text, std::string& 
     error = command ? "engine '" + text + "' has no command" : "engine '" + text + "' has an unclosed quote";
     return std::nullopt;
   }
-  return EngineSpec{kind == "file" ? Protocol::kFile : Protocol::kPipe, *command, LabelOf(*command)};
+  return EngineCommand{kind == "file" ? Protocol::kFile : Protocol::kPipe, *command, LabelOf(*command)};
 }
 
-void MakeLabelsUnique(std::vector<EngineSpec>& specs) {
+void MakeLabelsUnique(std::vector<EngineCommand>& commands) {
   std::map<std::string, int> seen;
-  for (auto& spec : specs) {
-    int count = ++seen[spec.label];
-    if (count > 1) spec.label.append("#").append(std::to_string(count));
+  for (auto& command : commands) {
+    int count = ++seen[command.label];
+    if (count > 1) command.label.append("#").append(std::to_string(count));
   }
 }
