@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "support/program_runner.h"
+
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
   int toChild[2], fromChild[2];
   if (pipe(toChild) != 0 || pipe(fromChild) != 0) throw std::runtime_error("pipe failed");
@@ -19,11 +21,7 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     dup2(toChild[0], STDIN_FILENO);
     dup2(fromChild[1], STDOUT_FILENO);
     for (int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) close(fd);
-    std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
+    ExecProgram(program, arguments);
   }
   close(toChild[0]);
   close(fromChild[1]);

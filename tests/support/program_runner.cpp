@@ -51,6 +51,14 @@ std::vector<std::string> ScratchDirectory::Names() const {
   return names;
 }
 
+void ExecProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  _exit(127);
+}
+
 ProgramRun RunProgramIn(const std::string& directory, const std::string& program,
                         const std::vector<std::string>& arguments, const std::string& input) {
   int output[2], feed[2];
@@ -59,17 +67,9 @@ ProgramRun RunProgramIn(const std::string& directory, const std::string& program
   if (child == 0) {
     dup2(feed[0], STDIN_FILENO);
     dup2(output[1], STDOUT_FILENO);
-    close(output[0]);
-    close(output[1]);
-    close(feed[0]);
-    close(feed[1]);
+    for (int fd : {output[0], output[1], feed[0], feed[1]}) close(fd);
     if (chdir(directory.c_str()) != 0) _exit(127);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
+    ExecProgram(program, arguments);
   }
   close(output[1]);
   close(feed[0]);

@@ -29,6 +29,10 @@ class ScratchDirectory {
   std::string path_;
 };
 
+// In a forked child whose pipes are wired: execs program with the arguments (argv[0]
+// is program as given); ends the child with status 127 when it cannot.
+[[noreturn]] void ExecProgram(const std::string& program, const std::vector<std::string>& arguments);
+
 // Starts program (a path, used as argv[0] as given) in directory with the arguments.
 ProgramRun RunProgramIn(const std::string& directory, const std::string& program,
                         const std::vector<std::string>& arguments, const std::string& input = "");
