@@ -1,5 +1,6 @@
 // The line scan: per direction, the cells from the neighbour to the board's edge are
-// gathered into bit masks once, and every walk becomes a count of trailing ones.
+// gathered into bit masks once, and the walks of all 16 entries of a cell are found
+// together, four vector lanes at a time, from the lowest set bits of those masks.
 #include "analysis/cell_tables.h"
 
 #include <algorithm>
@@ -84,31 +85,83 @@ Ray RayFromLines(int x, int y, int d) {
   return {masks[kCellEmpty] >> shift, {masks[kCellX] >> shift, masks[kCellO] >> shift}};
 }
 
-// How many cells from bit `from` on are in the mask: a walk over them.
-uint8_t Walk(uint32_t mask, int from) { return uint8_t(__builtin_ctz(~(mask >> from))); }
+// The 16 entries of a cell are measured four at a time, one vector lane per entry, in
+// the quarters p = 0, d = 0..3; p = 0, d = 4..7; p = 1, d = 0..3; p = 1, d = 4..7 (the
+// table order), and every table is then written with one 16-byte store.
+typedef int32_t Lanes __attribute__((vector_size(16)));
+typedef float FloatLanes __attribute__((vector_size(16)));
+typedef int16_t HalfLanes __attribute__((vector_size(16)));
+typedef uint8_t ByteLanes __attribute__((vector_size(16)));
+constexpr int kQuarters = kTableEntries / 4;
 
+// The lowest set bit of every lane.
+Lanes LowestBit(Lanes v) { return v & -v; }
+
+// The index of a lane's single set bit, read from the exponent of its float value
+// (exact: every bit index is below 24).
+Lanes BitIndex(Lanes bit) {
+  const FloatLanes asFloat = __builtin_convertvector(bit, FloatLanes);
+  return ((Lanes)asFloat >> 23) - 127;
+}
+
+struct Walks {
+  Lanes runLen, runFree, spanLen, spanGap, spanFree;
+};
+
+// Each walk is found as the lowest set bit of a complement: where the cells it walks
+// over end. Bit b stands for the cell b + 1 steps away, so an index is a length.
 //   own  x x - x o     run 2, then the free walk 1; the span walks over
 //   bit  0 1 2 3 4     the run, one empty cell (the gap at 3) and x: 4
-void FillEntry(CellTables& tables, int index, uint32_t own, uint32_t empty) {
-  const int run = Walk(own, 0);
-  tables.runLen[index] = uint8_t(run);
-  tables.runFree[index] = Walk(empty, run);
-  int span = run, gap = 0;
-  if (empty >> run & 1u) {
-    gap = run + 1;
-    span = gap + Walk(own, gap);
-  }
-  tables.spanLen[index] = uint8_t(span);
-  tables.spanGap[index] = uint8_t(gap);
-  tables.spanFree[index] = Walk(empty, span);
+Walks Measure(Lanes own, Lanes empty) {
+  const Lanes runEnd = LowestBit(~own);
+  const Lanes beforeRunEnd = runEnd - 1;
+  const Lanes gapped = (empty & runEnd) != 0;  // all ones where the run ends at an empty cell
+  const Lanes gapSpanEnd = LowestBit(~(own | beforeRunEnd | runEnd));
+  const Lanes spanEnd = (gapped & gapSpanEnd) | (~gapped & runEnd);
+  Walks w;
+  w.runLen = BitIndex(runEnd);
+  w.runFree = BitIndex(LowestBit(~(empty | beforeRunEnd))) - w.runLen;
+  w.spanLen = BitIndex(spanEnd);
+  w.spanGap = gapped & (w.runLen + 1);
+  w.spanFree = BitIndex(LowestBit(~(empty | (spanEnd - 1)))) - w.spanLen;
+  return w;
+}
+
+// Writes the low bytes of the four quarters' lanes, in order, into one table.
+void Store(uint8_t* table, Lanes a, Lanes b, Lanes c, Lanes d) {
+  const HalfLanes ab = __builtin_shufflevector((HalfLanes)a, (HalfLanes)b, 0, 2, 4, 6, 8, 10, 12, 14);
+  const HalfLanes cd = __builtin_shufflevector((HalfLanes)c, (HalfLanes)d, 0, 2, 4, 6, 8, 10, 12, 14);
+  const ByteLanes bytes = __builtin_shufflevector((ByteLanes)ab, (ByteLanes)cd, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18,
+                                                  20, 22, 24, 26, 28, 30);
+  memcpy(table, &bytes, sizeof bytes);
+}
+
+// The lanes of one code for the directions first..first + 3.
+Lanes Quarter(const uint32_t (&masks)[kDirections], int first) {
+  return Lanes{int32_t(masks[first]), int32_t(masks[first + 1]), int32_t(masks[first + 2]),
+               int32_t(masks[first + 3])};
 }
 
 template <typename RayOf>
 void FillTables(CellTables& tables, RayOf rayOf) {
+  uint32_t empty[kDirections], stones[kPlayers][kDirections];
   for (int d = 0; d < kDirections; d++) {
     const Ray ray = rayOf(d);
-    for (int p = 0; p < kPlayers; p++) FillEntry(tables, TableIndex(p, d), ray.stones[p], ray.empty);
+    empty[d] = ray.empty;
+    stones[kPlayerX][d] = ray.stones[kPlayerX];
+    stones[kPlayerO][d] = ray.stones[kPlayerO];
   }
+  const Lanes emptyLow = Quarter(empty, 0), emptyHigh = Quarter(empty, 4);
+  Walks w[kQuarters];
+  for (int p = 0; p < kPlayers; p++) {
+    w[2 * p] = Measure(Quarter(stones[p], 0), emptyLow);
+    w[2 * p + 1] = Measure(Quarter(stones[p], 4), emptyHigh);
+  }
+  Store(tables.runLen, w[0].runLen, w[1].runLen, w[2].runLen, w[3].runLen);
+  Store(tables.runFree, w[0].runFree, w[1].runFree, w[2].runFree, w[3].runFree);
+  Store(tables.spanLen, w[0].spanLen, w[1].spanLen, w[2].spanLen, w[3].spanLen);
+  Store(tables.spanGap, w[0].spanGap, w[1].spanGap, w[2].spanGap, w[3].spanGap);
+  Store(tables.spanFree, w[0].spanFree, w[1].spanFree, w[2].spanFree, w[3].spanFree);
 }
 
 }  // namespace
