@@ -1,4 +1,7 @@
-// The threat-class decision list, applied to the current cell's tables.
+// The threat-class decision list, applied to the current cell's tables. All eight
+// axis readings of a cell (4 axes x 2 players) are classified together, one 16-bit
+// vector lane each, without a branch: every rule becomes a lane mask, and the masks
+// pick the class in rule order.
 #include "analysis/threat_classes.h"
 
 #include <cstring>
@@ -9,31 +12,73 @@ int32_t threatCounts[kThreatRows][kPlayers];
 
 void ResetThreatCounts() { memset(threatCounts, 0, sizeof threatCounts); }
 
+namespace {
+
+// Lane p * 4 + j holds axis j of player p; a comparison gives all ones or zero.
+typedef int16_t Lanes __attribute__((vector_size(16)));
+typedef uint8_t TableRow __attribute__((vector_size(16)));
+constexpr int kLanes = kPlayers * kAxes;
+
+struct ReadingLanes {
+  Lanes runA, runB, freeA, freeB, spanA, spanB, spanFreeA, spanFreeB;
+};
+
+// The class where mask is set, else the class so far.
+Lanes Pick(Lanes mask, int16_t threat, Lanes soFar) { return (mask & threat) | (~mask & soFar); }
+
 // The first matching rule decides; the order matters.
-int ThreatClassOf(const AxisReadings& a) {
-  int total = a.runA + a.runB;
-  int openEnds = (a.freeA >= 1) + (a.freeB >= 1);
-  int freeSum = a.freeA + a.freeB;
-  if (total >= 4) return kThreatFive;
-  if (total == 3 && openEnds == 2) return kThreatOpenFour;
-  if (total >= 2 && a.spanA >= a.runA + 2 && a.spanB >= a.runB + 2) return kThreatOpenFour;
-  if (total == 3 && freeSum >= 1) return kThreatFour;
-  if (a.spanA + a.runB >= 4 || a.spanB + a.runA >= 4) return kThreatFour;
-  if (total >= 2 && openEnds == 2 && freeSum >= 3) return kThreatOpenThree;
-  if (a.spanA + a.runB >= 3 && a.spanFreeA >= 1 && a.freeB >= 1) return kThreatOpenThree;
-  if (a.spanB + a.runA >= 3 && a.spanFreeB >= 1 && a.freeA >= 1) return kThreatOpenThree;
-  return kThreatNone;
+Lanes ThreatClassLanes(const ReadingLanes& a) {
+  const Lanes total = a.runA + a.runB;
+  const Lanes freeSum = a.freeA + a.freeB;
+  const Lanes bothOpen = (a.freeA >= 1) & (a.freeB >= 1);
+  const Lanes gappedA = a.spanA + a.runB, gappedB = a.spanB + a.runA;
+  const Lanes five = total >= 4;
+  const Lanes openFour =
+      ((total == 3) & bothOpen) | ((total >= 2) & (a.spanA >= a.runA + 2) & (a.spanB >= a.runB + 2));
+  const Lanes four = ((total == 3) & (freeSum >= 1)) | (gappedA >= 4) | (gappedB >= 4);
+  const Lanes openThree = ((total >= 2) & bothOpen & (freeSum >= 3)) |
+                          ((gappedA >= 3) & (a.spanFreeA >= 1) & (a.freeB >= 1)) |
+                          ((gappedB >= 3) & (a.spanFreeB >= 1) & (a.freeA >= 1));
+  Lanes threat = openThree & kThreatOpenThree;
+  threat = Pick(four, kThreatFour, threat);
+  threat = Pick(openFour, kThreatOpenFour, threat);
+  return Pick(five, kThreatFive, threat);
 }
 
-static AxisReadings ReadAxis(int p, int j) {
+// One table of the cell as lanes: side A (direction j) or side B (direction j + 4).
+void ReadTable(const uint8_t* table, Lanes& sideA, Lanes& sideB) {
+  TableRow row;
+  memcpy(&row, table, sizeof row);
+  const TableRow zero = {};
+  // Widened to 16 bits: player 0's directions 0..7, then player 1's.
+  const Lanes low = (Lanes)__builtin_shufflevector(row, zero, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+  const Lanes high =
+      (Lanes)__builtin_shufflevector(row, zero, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
+  sideA = __builtin_shufflevector(low, high, 0, 1, 2, 3, 8, 9, 10, 11);
+  sideB = __builtin_shufflevector(low, high, 4, 5, 6, 7, 12, 13, 14, 15);
+}
+
+ReadingLanes ReadCurrentCell() {
   const CellTables& t = *currentTables;
-  int a = TableIndex(p, j), b = TableIndex(p, opposite[j]);
-  return {t.runLen[a],  t.runLen[b],  t.runFree[a],  t.runFree[b],
-          t.spanLen[a], t.spanLen[b], t.spanFree[a], t.spanFree[b]};
+  ReadingLanes a;
+  ReadTable(t.runLen, a.runA, a.runB);
+  ReadTable(t.runFree, a.freeA, a.freeB);
+  ReadTable(t.spanLen, a.spanA, a.spanB);
+  ReadTable(t.spanFree, a.spanFreeA, a.spanFreeB);
+  return a;
+}
+
+}  // namespace
+
+int ThreatClassOf(const AxisReadings& axis) {
+  const Lanes none = {};
+  const ReadingLanes a = {none + axis.runA,  none + axis.runB,  none + axis.freeA,     none + axis.freeB,
+                          none + axis.spanA, none + axis.spanB, none + axis.spanFreeA, none + axis.spanFreeB};
+  return ThreatClassLanes(a)[0];
 }
 
 void ClassifyThreats() {
   ResetThreatCounts();
-  for (int j = 0; j < kAxes; j++)
-    for (int p = 0; p < kPlayers; p++) threatCounts[ThreatClassOf(ReadAxis(p, j))][p]++;
+  const Lanes threats = ThreatClassLanes(ReadCurrentCell());
+  for (int lane = 0; lane < kLanes; lane++) threatCounts[threats[lane]][lane / kAxes]++;
 }

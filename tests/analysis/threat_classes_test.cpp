@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "analysis/cell_tables.h"
 #include "driver/position.h"
+#include "driver/run_sequence.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -94,5 +96,45 @@ TEST(ClassifyThreats, CountsSumToFourOnRandomBoards) {
           ASSERT_EQ(sum, 4);
         }
       }
+  }
+}
+
+namespace {
+
+// The decision list as plain branches, one axis reading at a time.
+int ReferenceClass(int runA, int runB, int freeA, int freeB, int spanA, int spanB, int spanFreeA, int spanFreeB) {
+  int total = runA + runB, openEnds = (freeA >= 1) + (freeB >= 1), freeSum = freeA + freeB;
+  if (total >= 4) return kThreatFive;
+  if (total == 3 && openEnds == 2) return kThreatOpenFour;
+  if (total >= 2 && spanA >= runA + 2 && spanB >= runB + 2) return kThreatOpenFour;
+  if (total == 3 && freeSum >= 1) return kThreatFour;
+  if (spanA + runB >= 4 || spanB + runA >= 4) return kThreatFour;
+  if (total >= 2 && openEnds == 2 && freeSum >= 3) return kThreatOpenThree;
+  if (spanA + runB >= 3 && spanFreeA >= 1 && freeB >= 1) return kThreatOpenThree;
+  if (spanB + runA >= 3 && spanFreeB >= 1 && freeA >= 1) return kThreatOpenThree;
+  return kThreatNone;
+}
+
+}  // namespace
+
+// Every axis and player of a cell is classified side by side, so each of the eight
+// readings gets its own random values here; a mixed-up reading shows in the counts.
+TEST(ClassifyThreats, EveryAxisAndPlayerMatchesTheDecisionList) {
+  std::mt19937 rng(11);
+  ResetEngine();
+  CellTables& t = cellTables[5][5];
+  for (int round = 0; round < 20000; round++) {
+    for (uint8_t* table : {t.runLen, t.runFree, t.spanLen, t.spanGap, t.spanFree})
+      for (int i = 0; i < kTableEntries; i++) table[i] = uint8_t(rng() % 6);
+    int32_t expected[kThreatRows][kPlayers] = {};
+    for (int p = 0; p < kPlayers; p++)
+      for (int j = 0; j < kAxes; j++) {
+        int a = TableIndex(p, j), b = TableIndex(p, opposite[j]);
+        expected[ReferenceClass(t.runLen[a], t.runLen[b], t.runFree[a], t.runFree[b], t.spanLen[a], t.spanLen[b],
+                                t.spanFree[a], t.spanFree[b])][p]++;
+      }
+    SelectCell(5, 5);
+    ClassifyThreats();
+    ASSERT_EQ(memcmp(expected, threatCounts, sizeof expected), 0) << "round " << round;
   }
 }
