@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "analysis/cell_tables.h"
+#include "analysis/table_lanes.h"
 
 int32_t threatCounts[kThreatRows][kPlayers];
 
@@ -15,8 +16,7 @@ void ResetThreatCounts() { memset(threatCounts, 0, sizeof threatCounts); }
 namespace {
 
 // Lane p * 4 + j holds axis j of player p; a comparison gives all ones or zero.
-typedef int16_t Lanes __attribute__((vector_size(16)));
-typedef uint8_t TableRow __attribute__((vector_size(16)));
+typedef WideLanes Lanes;
 constexpr int kLanes = kPlayers * kAxes;
 
 struct ReadingLanes {
@@ -47,15 +47,10 @@ Lanes ThreatClassLanes(const ReadingLanes& a) {
 
 // One table of the cell as lanes: side A (direction j) or side B (direction j + 4).
 void ReadTable(const uint8_t* table, Lanes& sideA, Lanes& sideB) {
-  TableRow row;
-  memcpy(&row, table, sizeof row);
-  const TableRow zero = {};
-  // Widened to 16 bits: player 0's directions 0..7, then player 1's.
-  const Lanes low = (Lanes)__builtin_shufflevector(row, zero, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
-  const Lanes high =
-      (Lanes)__builtin_shufflevector(row, zero, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
-  sideA = __builtin_shufflevector(low, high, 0, 1, 2, 3, 8, 9, 10, 11);
-  sideB = __builtin_shufflevector(low, high, 4, 5, 6, 7, 12, 13, 14, 15);
+  Lanes byPlayer[kPlayers];
+  WidenTable(table, byPlayer);
+  sideA = __builtin_shufflevector(byPlayer[0], byPlayer[1], 0, 1, 2, 3, 8, 9, 10, 11);
+  sideB = __builtin_shufflevector(byPlayer[0], byPlayer[1], 4, 5, 6, 7, 12, 13, 14, 15);
 }
 
 ReadingLanes ReadCurrentCell() {

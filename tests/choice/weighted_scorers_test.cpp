@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "analysis/cell_tables.h"
 #include "choice/move_search.h"
 #include "driver/position.h"
@@ -136,4 +139,79 @@ TEST(ScoreWeighted, BoostOnlyForXToMove) {
   };
   // X: B = 1 + boost(4) = 8; O: B = 1 + 4 = 5, A = 5 wins the tie. The line terms differ.
   EXPECT_GT(score(1), score(2));
+}
+
+namespace {
+
+// The axis contribution as plain integer arithmetic, one player and axis at a time.
+struct ReferenceAxis {
+  const CellTables& t;
+  const WeightedConstants& k;
+  int d;
+
+  static int32_t Capped(int32_t mul, int32_t value, int32_t add, int32_t cap) {
+    return std::min<int32_t>(uint8_t(mul * value + add), cap);
+  }
+  int32_t Shape(int p) const {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    int32_t runA = t.runLen[a], runB = t.runLen[b], spanA = t.spanLen[a], spanB = t.spanLen[b];
+    int32_t score = runA * runA * Capped(k.runWeightMul, t.runFree[a], k.runWeightAdd, k.runWeightCap) +
+                    runB * runB * Capped(k.runWeightMul, t.runFree[b], k.runWeightAdd, k.runWeightCap) +
+                    spanWeight * (spanA + 1) * (spanA + 1) + spanWeight * (spanB + 1) * (spanB + 1) +
+                    k.gapMul * spanWeight * (t.spanGap[b] + t.spanGap[a]);
+    if (d == 0 || d == 2) score += spanA * spanA + spanB * spanB / spanDivisor;
+    return score;
+  }
+  int32_t Line(int p) const {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    bool boosted = p == ownIndex && ownIndex == kPlayerX;
+    auto boost = [boosted](int n) { return boosted && n > 0 ? 2 * n - 1 : n; };
+    int32_t towardA = uint8_t(t.spanLen[a] + boost(t.runLen[b]));
+    int32_t towardB = uint8_t(t.spanLen[b] + boost(t.runLen[a]));
+    bool keepA = towardA >= towardB;
+    int32_t v = keepA ? towardA : towardB;
+    int32_t s = keepA ? t.spanFree[a] + t.runFree[b] : t.spanFree[b] + t.runFree[a];
+    int32_t w = Capped(k.lineWeightMul, s, k.lineWeightAdd, k.lineWeightCap);
+    return (v * v * w + k.lineCoef * v) / k.lineDiv + (v + 1) * (v + 1) / k.squareDiv + k.shapeMul * Shape(p);
+  }
+  int32_t Reach(int p) const {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    return t.spanLen[a] + t.spanLen[b] + t.spanFree[a] + t.spanFree[b];
+  }
+  bool Cramped() const { return Reach(ownIndex) <= kCrampedLimit && Reach(oppIndex) <= kCrampedLimit; }
+  int32_t Contribution() const {
+    if (!Cramped()) return Line(ownIndex) + Line(oppIndex);
+    int o = opposite[d];
+    return t.spanLen[TableIndex(ownIndex, d)] + t.spanLen[TableIndex(oppIndex, d)] +
+           t.spanLen[TableIndex(ownIndex, o)] + t.spanLen[TableIndex(oppIndex, o)];
+  }
+};
+
+}  // namespace
+
+// The four axes and both players are scored side by side, so every entry gets its own
+// random value (up to the 19 a 20 x 20 board allows), on both levels, in every stone
+// band, for both sides to move.
+TEST(ScoreWeighted, MatchesPlainArithmeticOnRandomTables) {
+  std::mt19937 rng(5);
+  currentTables = &tables;
+  for (int round = 0; round < 20000; round++) {
+    for (uint8_t* table : {tables.runLen, tables.runFree, tables.spanLen, tables.spanGap, tables.spanFree})
+      for (int i = 0; i < kTableEntries; i++) table[i] = uint8_t(rng() % (round % 2 ? 20 : 4));
+    ownIndex = uint8_t(rng() % 2);
+    oppIndex = uint8_t(1 - ownIndex);
+    stoneCount = int32_t(rng() % 30);
+    boardMax = uint8_t(10 + rng() % 10);
+    PrepareSpanWeights(5 + int(rng() % 2));
+    int32_t expected = 0, lastShape[2] = {-1, -1};
+    for (int d = 0; d < kAxes; d++) {
+      const ReferenceAxis axis{tables, weightedConstants, d};
+      expected += axis.Contribution();
+      if (!axis.Cramped()) lastShape[ownIndex] = axis.Shape(ownIndex), lastShape[oppIndex] = axis.Shape(oppIndex);
+    }
+    shapeScore[0] = shapeScore[1] = -1;
+    ASSERT_EQ(ScoreWeighted(), expected) << "round " << round;
+    ASSERT_EQ(shapeScore[0], lastShape[0]) << "round " << round;
+    ASSERT_EQ(shapeScore[1], lastShape[1]) << "round " << round;
+  }
 }
