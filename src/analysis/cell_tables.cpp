@@ -90,49 +90,56 @@ Ray RayFromLines(int x, int y, int d) {
 // table order), and every table is then written with one 16-byte store.
 typedef int32_t Lanes __attribute__((vector_size(16)));
 typedef float FloatLanes __attribute__((vector_size(16)));
-typedef int16_t HalfLanes __attribute__((vector_size(16)));
+typedef uint64_t HalfRows __attribute__((vector_size(16)));
 typedef uint8_t ByteLanes __attribute__((vector_size(16)));
 constexpr int kQuarters = kTableEntries / 4;
 
-// The lowest set bit of every lane.
-Lanes LowestBit(Lanes v) { return v & -v; }
+// The lowest clear bit of every lane, as a mask of that one bit.
+Lanes LowestClearBit(Lanes v) { return (v + 1) & ~v; }
 
-// The index of a lane's single set bit, read from the exponent of its float value
-// (exact: every bit index is below 24).
-Lanes BitIndex(Lanes bit) {
-  const FloatLanes asFloat = __builtin_convertvector(bit, FloatLanes);
-  return ((Lanes)asFloat >> 23) - 127;
-}
+// The float bit pattern of a lane's single set bit: its exponent field, from bit 23
+// on, is 127 plus the bit's index (exact: every index is below 24).
+Lanes FloatBits(Lanes bit) { return (Lanes)__builtin_convertvector(bit, FloatLanes); }
+Lanes BitIndex(Lanes bits) { return (bits >> 23) - 127; }
+// The distance between two single bits from their float bit patterns.
+Lanes BitDistance(Lanes highBits, Lanes lowBits) { return (highBits - lowBits) >> 23; }
 
 struct Walks {
   Lanes runLen, runFree, spanLen, spanGap, spanFree;
 };
 
-// Each walk is found as the lowest set bit of a complement: where the cells it walks
-// over end. Bit b stands for the cell b + 1 steps away, so an index is a length.
+// Each walk is found as the lowest clear bit of a mask: where the cells it walks over
+// end. Bit b stands for the cell b + 1 steps away, so an index is a length.
 //   own  x x - x o     run 2, then the free walk 1; the span walks over
 //   bit  0 1 2 3 4     the run, one empty cell (the gap at 3) and x: 4
+// The bits below the run's end are all own stones, so adding the gap cell (when the
+// run ends at an empty cell) to own makes its lowest clear bit the span's end.
 Walks Measure(Lanes own, Lanes empty) {
-  const Lanes runEnd = LowestBit(~own);
-  const Lanes beforeRunEnd = runEnd - 1;
-  const Lanes gapped = (empty & runEnd) != 0;  // all ones where the run ends at an empty cell
-  const Lanes gapSpanEnd = LowestBit(~(own | beforeRunEnd | runEnd));
-  const Lanes spanEnd = (gapped & gapSpanEnd) | (~gapped & runEnd);
+  const Lanes runEnd = LowestClearBit(own);
+  const Lanes gapCell = empty & runEnd;  // runEnd, or 0 without a gap
+  const Lanes spanEnd = LowestClearBit(own | gapCell);
+  const Lanes runEndBits = FloatBits(runEnd), spanEndBits = FloatBits(spanEnd);
   Walks w;
-  w.runLen = BitIndex(runEnd);
-  w.runFree = BitIndex(LowestBit(~(empty | beforeRunEnd))) - w.runLen;
-  w.spanLen = BitIndex(spanEnd);
-  w.spanGap = gapped & (w.runLen + 1);
-  w.spanFree = BitIndex(LowestBit(~(empty | (spanEnd - 1)))) - w.spanLen;
+  w.runLen = BitIndex(runEndBits);
+  w.runFree = BitDistance(FloatBits(LowestClearBit(empty | (runEnd - 1))), runEndBits);
+  w.spanLen = BitIndex(spanEndBits);
+  w.spanGap = (Lanes)(gapCell != 0) & (w.runLen + 1);
+  w.spanFree = BitDistance(FloatBits(LowestClearBit(empty | (spanEnd - 1))), spanEndBits);
   return w;
 }
 
-// Writes the low bytes of the four quarters' lanes, in order, into one table.
+// Bytes 0..7 of v interleaved with bytes 8..15.
+ByteLanes InterleaveHalves(ByteLanes v) {
+  const HalfRows rows = (HalfRows)v;
+  const ByteLanes high = (ByteLanes)__builtin_shufflevector(rows, rows, 1, 1);
+  return __builtin_shufflevector(v, high, 0, 16, 1, 17, 2, 18, 3, 19, 4, 20, 5, 21, 6, 22, 7, 23);
+}
+
+// Writes the low bytes of the four quarters' lanes, in order, into one table: lane i
+// first gathers byte i of each quarter, and two interleaves of the halves put the
+// bytes in quarter order.
 void Store(uint8_t* table, Lanes a, Lanes b, Lanes c, Lanes d) {
-  const HalfLanes ab = __builtin_shufflevector((HalfLanes)a, (HalfLanes)b, 0, 2, 4, 6, 8, 10, 12, 14);
-  const HalfLanes cd = __builtin_shufflevector((HalfLanes)c, (HalfLanes)d, 0, 2, 4, 6, 8, 10, 12, 14);
-  const ByteLanes bytes = __builtin_shufflevector((ByteLanes)ab, (ByteLanes)cd, 0, 2, 4, 6, 8, 10, 12, 14, 16, 18,
-                                                  20, 22, 24, 26, 28, 30);
+  const ByteLanes bytes = InterleaveHalves(InterleaveHalves((ByteLanes)(a | b << 8 | c << 16 | d << 24)));
   memcpy(table, &bytes, sizeof bytes);
 }
 
