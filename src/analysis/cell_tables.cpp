@@ -18,12 +18,20 @@ void CreateCellTables() {
 
 namespace {
 
-// Bit i stands for the cell i + 1 steps from the scanned cell; cells past the edge
-// are in no mask, so every walk stops there.
-struct Ray {
-  uint32_t empty;
-  uint32_t stones[kPlayers];  // [p]: the cells holding player p's stone
-};
+// The 16 entries of a cell are measured four at a time, one vector lane per entry, in
+// the quarters p = 0, d = 0..3; p = 0, d = 4..7; p = 1, d = 0..3; p = 1, d = 4..7 (the
+// table order), and every table is then written with one 16-byte store.
+typedef int32_t Lanes __attribute__((vector_size(16)));
+typedef float FloatLanes __attribute__((vector_size(16)));
+typedef uint64_t HalfRows __attribute__((vector_size(16)));
+typedef uint8_t ByteLanes __attribute__((vector_size(16)));
+constexpr int kQuarters = kTableEntries / 4;
+
+// A ray: lane c holds the cells of code c (empty, X, O; lane 3 stays 0) from the
+// scanned cell outwards, bit i for the cell i + 1 steps away. Cells past the edge are
+// in no mask, so every walk stops there.
+typedef Lanes Ray;
+constexpr int kCodes = 3;
 
 // Number of cells from (x, y) to the edge of the board in direction d.
 int CellsToEdge(int x, int y, int d, int last) {
@@ -39,13 +47,10 @@ Ray GatherRay(int x, int y, int d, int last) {
   const int length = CellsToEdge(x, y, d, last);
   const uint8_t* cell = &board[x][y];
   const int stride = stepX[d] * kBoardSide + stepY[d];
-  Ray ray = {0, {0, 0}};
+  Ray ray = {};
   for (int i = 0; i < length; i++) {
     cell += stride;
-    const uint32_t bit = 1u << i;
-    if (*cell == kCellEmpty) ray.empty |= bit;
-    if (*cell == kCellX) ray.stones[kPlayerX] |= bit;
-    if (*cell == kCellO) ray.stones[kPlayerO] |= bit;
+    if (*cell < kCodes) ray[*cell] |= 1 << i;
   }
   return ray;
 }
@@ -55,11 +60,10 @@ Ray GatherRay(int x, int y, int d, int last) {
 // kBackwardBase - pos, so that both rays of a cell come out with one shift.
 constexpr int kLinesPerAxis = 2 * kBoardSide - 1;
 constexpr int kBackwardBase = kBoardSide;  // bits 1..20: every shift stays below 32
-constexpr int kCodes = 3;
 
 struct LineMasks {
-  uint32_t forward[kCodes];
-  uint32_t backward[kCodes];
+  Ray forward;
+  Ray backward;
 };
 
 LineMasks lineMasks[kAxes][kLinesPerAxis];
@@ -80,19 +84,8 @@ int PosOf(int axis, int x, int y) { return axis <= 1 ? x : y; }
 Ray RayFromLines(int x, int y, int d) {
   const int axis = d % kAxes, pos = PosOf(axis, x, y);
   const LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
-  const uint32_t* masks = d < kAxes ? line.forward : line.backward;
-  const int shift = d < kAxes ? pos + 1 : kBackwardBase + 1 - pos;
-  return {masks[kCellEmpty] >> shift, {masks[kCellX] >> shift, masks[kCellO] >> shift}};
+  return d < kAxes ? line.forward >> (pos + 1) : line.backward >> (kBackwardBase + 1 - pos);
 }
-
-// The 16 entries of a cell are measured four at a time, one vector lane per entry, in
-// the quarters p = 0, d = 0..3; p = 0, d = 4..7; p = 1, d = 0..3; p = 1, d = 4..7 (the
-// table order), and every table is then written with one 16-byte store.
-typedef int32_t Lanes __attribute__((vector_size(16)));
-typedef float FloatLanes __attribute__((vector_size(16)));
-typedef uint64_t HalfRows __attribute__((vector_size(16)));
-typedef uint8_t ByteLanes __attribute__((vector_size(16)));
-constexpr int kQuarters = kTableEntries / 4;
 
 // The lowest clear bit of every lane, as a mask of that one bit.
 Lanes LowestClearBit(Lanes v) { return (v + 1) & ~v; }
@@ -143,27 +136,27 @@ void Store(uint8_t* table, Lanes a, Lanes b, Lanes c, Lanes d) {
   memcpy(table, &bytes, sizeof bytes);
 }
 
-// The lanes of one code for the directions first..first + 3.
-Lanes Quarter(const uint32_t (&masks)[kDirections], int first) {
-  return Lanes{int32_t(masks[first]), int32_t(masks[first + 1]), int32_t(masks[first + 2]),
-               int32_t(masks[first + 3])};
+// The rays of four directions turned into lanes by code: result[c] lane i is the
+// mask of code c toward direction first + i.
+void ByCode(const Ray* rays, Lanes (&result)[kCodes]) {
+  const Lanes low01 = __builtin_shufflevector(rays[0], rays[1], 0, 4, 1, 5);
+  const Lanes low23 = __builtin_shufflevector(rays[2], rays[3], 0, 4, 1, 5);
+  const Lanes high01 = __builtin_shufflevector(rays[0], rays[1], 2, 6, 3, 7);
+  const Lanes high23 = __builtin_shufflevector(rays[2], rays[3], 2, 6, 3, 7);
+  result[kCellEmpty] = __builtin_shufflevector(low01, low23, 0, 1, 4, 5);
+  result[kCellX] = __builtin_shufflevector(low01, low23, 2, 3, 6, 7);
+  result[kCellO] = __builtin_shufflevector(high01, high23, 0, 1, 4, 5);
 }
 
 template <typename RayOf>
 void FillTables(CellTables& tables, RayOf rayOf) {
-  uint32_t empty[kDirections], stones[kPlayers][kDirections];
-  for (int d = 0; d < kDirections; d++) {
-    const Ray ray = rayOf(d);
-    empty[d] = ray.empty;
-    stones[kPlayerX][d] = ray.stones[kPlayerX];
-    stones[kPlayerO][d] = ray.stones[kPlayerO];
-  }
-  const Lanes emptyLow = Quarter(empty, 0), emptyHigh = Quarter(empty, 4);
-  Walks w[kQuarters];
-  for (int p = 0; p < kPlayers; p++) {
-    w[2 * p] = Measure(Quarter(stones[p], 0), emptyLow);
-    w[2 * p + 1] = Measure(Quarter(stones[p], 4), emptyHigh);
-  }
+  Ray rays[kDirections];
+  for (int d = 0; d < kDirections; d++) rays[d] = rayOf(d);
+  Lanes low[kCodes], high[kCodes];  // directions 0..3 and 4..7
+  ByCode(rays, low);
+  ByCode(rays + 4, high);
+  const Walks w[kQuarters] = {Measure(low[kCellX], low[kCellEmpty]), Measure(high[kCellX], high[kCellEmpty]),
+                              Measure(low[kCellO], low[kCellEmpty]), Measure(high[kCellO], high[kCellEmpty])};
   Store(tables.runLen, w[0].runLen, w[1].runLen, w[2].runLen, w[3].runLen);
   Store(tables.runFree, w[0].runFree, w[1].runFree, w[2].runFree, w[3].runFree);
   Store(tables.spanLen, w[0].spanLen, w[1].spanLen, w[2].spanLen, w[3].spanLen);
@@ -188,8 +181,8 @@ void PrepareLineMasks() {
       for (int axis = 0; axis < kAxes; axis++) {
         const int pos = PosOf(axis, x, y);
         LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
-        line.forward[code] |= 1u << pos;
-        line.backward[code] |= 1u << (kBackwardBase - pos);
+        line.forward[code] |= 1 << pos;
+        line.backward[code] |= 1 << (kBackwardBase - pos);
       }
     }
   }
