@@ -49,26 +49,38 @@ void PrepareSpanWeights(int level) {
 
 namespace {
 
-// The four axes of one player side by side, lane j for axis j. Every table value is
-// at most 19, so every product, sum and dividend below is an integer under 2^24:
-// float lanes hold them exactly, and a truncated float quotient is the integer one.
+// One player's table entries in 16-bit lanes, as in the tables: lane j is side a of
+// axis j (direction j), lane j + 4 side b (direction opposite[j]). The small integer
+// steps (8-bit weights, boosts, the choice of the line's side) run here, both sides
+// at once.
+typedef WideLanes Sides;
+// The four axes of one player, lane j for axis j. Every table value is at most 19, so
+// every product, sum and dividend of the line and shape terms is an integer under
+// 2^24: float lanes hold them exactly, and a truncated float quotient is the integer
+// one.
 typedef float Lanes __attribute__((vector_size(16)));
 typedef int32_t IntLanes __attribute__((vector_size(16)));
 
+Sides SwapSides(Sides v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7, 0, 1, 2, 3); }
+Sides Smaller(Sides a, Sides b) { return a < b ? a : b; }
+Sides Larger(Sides a, Sides b) { return a > b ? a : b; }
+Sides BroadcastSides(int32_t value) { return Sides{} + int16_t(value); }
+// Side a's lanes (or side b's) as 32-bit integers.
+IntLanes SideA(Sides v) { return (IntLanes)__builtin_shufflevector(v, Sides{}, 0, 8, 1, 9, 2, 10, 3, 11); }
+IntLanes SideB(Sides v) { return (IntLanes)__builtin_shufflevector(v, Sides{}, 4, 12, 5, 13, 6, 14, 7, 15); }
+// A mask of side a's lanes widened to 32 bits.
+IntLanes MaskA(Sides mask) { return (IntLanes)__builtin_shufflevector(mask, mask, 0, 0, 1, 1, 2, 2, 3, 3); }
+
 Lanes Broadcast(int32_t value) { return Lanes{} + float(value); }
-IntLanes Truncated(Lanes v) { return __builtin_convertvector(v, IntLanes); }
 Lanes Whole(IntLanes v) { return __builtin_convertvector(v, Lanes); }
+IntLanes Truncated(Lanes v) { return __builtin_convertvector(v, IntLanes); }
 Lanes Quotient(Lanes dividend, Lanes divisor) { return Whole(Truncated(dividend / divisor)); }
-// The value in 8-bit arithmetic.
-Lanes Wrapped(Lanes v) { return Whole(Truncated(v) & 255); }
-Lanes Min(Lanes a, Lanes b) { return a < b ? a : b; }
-Lanes Max(Lanes a, Lanes b) { return a > b ? a : b; }
 
 // The level's constants as lanes, set by PrepareSpanWeights.
 struct ConstantLanes {
-  Lanes runWeightMul, runWeightAdd, runWeightCap;
+  Sides runWeightMul, runWeightAdd, runWeightCap;
+  Sides lineWeightMul, lineWeightAdd, lineWeightCap;
   Lanes spanWeight, gapSpanWeight, spanDivisor;
-  Lanes lineWeightMul, lineWeightAdd, lineWeightCap;
   Lanes lineCoef, lineDiv, squareDiv, shapeMul;
 };
 ConstantLanes constantLanes;
@@ -76,99 +88,100 @@ ConstantLanes constantLanes;
 // Only the axes along x (0) and y (2) add their orthogonal part.
 const Lanes kOrthogonal = {1, 0, 1, 0};
 
-// One player's readings of the four axes: side a toward direction j, side b toward
-// opposite[j].
-struct Side {
-  Lanes run, free, span, gap, spanFree;
+struct PlayerSides {
+  Sides run, free, span, gap, spanFree;
 };
-struct Player {
-  Side a, b;
-};
-
-// Both players' readings from one table: entries [p * 8 + 0..3] are side a, entries
-// [p * 8 + 4..7] side b.
-void ReadTable(const uint8_t* table, Lanes (&a)[kPlayers], Lanes (&b)[kPlayers]) {
-  WideLanes byPlayer[kPlayers];
-  WidenTable(table, byPlayer);
-  const WideLanes none = {};
-  for (int p = 0; p < kPlayers; p++) {
-    a[p] = Whole((IntLanes)__builtin_shufflevector(byPlayer[p], none, 0, 8, 1, 9, 2, 10, 3, 11));
-    b[p] = Whole((IntLanes)__builtin_shufflevector(byPlayer[p], none, 4, 12, 5, 13, 6, 14, 7, 15));
-  }
-}
-
 struct Players {
-  Player of[kPlayers];
+  PlayerSides of[kPlayers];
 };
 
 Players ReadPlayers() {
   const CellTables& t = *currentTables;
-  Lanes a[5][kPlayers], b[5][kPlayers];
-  ReadTable(t.runLen, a[0], b[0]);
-  ReadTable(t.runFree, a[1], b[1]);
-  ReadTable(t.spanLen, a[2], b[2]);
-  ReadTable(t.spanGap, a[3], b[3]);
-  ReadTable(t.spanFree, a[4], b[4]);
+  Sides run[kPlayers], free[kPlayers], span[kPlayers], gap[kPlayers], spanFree[kPlayers];
+  WidenTable(t.runLen, run);
+  WidenTable(t.runFree, free);
+  WidenTable(t.spanLen, span);
+  WidenTable(t.spanGap, gap);
+  WidenTable(t.spanFree, spanFree);
   Players r;
-  for (int p = 0; p < kPlayers; p++)
-    r.of[p] = {{a[0][p], a[1][p], a[2][p], a[3][p], a[4][p]}, {b[0][p], b[1][p], b[2][p], b[3][p], b[4][p]}};
+  for (int p = 0; p < kPlayers; p++) r.of[p] = {run[p], free[p], span[p], gap[p], spanFree[p]};
   return r;
 }
 
 // (multiplier x value + addend) in 8-bit arithmetic, then capped.
-Lanes CappedByteWeight(Lanes mul, Lanes value, Lanes add, Lanes cap) { return Min(Wrapped(mul * value + add), cap); }
+Sides CappedByteWeight(Sides mul, Sides value, Sides add, Sides cap) {
+  return Smaller((mul * value + add) & 255, cap);
+}
 
-Lanes RunBoostLanes(Lanes run) { return Max(run + run - 1, Lanes{}); }
+Sides RunBoostSides(Sides run) { return Larger(run + run - 1, Sides{}); }
 
-Lanes ShapeLanes(const Player& p) {
+// What the shape and line terms of one player read, per axis.
+struct Axes {
+  Lanes runA, runB, weightA, weightB, spanA, spanB, gaps;
+  Lanes value, lineWeight;  // the longest gapped line and the weight of its free ends
+};
+
+Axes ReadAxes(const PlayerSides& t, bool boosted) {
   const ConstantLanes& k = constantLanes;
-  const Lanes weightA = CappedByteWeight(k.runWeightMul, p.a.free, k.runWeightAdd, k.runWeightCap);
-  const Lanes weightB = CappedByteWeight(k.runWeightMul, p.b.free, k.runWeightAdd, k.runWeightCap);
-  const Lanes spanA1 = p.a.span + 1, spanB1 = p.b.span + 1;
-  return p.a.run * p.a.run * weightA + p.b.run * p.b.run * weightB + k.spanWeight * (spanA1 * spanA1 + spanB1 * spanB1) +
-         k.gapSpanWeight * (p.b.gap + p.a.gap) +
-         kOrthogonal * (p.a.span * p.a.span + Quotient(p.b.span * p.b.span, k.spanDivisor));
+  const Sides runWeight = CappedByteWeight(k.runWeightMul, t.free, k.runWeightAdd, k.runWeightCap);
+  const Sides boost = boosted ? RunBoostSides(t.run) : t.run;
+  // Side a's lanes: toward a is span a plus the boosted run b (8-bit); side b's the
+  // reverse. The span runs toward the longer side; a tie keeps side a.
+  const Sides toward = (t.span + SwapSides(boost)) & 255, towardOther = SwapSides(toward);
+  const Sides spanTowardA = toward >= towardOther;
+  const Sides ends = t.spanFree + SwapSides(t.free);  // free cells beyond the span's and the run's ends
+  const Sides freeEnds = spanTowardA ? ends : SwapSides(ends);
+  const Sides lineWeight = CappedByteWeight(k.lineWeightMul, freeEnds, k.lineWeightAdd, k.lineWeightCap);
+  return {Whole(SideA(t.run)),    Whole(SideB(t.run)),  Whole(SideA(runWeight)),
+          Whole(SideB(runWeight)), Whole(SideA(t.span)), Whole(SideB(t.span)),
+          Whole(SideA(t.gap + SwapSides(t.gap))), Whole(SideA(Larger(toward, towardOther))), Whole(SideA(lineWeight))};
+}
+
+Lanes ShapeLanes(const Axes& a) {
+  const ConstantLanes& k = constantLanes;
+  const Lanes spanA1 = a.spanA + 1, spanB1 = a.spanB + 1;
+  return a.runA * a.runA * a.weightA + a.runB * a.runB * a.weightB +
+         k.spanWeight * (spanA1 * spanA1 + spanB1 * spanB1) + k.gapSpanWeight * a.gaps +
+         kOrthogonal * (a.spanA * a.spanA + Quotient(a.spanB * a.spanB, k.spanDivisor));
 }
 
 // The longest gapped line through the cell, weighted by the free cells beyond its
 // two ends, plus the shape score.
-IntLanes LineTermLanes(const Player& p, Lanes shape, bool boosted) {
+IntLanes LineTermLanes(const Axes& a, Lanes shape) {
   const ConstantLanes& k = constantLanes;
-  const Lanes boostA = boosted ? RunBoostLanes(p.a.run) : p.a.run;
-  const Lanes boostB = boosted ? RunBoostLanes(p.b.run) : p.b.run;
-  const Lanes towardA = Wrapped(p.a.span + boostB), towardB = Wrapped(p.b.span + boostA);
-  // The span runs toward the longer side; a tie keeps direction d.
-  const IntLanes spanTowardA = towardA >= towardB;
-  const Lanes value = spanTowardA ? towardA : towardB;
-  const Lanes freeEnds = spanTowardA ? p.a.spanFree + p.b.free : p.b.spanFree + p.a.free;
-  const Lanes weight = CappedByteWeight(k.lineWeightMul, freeEnds, k.lineWeightAdd, k.lineWeightCap);
-  const Lanes value1 = value + 1;
-  return Truncated(Quotient(value * value * weight + k.lineCoef * value, k.lineDiv) +
-                   Quotient(value1 * value1, k.squareDiv) + k.shapeMul * shape);
+  const Lanes v = a.value, v1 = a.value + 1;
+  return Truncated(Quotient(v * v * a.lineWeight + k.lineCoef * v, k.lineDiv) + Quotient(v1 * v1, k.squareDiv) +
+                   k.shapeMul * shape);
 }
 
-Lanes Reach(const Player& p) { return p.a.span + p.b.span + p.a.spanFree + p.b.spanFree; }
+// Side a's lanes: spans plus free cells beyond them, on both sides of the axis.
+Sides Reach(const PlayerSides& t) {
+  const Sides reach = t.span + t.spanFree;
+  return reach + SwapSides(reach);
+}
 
 }  // namespace
 
-int32_t RunBoost(int runLength) { return int32_t(RunBoostLanes(Broadcast(runLength))[0]); }
+int32_t RunBoost(int runLength) { return RunBoostSides(BroadcastSides(runLength))[0]; }
 
 void ScoreAxisShapes(int d) {
   const Players players = ReadPlayers();
-  shapeScore[ownIndex] = int32_t(ShapeLanes(players.of[ownIndex])[d]);
-  shapeScore[oppIndex] = int32_t(ShapeLanes(players.of[oppIndex])[d]);
+  shapeScore[ownIndex] = int32_t(ShapeLanes(ReadAxes(players.of[ownIndex], false))[d]);
+  shapeScore[oppIndex] = int32_t(ShapeLanes(ReadAxes(players.of[oppIndex], false))[d]);
 }
 
 // All four axes at once: a cramped axis (reach at most kCrampedLimit for both players)
 // adds its span lengths, any other axis both players' line terms.
 int32_t ScoreWeighted() {
   const Players players = ReadPlayers();
-  const Player &own = players.of[ownIndex], &opp = players.of[oppIndex];
-  const Lanes limit = Broadcast(kCrampedLimit);
-  const IntLanes cramped = (Reach(own) <= limit) & (Reach(opp) <= limit);
-  const Lanes ownShape = ShapeLanes(own), oppShape = ShapeLanes(opp);
-  const IntLanes lines = LineTermLanes(own, ownShape, ownIndex == kPlayerX) + LineTermLanes(opp, oppShape, false);
-  const IntLanes spans = Truncated(own.a.span + opp.a.span + own.b.span + opp.b.span);
+  const PlayerSides &own = players.of[ownIndex], &opp = players.of[oppIndex];
+  const Sides limit = BroadcastSides(kCrampedLimit);
+  const IntLanes cramped = MaskA((Reach(own) <= limit) & (Reach(opp) <= limit));
+  const Sides spanSum = own.span + opp.span;
+  const IntLanes spans = SideA(spanSum + SwapSides(spanSum));
+  const Axes ownAxes = ReadAxes(own, ownIndex == kPlayerX), oppAxes = ReadAxes(opp, false);
+  const Lanes ownShape = ShapeLanes(ownAxes), oppShape = ShapeLanes(oppAxes);
+  const IntLanes lines = LineTermLanes(ownAxes, ownShape) + LineTermLanes(oppAxes, oppShape);
   const IntLanes contribution = cramped ? spans : lines;
   // shapeScore keeps the shapes of the last axis that was not cramped.
   for (int d = kAxes - 1; d >= 0; d--) {
@@ -182,9 +195,11 @@ int32_t ScoreWeighted() {
 
 static void PrepareConstantLanes() {
   const WeightedConstants& k = weightedConstants;
-  constantLanes = {Broadcast(k.runWeightMul),  Broadcast(k.runWeightAdd),  Broadcast(k.runWeightCap),
-                   Broadcast(spanWeight),      Broadcast(k.gapMul * spanWeight), Broadcast(spanDivisor),
-                   Broadcast(k.lineWeightMul), Broadcast(k.lineWeightAdd), Broadcast(k.lineWeightCap),
-                   Broadcast(k.lineCoef),      Broadcast(k.lineDiv),       Broadcast(k.squareDiv),
+  constantLanes = {BroadcastSides(k.runWeightMul),  BroadcastSides(k.runWeightAdd),
+                   BroadcastSides(k.runWeightCap),  BroadcastSides(k.lineWeightMul),
+                   BroadcastSides(k.lineWeightAdd), BroadcastSides(k.lineWeightCap),
+                   Broadcast(spanWeight),           Broadcast(k.gapMul * spanWeight),
+                   Broadcast(spanDivisor),          Broadcast(k.lineCoef),
+                   Broadcast(k.lineDiv),            Broadcast(k.squareDiv),
                    Broadcast(k.shapeMul)};
 }
