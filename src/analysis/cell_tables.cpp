@@ -92,7 +92,7 @@ Lanes LowestClearBit(Lanes v) { return (v + 1) & ~v; }
 
 // The float bit pattern of a lane's single set bit: its exponent field, from bit 23
 // on, is 127 plus the bit's index (exact: every index is below 24).
-Lanes FloatBits(Lanes bit) { return (Lanes)__builtin_convertvector(bit, FloatLanes); }
+Lanes FloatBits(Lanes bit) { return (Lanes) __builtin_convertvector(bit, FloatLanes); }
 Lanes BitIndex(Lanes bits) { return (bits >> 23) - 127; }
 // The distance between two single bits from their float bit patterns.
 Lanes BitDistance(Lanes highBits, Lanes lowBits) { return (highBits - lowBits) >> 23; }
@@ -136,8 +136,8 @@ void Store(uint8_t* table, Lanes a, Lanes b, Lanes c, Lanes d) {
   memcpy(table, &bytes, sizeof bytes);
 }
 
-// The rays of four directions turned into lanes by code: result[c] lane i is the
-// mask of code c toward direction first + i.
+// Four rays turned into lanes by code (a 4 x 4 transpose): result[c] lane i is the
+// mask of code c in rays[i].
 void ByCode(const Ray* rays, Lanes (&result)[kCodes]) {
   const Lanes low01 = __builtin_shufflevector(rays[0], rays[1], 0, 4, 1, 5);
   const Lanes low23 = __builtin_shufflevector(rays[2], rays[3], 0, 4, 1, 5);

@@ -33,8 +33,7 @@ Lanes ThreatClassLanes(const ReadingLanes& a) {
   const Lanes bothOpen = (a.freeA >= 1) & (a.freeB >= 1);
   const Lanes gappedA = a.spanA + a.runB, gappedB = a.spanB + a.runA;
   const Lanes five = total >= 4;
-  const Lanes openFour =
-      ((total == 3) & bothOpen) | ((total >= 2) & (a.spanA >= a.runA + 2) & (a.spanB >= a.runB + 2));
+  const Lanes openFour = ((total == 3) & bothOpen) | ((total >= 2) & (a.spanA >= a.runA + 2) & (a.spanB >= a.runB + 2));
   const Lanes four = ((total == 3) & (freeSum >= 1)) | (gappedA >= 4) | (gappedB >= 4);
   const Lanes openThree = ((total >= 2) & bothOpen & (freeSum >= 3)) |
                           ((gappedA >= 3) & (a.spanFreeA >= 1) & (a.freeB >= 1)) |

@@ -109,9 +109,7 @@ Players ReadPlayers() {
 }
 
 // (multiplier x value + addend) in 8-bit arithmetic, then capped.
-Sides CappedByteWeight(Sides mul, Sides value, Sides add, Sides cap) {
-  return Smaller((mul * value + add) & 255, cap);
-}
+Sides CappedByteWeight(Sides mul, Sides value, Sides add, Sides cap) { return Smaller((mul * value + add) & 255, cap); }
 
 Sides RunBoostSides(Sides run) { return Larger(run + run - 1, Sides{}); }
 
@@ -132,9 +130,15 @@ Axes ReadAxes(const PlayerSides& t, bool boosted) {
   const Sides ends = t.spanFree + SwapSides(t.free);  // free cells beyond the span's and the run's ends
   const Sides freeEnds = spanTowardA ? ends : SwapSides(ends);
   const Sides lineWeight = CappedByteWeight(k.lineWeightMul, freeEnds, k.lineWeightAdd, k.lineWeightCap);
-  return {Whole(SideA(t.run)),    Whole(SideB(t.run)),  Whole(SideA(runWeight)),
-          Whole(SideB(runWeight)), Whole(SideA(t.span)), Whole(SideB(t.span)),
-          Whole(SideA(t.gap + SwapSides(t.gap))), Whole(SideA(Larger(toward, towardOther))), Whole(SideA(lineWeight))};
+  return {Whole(SideA(t.run)),
+          Whole(SideB(t.run)),
+          Whole(SideA(runWeight)),
+          Whole(SideB(runWeight)),
+          Whole(SideA(t.span)),
+          Whole(SideB(t.span)),
+          Whole(SideA(t.gap + SwapSides(t.gap))),
+          Whole(SideA(Larger(toward, towardOther))),
+          Whole(SideA(lineWeight))};
 }
 
 Lanes ShapeLanes(const Axes& a) {
@@ -195,11 +199,17 @@ int32_t ScoreWeighted() {
 
 static void PrepareConstantLanes() {
   const WeightedConstants& k = weightedConstants;
-  constantLanes = {BroadcastSides(k.runWeightMul),  BroadcastSides(k.runWeightAdd),
-                   BroadcastSides(k.runWeightCap),  BroadcastSides(k.lineWeightMul),
-                   BroadcastSides(k.lineWeightAdd), BroadcastSides(k.lineWeightCap),
-                   Broadcast(spanWeight),           Broadcast(k.gapMul * spanWeight),
-                   Broadcast(spanDivisor),          Broadcast(k.lineCoef),
-                   Broadcast(k.lineDiv),            Broadcast(k.squareDiv),
+  constantLanes = {BroadcastSides(k.runWeightMul),
+                   BroadcastSides(k.runWeightAdd),
+                   BroadcastSides(k.runWeightCap),
+                   BroadcastSides(k.lineWeightMul),
+                   BroadcastSides(k.lineWeightAdd),
+                   BroadcastSides(k.lineWeightCap),
+                   Broadcast(spanWeight),
+                   Broadcast(k.gapMul * spanWeight),
+                   Broadcast(spanDivisor),
+                   Broadcast(k.lineCoef),
+                   Broadcast(k.lineDiv),
+                   Broadcast(k.squareDiv),
                    Broadcast(k.shapeMul)};
 }
