@@ -47,12 +47,15 @@ Ray GatherRay(int x, int y, int d, int last) {
   const int length = CellsToEdge(x, y, d, last);
   const uint8_t* cell = &board[x][y];
   const int stride = stepX[d] * kBoardSide + stepY[d];
-  Ray ray = {};
+  int32_t empty = 0, ofX = 0, ofO = 0;
   for (int i = 0; i < length; i++) {
     cell += stride;
-    if (*cell < kCodes) ray[*cell] |= 1 << i;
+    const int32_t bit = 1 << i;
+    if (*cell == kCellEmpty) empty |= bit;
+    if (*cell == kCellX) ofX |= bit;
+    if (*cell == kCellO) ofO |= bit;
   }
-  return ray;
+  return Ray{empty, ofX, ofO, 0};
 }
 
 // Line masks of the whole board for PrepareLineMasks: per axis and line, one bit per
