@@ -3,6 +3,7 @@
 // directory entry (in byte order) equal to it ignoring ASCII case.
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,9 +16,27 @@
 static int argumentCount = 0;
 static char** arguments = nullptr;
 
+#ifdef MADV_POPULATE_WRITE
+// The ends of the program's zero-initialised data, from the linker.
+extern "C" char __bss_start[], _end[];
+
+// Maps the program's zero-initialised state (the engine's tables, about a dozen pages)
+// in one call. A run touches nearly all of it, and on virtual machines a first-touch
+// page fault can cost several microseconds each, more than the whole search. A kernel
+// without the call just leaves it to the faults.
+static void PrefaultState() {
+  const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+  const uintptr_t start = uintptr_t(__bss_start) & ~(page - 1);
+  madvise(reinterpret_cast<void*>(start), uintptr_t(_end) - start, MADV_POPULATE_WRITE);
+}
+#else
+static void PrefaultState() {}
+#endif
+
 void PlatformStart(int argc, char** argv) {
   argumentCount = argc > 1 ? argc - 1 : 0;
   arguments = argv;
+  PrefaultState();
 }
 
 int PlatformArgumentCount() { return argumentCount; }
