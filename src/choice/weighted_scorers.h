@@ -18,9 +18,10 @@ extern const int32_t level6Params[19];
 extern WeightedConstants weightedConstants;  // the level's constants for this run
 extern int32_t spanWeight;
 extern int32_t spanDivisor;
-extern int32_t shapeScore[2];  // by player index, for the axis scored last
+extern int32_t shapeScore[2];  // by player index, of the last axis that was not cramped
 
-// Sets the constants of level 5 or 6 and the stone-count band's span weights.
+// Sets the constants of level 5 or 6 and the stone-count band's span weights; the two
+// scorers below use what it set.
 void PrepareSpanWeights(int level);
 int32_t ScoreWeighted();
 void ScoreAxisShapes(int d);
