@@ -64,9 +64,12 @@ Ray GatherRay(int x, int y, int d, int last) {
 constexpr int kLinesPerAxis = 2 * kBoardSide - 1;
 constexpr int kBackwardBase = kBoardSide;  // bits 1..20: every shift stays below 32
 
-struct LineMasks {
-  Ray forward;
-  Ray backward;
+// Plain arrays, loaded as rays: building them element by element in vector variables
+// would store single lanes and reload whole vectors, which some compilers turn into a
+// stall per cell.
+struct alignas(16) LineMasks {
+  int32_t forward[4];  // as a Ray
+  int32_t backward[4];
 };
 
 LineMasks lineMasks[kAxes][kLinesPerAxis];
@@ -87,7 +90,9 @@ int PosOf(int axis, int x, int y) { return axis <= 1 ? x : y; }
 Ray RayFromLines(int x, int y, int d) {
   const int axis = d % kAxes, pos = PosOf(axis, x, y);
   const LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
-  return d < kAxes ? line.forward >> (pos + 1) : line.backward >> (kBackwardBase + 1 - pos);
+  Ray masks;
+  memcpy(&masks, d < kAxes ? line.forward : line.backward, sizeof masks);
+  return masks >> (d < kAxes ? pos + 1 : kBackwardBase + 1 - pos);
 }
 
 // The lowest clear bit of every lane, as a mask of that one bit.
