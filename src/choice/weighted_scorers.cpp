@@ -37,16 +37,6 @@ static void PrepareLevel6(int band) {
   spanDivisor = p[6 + 2 * band];
 }
 
-static void PrepareConstantLanes();
-
-void PrepareSpanWeights(int level) {
-  if (level == 5)
-    PrepareLevel5(StoneBand());
-  else
-    PrepareLevel6(StoneBand());
-  PrepareConstantLanes();
-}
-
 namespace {
 
 // One player's table entries in 16-bit lanes, as in the tables: lane j is side a of
@@ -212,4 +202,12 @@ static void PrepareConstantLanes() {
                    Broadcast(k.lineDiv),
                    Broadcast(k.squareDiv),
                    Broadcast(k.shapeMul)};
+}
+
+void PrepareSpanWeights(int level) {
+  if (level == 5)
+    PrepareLevel5(StoneBand());
+  else
+    PrepareLevel6(StoneBand());
+  PrepareConstantLanes();
 }
