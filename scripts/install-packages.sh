@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the named Debian packages that are missing, and nothing else.
+# Usage: install-packages.sh [--no-recommends] PACKAGE...
+# Exits 0 when every package is present afterwards, 1 when one could not be installed.
+set -euo pipefail
+
+options=()
+if [ "${1:-}" = "--no-recommends" ]; then
+  options+=(--no-install-recommends)
+  shift
+fi
+
+missing=()
+for package in "$@"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq || exit 1
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${options[@]}" "${missing[@]}" > /dev/null || exit 1
