@@ -11,17 +11,7 @@ runs=${2:-2000}
 rounds=${3:-10}
 
 # hyperfine and faketime come from Debian's packages.
-missing=()
-for package in hyperfine faketime; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
-
+scripts/install-packages.sh hyperfine faketime
 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build "$build" --target tulvo tulvo_floor > /dev/null
