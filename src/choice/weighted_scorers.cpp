@@ -7,7 +7,23 @@
 #include "choice/move_search.h"
 #include "driver/position.h"
 
-const int32_t level6Params[19] = {17, 21, 22, 3, 20, 24, 2, 4, 11, 17, 39, 4, 19, 23, 43, 36, 34, 5, 23};
+const Level6Params level6Params = {
+    .runWeightCap = 17,
+    .lineCoef = 21,
+    .shapeMul = 22,
+    .lineWeightMul = 3,
+    .lineWeightAdd = 20,
+    .bands = {{.spanWeight = 24, .spanDivisor = 2},
+              {.spanWeight = 4, .spanDivisor = 11},
+              {.spanWeight = 17, .spanDivisor = 39},
+              {.spanWeight = 4, .spanDivisor = 19}},
+    .lineWeightCap = 23,
+    .runWeightMul = 43,
+    .runWeightAdd = 36,
+    .gapMul = 34,
+    .lineDiv = 5,
+    .squareDiv = 23,
+};
 
 WeightedConstants weightedConstants;
 int32_t spanWeight = 0;
@@ -25,16 +41,36 @@ static int StoneBand() {
 static void PrepareLevel5(int band) {
   static const int32_t kSpanWeight[4] = {2, 2, 3, 3};
   static const int32_t kSpanDivisor[4] = {1, 2, 3, 4};
-  weightedConstants = {2, 2, boardMax < 15 ? 6 : 5, 2, 2, 7, 15, 14, 3, 2, 8};
+  weightedConstants = {.runWeightMul = 2,
+                       .runWeightAdd = 2,
+                       .runWeightCap = boardMax < 15 ? 6 : 5,
+                       .gapMul = 2,
+                       .lineWeightMul = 2,
+                       .lineWeightAdd = 7,
+                       .lineWeightCap = 15,
+                       .lineCoef = 14,
+                       .lineDiv = 3,
+                       .squareDiv = 2,
+                       .shapeMul = 8};
   spanWeight = kSpanWeight[band];
   spanDivisor = kSpanDivisor[band];
 }
 
 static void PrepareLevel6(int band) {
-  const int32_t* p = level6Params;
-  weightedConstants = {p[14], p[15], p[0], p[16], p[3], p[4], p[13], p[1], p[17], p[18], p[2]};
-  spanWeight = p[5 + 2 * band];
-  spanDivisor = p[6 + 2 * band];
+  const Level6Params& p = level6Params;
+  weightedConstants = {.runWeightMul = p.runWeightMul,
+                       .runWeightAdd = p.runWeightAdd,
+                       .runWeightCap = p.runWeightCap,
+                       .gapMul = p.gapMul,
+                       .lineWeightMul = p.lineWeightMul,
+                       .lineWeightAdd = p.lineWeightAdd,
+                       .lineWeightCap = p.lineWeightCap,
+                       .lineCoef = p.lineCoef,
+                       .lineDiv = p.lineDiv,
+                       .squareDiv = p.squareDiv,
+                       .shapeMul = p.shapeMul};
+  spanWeight = p.bands[band].spanWeight;
+  spanDivisor = p.bands[band].spanDivisor;
 }
 
 namespace {
@@ -177,13 +213,6 @@ int32_t ScoreWeighted() {
   const Lanes ownShape = ShapeLanes(ownAxes), oppShape = ShapeLanes(oppAxes);
   const IntLanes lines = LineTermLanes(ownAxes, ownShape) + LineTermLanes(oppAxes, oppShape);
   const IntLanes contribution = cramped ? spans : lines;
-  // shapeScore keeps the shapes of the last axis that was not cramped.
-  for (int d = kAxes - 1; d >= 0; d--) {
-    if (cramped[d]) continue;
-    shapeScore[ownIndex] = int32_t(ownShape[d]);
-    shapeScore[oppIndex] = int32_t(oppShape[d]);
-    break;
-  }
   return contribution[0] + contribution[1] + contribution[2] + contribution[3];
 }
 

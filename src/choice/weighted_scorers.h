@@ -14,16 +14,28 @@ struct WeightedConstants {
 
 constexpr int kCrampedLimit = 4;  // an axis whose reach is at most this for both players
 
-extern const int32_t level6Params[19];
+// The level-6 constants, in the order they are tuned and published.
+struct Level6Params {
+  int32_t runWeightCap, lineCoef, shapeMul, lineWeightMul, lineWeightAdd;
+  struct {
+    int32_t spanWeight, spanDivisor;
+  } bands[4];  // by stone-count band: 0..6, 7..11, 12..17, 18 and more
+  int32_t lineWeightCap, runWeightMul, runWeightAdd, gapMul, lineDiv, squareDiv;
+};
+
+extern const Level6Params level6Params;
 extern WeightedConstants weightedConstants;  // the level's constants for this run
 extern int32_t spanWeight;
 extern int32_t spanDivisor;
-extern int32_t shapeScore[2];  // by player index, of the last axis that was not cramped
+extern int32_t shapeScore[2];  // by player index, as ScoreAxisShapes leaves it
 
 // Sets the constants of level 5 or 6 and the stone-count band's span weights; the two
 // scorers below use what it set.
 void PrepareSpanWeights(int level);
 int32_t ScoreWeighted();
+// The shape scores of both players on axis d (0..3) of the current cell, the part of
+// the line term that ScoreWeighted multiplies by shapeMul; sets shapeScore. The scan
+// never needs them on their own: this is for inspecting one axis.
 void ScoreAxisShapes(int d);
 // runBoost: 0 for no run, 2n - 1 for a run of n (also beyond the table's 0..9).
 int32_t RunBoost(int runLength);
