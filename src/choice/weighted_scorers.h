@@ -37,5 +37,5 @@ int32_t ScoreWeighted();
 // the line term that ScoreWeighted multiplies by shapeMul; sets shapeScore. The scan
 // never needs them on their own: this is for inspecting one axis.
 void ScoreAxisShapes(int d);
-// runBoost: 0 for no run, 2n - 1 for a run of n (also beyond the table's 0..9).
+// runBoost: 0 for no run, 2n - 1 for a run of n, for any length.
 int32_t RunBoost(int runLength);

@@ -1,4 +1,5 @@
-// Answer lines end with LF, which a text-mode stream turns into the system's line end.
+// Answer lines end with LF alone, on every platform: standard output carries bytes
+// unchanged (the Windows platform sets it to binary mode), as the protocol expects.
 #include "pbrain/answers.h"
 
 #include "driver/move_writer.h"
