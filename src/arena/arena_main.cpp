@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "arena/arena_fault.h"
 #include "arena/arena_options.h"
 #include "arena/engine_process.h"
 #include "arena/game_record.h"
@@ -91,7 +92,14 @@ int main(int argc, char** argv) {
                    options->threads};
   auto jobs = ScheduleGames(int(setup.pairings.size()), options->games, int(openings->size()));
   Reporter reporter{*options, setup, jobs.size(), StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size())};
-  auto results = RunMatch(setup, jobs, LaunchEngine, std::ref(reporter));
+  std::vector<GameResult> results;
+  try {
+    results = RunMatch(setup, jobs, LaunchEngine, std::ref(reporter));
+  } catch (const ArenaFault& fault) {
+    if (reporter.progress) std::fputs("\n", stderr);
+    std::fprintf(stderr, "tulvo-arena: %s; the match is stopped\n", fault.what());
+    return 1;
+  }
   if (reporter.progress) std::fputs("\n", stderr);
   std::printf("%dx%d, %d games per pairing, %s\n\n", options->side, options->side, options->games,
               options->openingsFile.empty() ? ("random openings of " + std::to_string(options->openingStones) +

@@ -2,6 +2,7 @@
 #include "arena/match.h"
 
 #include <atomic>
+#include <exception>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -21,18 +22,28 @@ std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<Game
   std::atomic<size_t> next{0};
   std::mutex reporting;
   int finished = 0;
+  std::exception_ptr fault;
+  // The first exception (a fault of the arena itself) stops every worker from
+  // taking another game and is thrown again once they have all stopped.
   auto work = [&] {
-    for (size_t i = next++; i < jobs.size(); i = next++) {
-      GameResult result = PlayJob(setup, jobs[i], factory);
+    try {
+      for (size_t i = next++; i < jobs.size(); i = next++) {
+        GameResult result = PlayJob(setup, jobs[i], factory);
+        std::lock_guard lock(reporting);
+        slots[i] = std::move(result);
+        observer(jobs[i], *slots[i], ++finished);
+      }
+    } catch (...) {
       std::lock_guard lock(reporting);
-      slots[i] = std::move(result);
-      observer(jobs[i], *slots[i], ++finished);
+      if (!fault) fault = std::current_exception();
+      next = jobs.size();
     }
   };
   std::vector<std::thread> workers;
   for (int t = 1; t < setup.threads; t++) workers.emplace_back(work);
   work();
   for (auto& worker : workers) worker.join();
+  if (fault) std::rethrow_exception(fault);
   std::vector<GameResult> results;
   for (auto& slot : slots) results.push_back(std::move(*slot));
   return results;

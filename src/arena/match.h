@@ -25,6 +25,7 @@ struct MatchSetup {
 };
 
 // Plays every job with new engines per game; result i belongs to jobs[i], whatever
-// the order in which games finish.
+// the order in which games finish. An exception from a game (a fault of the arena
+// itself) stops the match and is thrown again once the games under way have ended.
 std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
                                  const EngineFactory& factory, const GameObserver& observer);

@@ -108,4 +108,17 @@ TEST(ArenaProgram, ABadCommandLineGivesExitCode2) {
   EXPECT_EQ(directory.Names(), std::vector<std::string>{});
 }
 
+// When the arena cannot make a scratch folder, it says so and stops: no engine is
+// charged with a loss and no table is printed.
+TEST(ArenaProgram, AnArenaFaultEndsTheMatchWithAClearMessage) {
+  ScratchDirectory directory;
+  ProgramRun run = RunProgramIn(directory.path(), "/bin/sh",
+                                {"-c", "TMPDIR=/proc/self/status \"$0\" \"$@\" 2>&1", kArena, "-n", "2",
+                                 "file:" + kFake + " file greedy", "pipe:" + kFake + " pipe greedy"});
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_NE(run.output.find("tulvo-arena: cannot create a scratch folder /proc/self/status/"), std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.find("games per pairing"), std::string::npos) << run.output;
+}
+
 }  // namespace

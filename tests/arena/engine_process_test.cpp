@@ -1,10 +1,18 @@
 // Real engine processes over both protocols: fake engines that play or misbehave.
 #include "arena/engine_process.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <cstdlib>
+#include <set>
+
+#include "arena/arena_fault.h"
 #include "arena/engine_command.h"
 #include "arena/openings.h"
+#include "arena/process_channel.h"
 #include "arena/referee.h"
 
 namespace {
@@ -90,6 +98,67 @@ TEST(BothProtocols, DeliverTheSamePositions) {
     EXPECT_GT(byFile.size(), opening.size() + 8);
     EXPECT_EQ(moves("pipe", "pipe"), byFile);
     EXPECT_EQ(moves("pipe", "file"), byFile);
+  }
+}
+
+// Waiting for one process never reaps another: a killed process keeps its own end,
+// and a second process that exits meanwhile is still found by its own wait.
+TEST(ProcessChannel, EachWaitSeesOnlyItsOwnProcess) {
+  std::string failure;
+  auto sleeper = StartEngineProcess({kFake, "file", "timeout"}, "", false, failure);
+  auto crasher = StartEngineProcess({kFake, "file", "crash"}, "", false, failure);
+  ASSERT_TRUE(sleeper && crasher) << failure;
+  sleeper->Kill();
+  auto killed = sleeper->WaitForExit(2000);
+  ASSERT_TRUE(killed);
+  EXPECT_EQ(killed->description, "killed by signal 9");
+  auto crashed = crasher->WaitForExit(5000);
+  ASSERT_TRUE(crashed) << "the crashed process was reaped by another wait";
+  EXPECT_FALSE(crashed->clean);
+  EXPECT_EQ(crashed->description, "killed by signal 6");
+}
+
+// The open descriptors of this process, read from /proc/self/fd.
+std::set<int> OpenDescriptors() {
+  std::set<int> open;
+  DIR* folder = opendir("/proc/self/fd");
+  if (folder == nullptr) return open;
+  int own = dirfd(folder);
+  while (dirent* entry = readdir(folder)) {
+    if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != own) open.insert(std::atoi(entry->d_name));
+  }
+  closedir(folder);
+  return open;
+}
+
+// With room for exactly one pipe, the second cannot be made: the start is the
+// arena's fault, and the first pipe is closed again.
+TEST(ProcessChannel, NoPipesLeakWhenOnlyOneCanBeMade) {
+  std::set<int> before = OpenDescriptors();
+  if (before.empty()) GTEST_SKIP() << "/proc/self/fd is not readable";
+  int free = 0, room = 0;
+  for (; room < 3; free++) room += before.count(free) == 0;
+  rlimit saved{};
+  getrlimit(RLIMIT_NOFILE, &saved);
+  rlimit tight = saved;
+  tight.rlim_cur = rlim_t(free - 1);  // the two lowest free descriptors, and no third
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+  std::string failure;
+  EXPECT_THROW(StartEngineProcess({kFake, "pipe", "greedy"}, "", true, failure), ArenaFault);
+  setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_EQ(OpenDescriptors(), before);
+}
+
+// A scratch folder the arena cannot create is its own fault, not the engine's.
+TEST(FileEngine, AScratchFolderThatCannotBeMadeIsTheArenasFault) {
+  const char* saved = std::getenv("TMPDIR");
+  std::string keep = saved ? saved : "";
+  setenv("TMPDIR", "/proc/self/status", 1);  // a file, not a folder
+  EXPECT_THROW(LaunchEngine(Fake("file", "greedy")), ArenaFault);
+  if (saved) {
+    setenv("TMPDIR", keep.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
   }
 }
 

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
 #include <set>
 
+#include "arena/arena_fault.h"
 #include "arena/results_table.h"
 #include "scripted_engine.h"
 
@@ -90,6 +92,25 @@ TEST(RunMatch, ParallelGamesGiveTheSameResultsAsSerialOnes) {
   EXPECT_EQ(tallies[1].wins, 10) << "rows - bad: bad times out in every game";
   EXPECT_EQ(tallies[1].wonBy[size_t(EndReason::kTimeout)], 10);
   EXPECT_EQ(tallies[0].Games(), 10);
+}
+
+// A fault of the arena in one game stops the match, serial or parallel, and comes
+// out of RunMatch after the games under way have ended.
+TEST(RunMatch, AnArenaFaultStopsTheMatch) {
+  for (int threads : {1, 3}) {
+    std::atomic<int> made{0};
+    auto factory = [&](const EngineCommand& command) -> std::unique_ptr<Engine> {
+      if (++made > 8) throw ArenaFault("cannot create a scratch folder");
+      return MakeEngine(command);
+    };
+    int reported = 0;
+    MatchSetup setup = ThreeEngines(threads);
+    auto jobs = ScheduleGames(3, 10, 5);
+    EXPECT_THROW(RunMatch(setup, jobs, factory, [&](const GameJob&, const GameResult&, int) { reported++; }),
+                 ArenaFault);
+    EXPECT_GE(reported, 4 - threads) << threads << " threads";
+    EXPECT_LT(reported, 5) << threads << " threads: no game starts after the fault";
+  }
 }
 
 }  // namespace

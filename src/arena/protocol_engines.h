@@ -1,0 +1,11 @@
+// The two protocols an engine can speak, on top of the platform's process channel.
+#pragma once
+
+#include <memory>
+
+#include "arena/engine.h"
+
+// Runs the command once per move in a scratch folder of its own.
+std::unique_ptr<Engine> NewFileEngine(const EngineCommand& command);
+// Keeps the command running for the whole game and talks to it line by line.
+std::unique_ptr<Engine> NewPipeEngine(const EngineCommand& command);
