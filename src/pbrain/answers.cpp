@@ -1,8 +1,6 @@
 // Answer lines end with LF, which a text-mode stream turns into the system's line end.
 #include "pbrain/answers.h"
 
-#include "driver/move_writer.h"
-
 #ifndef TULVO_VERSION
 #define TULVO_VERSION "unknown"
 #endif
@@ -13,11 +11,7 @@ void Answer(FILE* out, const std::string& line) {
   fflush(out);
 }
 
-void AnswerMove(FILE* out, Move move) {
-  char text[8];
-  int length = FormatMove(move.x, move.y, text);
-  Answer(out, std::string(text, size_t(length)));
-}
+void AnswerMove(FILE* out, const tulvo::Choice& choice) { Answer(out, tulvo::MoveText(choice.x, choice.y)); }
 
 void AnswerError(FILE* out, const std::string& problem) { Answer(out, "ERROR " + problem); }
 void AnswerUnknown(FILE* out, const std::string& problem) { Answer(out, "UNKNOWN " + problem); }

@@ -5,7 +5,7 @@
 #include "analysis/cell_tables.h"
 #include "analysis/table_lanes.h"
 #include "choice/move_search.h"
-#include "driver/position.h"
+#include "core/position.h"
 
 const int32_t level6Params[19] = {17, 21, 22, 3, 20, 24, 2, 4, 11, 17, 39, 4, 19, 23, 43, 36, 34, 5, 23};
 
