@@ -1,18 +1,20 @@
-// ParseBoard, ChooseMoveWithSeed and FormatMove in a row.
+// ReadBoardText, DecideMove and MoveText in a row: the door's whole path.
 #include "in_process_run.h"
 
-#include "driver/board_reader.h"
-#include "driver/level.h"
-#include "driver/move_writer.h"
-#include "driver/position.h"
-#include "driver/run_sequence.h"
+#include <cstring>
+
+#include "tulvo/engine.h"
 
 int PlayBoardBytes(const std::string& board, int side, int level, uint32_t seed, char* text) {
-  ResetEngine();
-  ParseBoard(reinterpret_cast<const uint8_t*>(board.data()), int(board.size()));
-  sideToMove = side;
-  aiLevel = level;
-  Move move = ChooseMoveWithSeed(seed);
-  if (move.x < 0) return 0;
-  return FormatMove(move.x, move.y, text);
+  const tulvo::BoardRead read = tulvo::ReadBoardText(board, side);
+  if (!read.ok) return 0;
+  tulvo::Request request;
+  request.position = read.position;
+  request.level = level;
+  request.seed = seed;
+  const tulvo::Choice choice = tulvo::DecideMove(request);
+  if (!choice.hasMove) return 0;
+  const std::string move = tulvo::MoveText(choice.x, choice.y);
+  memcpy(text, move.data(), move.size());
+  return int(move.size());
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// Resets the engine, parses the board, sets side (1 X, 2 O) and level, chooses with
-// the seed and formats the move into text (room for 8 bytes). Returns the text's
-// length, 0 when there is no move.
+// Reads the board through the engine's door, chooses with side (1 X, 2 O), level and
+// seed, and formats the move into text (room for 8 bytes). Returns the text's length,
+// 0 for a board the reader refuses or when there is no move.
 int PlayBoardBytes(const std::string& board, int side, int level, uint32_t seed, char* text);

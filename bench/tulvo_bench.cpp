@@ -1,19 +1,17 @@
 // Benchmarks of the line scan, the candidate preparation, the move choice per level
 // and the whole in-process run; `tulvo-bench signature [EXPECTED]` prints (and checks)
-// the functional signature instead.
+// the functional signature of the file program's own run sequence instead.
 #include <benchmark/benchmark.h>
 
-#include <cinttypes>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "analysis/cell_tables.h"
 #include "bench_positions.h"
+#include "core/position.h"
 #include "driver/board_reader.h"
 #include "driver/level.h"
-#include "driver/position.h"
 #include "driver/run_sequence.h"
+#include "file_program_signature.h"
 #include "in_process_run.h"
 #include "signature.h"
 #include "support/engine_fixture.h"
@@ -78,24 +76,11 @@ void BM_RunProgramInMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_RunProgramInMemory)->Arg(kMidgamePosition)->ArgName("position");
 
-// Prints the signature; with an expected value, also compares and fails on a change.
-int RunSignature(int argc, char** argv) {
-  uint64_t signature = ComputeSignature();
-  printf("signature %016" PRIx64 " (%d runs)\n", signature, SignatureRunCount());
-  if (argc < 3) return 0;
-  uint64_t expected = strtoull(argv[2], nullptr, 16);
-  if (signature == expected) return 0;
-  printf("The signature changed from %016" PRIx64 " to %016" PRIx64
-         ": moves or scores differ. If the change is meant, put the new value into "
-         "bench/signature.expected and explain it in the commit message.\n",
-         expected, signature);
-  return 1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && strcmp(argv[1], "signature") == 0) return RunSignature(argc, argv);
+  if (argc >= 2 && strcmp(argv[1], "signature") == 0)
+    return ReportSignature(ComputeFileProgramSignature(), argc >= 3 ? argv[2] : nullptr);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -1,29 +1,27 @@
-// Runs the engine core once, the way the file program does, and keeps what it saw.
+// Runs the engine once through its door, the way the file program chooses, and keeps
+// what it saw.
 #include "analyze/analysis.h"
 
-#include "analyze/analyze_input.h"
-#include "driver/level.h"
-#include "driver/move_writer.h"
-#include "driver/random.h"
-#include "driver/run_sequence.h"
+#include "driver/platform.h"
 
-Analysis CollectAnalysis(uint32_t seed) {
-  Analysis analysis = {seed, IsWritableMove(bestMove.x, bestMove.y), bestMove, {}};
-  analysis.cells.assign(evaluatedCells, evaluatedCells + evaluatedCount);
-  return analysis;
+uint32_t SeedOf(const AnalyzeOptions& options) {
+  if (options.seedGiven) return options.seed;
+  const UtcTimeOfDay now = PlatformUtcTime();
+  return tulvo::SeedOfTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
 }
 
-std::string AnalyzePosition(const AnalyzeOptions& options, Analysis& analysis) {
-  ResetEngine();
-  if (options.seedGiven)
-    randomSeed = options.seed;
-  else
-    SeedRandom();
-  uint32_t seed = randomSeed;
-  aiLevel = options.level;
-  std::string error = LoadInput(options);
-  if (!error.empty()) return error;
-  ChooseMove();
-  analysis = CollectAnalysis(seed);
-  return "";
+Analysis Analyze(const tulvo::Position& position, int level, uint32_t seed) {
+  tulvo::Request request;
+  request.position = position;
+  request.level = level;
+  request.seed = seed;
+  request.trace = true;
+  return {seed, level, position, tulvo::DecideMove(request)};
+}
+
+int StoneCount(const tulvo::Position& position) {
+  int stones = 0;
+  for (const auto& column : position.cells)
+    for (uint8_t cell : column) stones += cell == tulvo::kStoneX || cell == tulvo::kStoneO;
+  return stones;
 }

@@ -1,23 +1,21 @@
 // One analysed position: the engine's choice and every cell its search compared.
 #pragma once
 
-#include <vector>
+#include <cstdint>
 
 #include "analyze/analyze_options.h"
-#include "choice/move_search.h"
-#include "core_types.h"
+#include "tulvo/engine.h"
 
 struct Analysis {
   uint32_t seed;
-  bool hasMove;  // false when the file program would write no move
-  Move move;
-  std::vector<EvaluatedCell> cells;  // in scan order
+  int level;
+  tulvo::Position position;
+  tulvo::Choice choice;  // the move and the trace, every evaluated cell in scan order
 };
 
-// The analysis of the move ChooseMove has just chosen, for a run seeded with seed.
-Analysis CollectAnalysis(uint32_t seed);
-// Resets the engine, seeds it (from the options or the clock, as the file program
-// does), sets the level, loads the input and chooses the move. The position stays
-// loaded for the picture. Returns an error line for an input that cannot be reached;
-// a fault in the files ends the run with the reader's message.
-std::string AnalyzePosition(const AnalyzeOptions& options, Analysis& analysis);
+// The seed of the options, else the one the file program takes from the clock now.
+uint32_t SeedOf(const AnalyzeOptions& options);
+// The engine's choice for the position, with its trace.
+Analysis Analyze(const tulvo::Position& position, int level, uint32_t seed);
+// The number of stones on the position's cells.
+int StoneCount(const tulvo::Position& position);

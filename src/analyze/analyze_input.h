@@ -1,10 +1,17 @@
-// Loads the position to analyse through the file program's reader.
+// Loads the position to analyse with the file program's reader, through the door.
 #pragma once
 
-#include "analyze/analyze_options.h"
+#include <string>
 
-// Reads the board (and, without a side option, tah.dat) named by the options into
-// the position. Returns an error line when the input's folder cannot be entered;
-// a fault in the files ends the run with the reader's own message, as in the file
-// program.
-std::string LoadInput(const AnalyzeOptions& options);
+#include "analyze/analyze_options.h"
+#include "tulvo/engine.h"
+
+struct Input {
+  std::string error;      // the input's folder cannot be entered; empty otherwise
+  tulvo::BoardRead read;  // the position, or the reader's fault
+};
+
+// Reads the board (and, without a side option, tah.dat) named by the options, with
+// the faults the file program would meet: the board file not opened or sized, its
+// size, its lines, and any failed read or close.
+Input LoadInput(const AnalyzeOptions& options);

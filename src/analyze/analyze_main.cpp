@@ -2,10 +2,14 @@
 #include <cstdio>
 
 #include "analyze/analysis.h"
+#include "analyze/analyze_input.h"
 #include "analyze/os_access.h"
 #include "analyze/picture_output.h"
 #include "analyze/tsv_output.h"
 #include "driver/platform.h"
+
+// A board the reader refuses: its message and what it means on standard error.
+constexpr int kBadBoardStatus = 1;
 
 static void Write(const std::string& text) { PlatformWriteConsole(text.data(), int(text.size())); }
 
@@ -22,12 +26,17 @@ int main(int argc, char** argv) {
     Write(kAnalyzeUsage);
     return 0;
   }
-  Analysis analysis;
-  std::string error = AnalyzePosition(parsed.options, analysis);
-  if (!error.empty()) {
-    std::fprintf(stderr, "%s\n", error.c_str());
+  const uint32_t seed = SeedOf(parsed.options);
+  const Input input = LoadInput(parsed.options);
+  if (!input.error.empty()) {
+    std::fprintf(stderr, "%s\n", input.error.c_str());
     return 2;
   }
+  if (!input.read.ok) {
+    std::fprintf(stderr, "%s\ntulvo-analyze: %s\n", input.read.message.c_str(), input.read.explanation.c_str());
+    return kBadBoardStatus;
+  }
+  const Analysis analysis = Analyze(input.read.position, parsed.options.level, seed);
   bool tsv = parsed.options.format == OutputFormat::kTsv;
   Write(tsv ? FormatTsv(analysis) : FormatPicture(analysis, StandardOutputIsTerminal()));
   return 0;

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "driver/level.h"
+#include "tulvo/engine.h"
 
 enum class OutputFormat { kPicture, kTsv };
 
 struct AnalyzeOptions {
   std::string input;  // a board file, or a folder holding plocha.dat and tah.dat
   int side = 0;       // 0: from tah.dat; 1: X to move; 2: O to move
-  int level = kDefaultLevel;
+  int level = tulvo::kDefaultLevel;
   bool seedGiven = false;
   uint32_t seed = 0;
   OutputFormat format = OutputFormat::kPicture;

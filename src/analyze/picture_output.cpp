@@ -9,10 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "analyze/cell_tiers.h"
 #include "analyze/tsv_output.h"
-#include "driver/level.h"
-#include "driver/position.h"
 
 namespace {
 
@@ -28,16 +25,16 @@ struct CellMark {
   int band = kNoCell;
 };
 
-bool IsMove(const Analysis& analysis, const EvaluatedCell& cell) {
-  return analysis.hasMove && cell.x == analysis.move.x && cell.y == analysis.move.y;
+bool IsMove(const Analysis& analysis, const tulvo::TracedCell& cell) {
+  return analysis.choice.hasMove && cell.x == analysis.choice.x && cell.y == analysis.choice.y;
 }
 
 // Indices of the cells, best cellScore first; among equals the move, then scan order.
 std::vector<int> BestFirst(const Analysis& analysis) {
-  std::vector<int> order(analysis.cells.size());
+  std::vector<int> order(analysis.choice.trace.size());
   for (size_t i = 0; i < order.size(); i++) order[i] = int(i);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    const EvaluatedCell &ca = analysis.cells[size_t(a)], &cb = analysis.cells[size_t(b)];
+    const tulvo::TracedCell &ca = analysis.choice.trace[size_t(a)], &cb = analysis.choice.trace[size_t(b)];
     if (ca.cellScore != cb.cellScore) return ca.cellScore > cb.cellScore;
     return IsMove(analysis, ca) && !IsMove(analysis, cb);
   });
@@ -47,13 +44,13 @@ std::vector<int> BestFirst(const Analysis& analysis) {
 // Marks per board cell: list position for the best ten, rank quarter for all. Equal
 // scores share a rank (one more than the number of better cells).
 std::vector<CellMark> MarkCells(const Analysis& analysis, const std::vector<int>& order) {
-  std::vector<CellMark> marks(size_t(kBoardSide * kBoardSide));
+  std::vector<CellMark> marks(size_t(tulvo::kMaxBoardSize * tulvo::kMaxBoardSize));
   int count = int(order.size());
   int rank = 1;
   for (int i = 0; i < count; i++) {
-    const EvaluatedCell& cell = analysis.cells[size_t(order[size_t(i)])];
-    if (i > 0 && cell.cellScore != analysis.cells[size_t(order[size_t(i - 1)])].cellScore) rank = i + 1;
-    CellMark& mark = marks[size_t(cell.x * kBoardSide + cell.y)];
+    const tulvo::TracedCell& cell = analysis.choice.trace[size_t(order[size_t(i)])];
+    if (i > 0 && cell.cellScore != analysis.choice.trace[size_t(order[size_t(i - 1)])].cellScore) rank = i + 1;
+    CellMark& mark = marks[size_t(cell.x * tulvo::kMaxBoardSize + cell.y)];
     mark.band = 1 + (rank - 1) * 4 / count;
     if (i < kListed) mark.listed = i + 1;
   }
@@ -61,10 +58,11 @@ std::vector<CellMark> MarkCells(const Analysis& analysis, const std::vector<int>
 }
 
 std::string CellText(const Analysis& analysis, const CellMark& mark, int x, int y) {
-  if (board[x][y] == kCellX) return " X ";
-  if (board[x][y] == kCellO) return " O ";
+  const uint8_t code = analysis.position.cells[x][y];
+  if (code == tulvo::kStoneX) return " X ";
+  if (code == tulvo::kStoneO) return " O ";
   std::string label = mark.listed > 0 ? std::to_string(mark.listed) : std::string(1, '@');
-  if (analysis.hasMove && analysis.move.x == x && analysis.move.y == y) return "[" + label + "]";
+  if (analysis.choice.hasMove && analysis.choice.x == x && analysis.choice.y == y) return "[" + label + "]";
   if (mark.listed > 0) return label.size() == 1 ? " " + label + " " : label + " ";
   if (mark.band == kNoCell) return " - ";
   return std::string(" ") + kShades[mark.band - 1] + " ";
@@ -76,13 +74,14 @@ std::string Colour(const std::string& text, const CellMark& mark, bool colour) {
 }
 
 std::string Board(const Analysis& analysis, const std::vector<CellMark>& marks, bool colour) {
+  const int last = analysis.position.size - 1;
   std::string text = "   ";
-  for (int x = 0; x <= boardMax; x++) text += (x < 10 ? "  " : " ") + std::to_string(x);
+  for (int x = 0; x <= last; x++) text += (x < 10 ? "  " : " ") + std::to_string(x);
   text += "\n";
-  for (int y = 0; y <= boardMax; y++) {
+  for (int y = 0; y <= last; y++) {
     text += (y < 10 ? "  " : " ") + std::to_string(y) + " ";
-    for (int x = 0; x <= boardMax; x++) {
-      const CellMark& mark = marks[size_t(x * kBoardSide + y)];
+    for (int x = 0; x <= last; x++) {
+      const CellMark& mark = marks[size_t(x * tulvo::kMaxBoardSize + y)];
       text += Colour(CellText(analysis, mark, x, y), mark, colour);
     }
     if (!colour) text.erase(text.find_last_not_of(' ') + 1);
@@ -92,11 +91,14 @@ std::string Board(const Analysis& analysis, const std::vector<CellMark>& marks, 
 }
 
 std::string Heading(const Analysis& analysis) {
-  std::string text = "level " + std::to_string(aiLevel) + ", " + (sideToMove == 1 ? "X" : "O") + " to move, seed " +
-                     std::to_string(analysis.seed) + ", " + std::to_string(stoneCount) + " stones, " +
-                     std::to_string(analysis.cells.size()) + " cells evaluated, move " + MoveText(analysis) + "\n";
-  if (analysis.cells.empty() && stoneCount <= 2) text += "opening rule: no cell is evaluated on 0 to 2 stones\n";
-  if (aiLevel == 0) text += "level 0 damps rule values and base scores at random\n";
+  const int stones = StoneCount(analysis.position);
+  const size_t evaluated = analysis.choice.trace.size();
+  std::string text = "level " + std::to_string(analysis.level) + ", " +
+                     (analysis.position.sideToMove == tulvo::kSideX ? "X" : "O") + " to move, seed " +
+                     std::to_string(analysis.seed) + ", " + std::to_string(stones) + " stones, " +
+                     std::to_string(evaluated) + " cells evaluated, move " + ChosenMoveText(analysis) + "\n";
+  if (evaluated == 0 && stones <= 2) text += "opening rule: no cell is evaluated on 0 to 2 stones\n";
+  if (analysis.level == 0) text += "level 0 damps rule values and base scores at random\n";
   return text;
 }
 
@@ -109,10 +111,10 @@ std::string BestCells(const Analysis& analysis, const std::vector<int>& order) {
   std::string text = "\n  #  cell   cellScore  baseScore  decided by\n";
   char line[160];
   for (size_t i = 0; i < order.size() && i < size_t(kListed); i++) {
-    const EvaluatedCell& cell = analysis.cells[size_t(order[i])];
+    const tulvo::TracedCell& cell = analysis.choice.trace[size_t(order[i])];
     std::string where = std::to_string(cell.x) + "," + std::to_string(cell.y);
     std::snprintf(line, sizeof line, "%3d  %-5s %10d %10d  %s\n", int(i + 1), where.c_str(), int(cell.cellScore),
-                  int(cell.baseScore), DescribeTier(cell.x, cell.y).c_str());
+                  int(cell.baseScore), tulvo::TierText(analysis.level, cell.tier));
     text += line;
   }
   return text;

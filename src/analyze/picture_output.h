@@ -6,6 +6,6 @@
 
 #include "analyze/analysis.h"
 
-// Reads the loaded position (board, boardMax, sideToMove, aiLevel) beside the
-// analysis. With colour, ANSI escapes shade the cells; without, characters alone do.
+// The position, level and trace come from the analysis. With colour, ANSI escapes shade the cells; without, characters
+// alone do.
 std::string FormatPicture(const Analysis& analysis, bool colour);

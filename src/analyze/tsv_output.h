@@ -9,4 +9,4 @@
 // or "move<TAB>none"; every line ends with LF.
 std::string FormatTsv(const Analysis& analysis);
 // "x,y" as the file program writes it, or "none".
-std::string MoveText(const Analysis& analysis);
+std::string ChosenMoveText(const Analysis& analysis);

@@ -1,15 +1,10 @@
-// Reads plocha.dat byte by byte into the Board and the first byte of tah.dat.
+// Reads plocha.dat into the Board and the first byte of tah.dat; a fault the reader
+// returns ends the run here.
 #include "driver/board_reader.h"
 
+#include "core/position.h"
 #include "driver/fatal_exit.h"
 #include "driver/platform.h"
-#include "driver/position.h"
-
-const char kMessageBoardNotLoaded[] = "Nelze nahrat plocha.dat!";
-const char kMessageBadBoardSize[] = "Spatna velikost plocha.dat!";
-const char kMessageLineTooLong[] = "Blbej soubor plocha.dat - moc dlouhej radek!";
-const char kMessageTooManyLines[] = "Blbej soubor plocha.dat - ma prilis mnoho radku!";
-const char kMessageFilesNotLoaded[] = "Nelze nahrat tah.dat nebo plocha.dat!";
 
 // Every failing file operation sets it; the two checks read and clear it. Operations
 // after a failure still run.
@@ -25,38 +20,9 @@ static bool TakeFailure() {
   return failed;
 }
 
-static bool IsLineEnd(uint8_t b) { return b == '\r' || b == '\n'; }
-
-void ParseBoard(const uint8_t* bytes, int count) {
-  ResetPosition();
-  int x = 0, y = 0;
-  uint8_t previous = 0;
-  for (int i = 0; i < count; i++) {
-    uint8_t b = bytes[i];
-    if (!IsLineEnd(b)) {
-      if (x > kMaxCoordinate) FatalExit(kMessageLineTooLong);
-      if (y > kMaxCoordinate) FatalExit(kMessageTooManyLines);
-    }
-    if (b == '-') {
-      board[x++][y] = kCellEmpty;
-    } else if (b == 'x' || b == 'X') {
-      PlaceStone(x++, y, kCellX);
-    } else if (b == 'o' || b == 'O') {
-      PlaceStone(x++, y, kCellO);
-    } else if (IsLineEnd(b) && !IsLineEnd(previous) && x > 0) {
-      // A line end closes a line only when the line holds a board character, so
-      // boardMax always stays within 0..19.
-      boardMax = uint8_t(x - 1);
-      y++;
-      x = 0;
-    }
-    previous = b;
-  }
-}
-
 // Reads the whole board file, or ends the run when it cannot be opened or sized.
-static void ReadBoardFile(const char* name) {
-  FileHandle file = PlatformOpenExisting(name);
+static void ReadBoardFile() {
+  FileHandle file = PlatformOpenExisting("plocha.dat");
   int64_t size = -1;
   if (file == kNoFile) {
     NoteFailure(true);
@@ -65,12 +31,12 @@ static void ReadBoardFile(const char* name) {
     NoteFailure(size < 0);
   }
   if (TakeFailure()) FatalExit(kMessageBoardNotLoaded);
-  if (size == 0 || size > kMaxBoardFileSize) FatalExit(kMessageBadBoardSize);
+  if (const char* fault = BoardSizeFault(size)) FatalExit(fault);
 
   uint8_t buffer[kMaxBoardFileSize] = {};
   int count = int(size);
   NoteFailure(PlatformReadFile(file, buffer, count) != count);
-  ParseBoard(buffer, count);
+  if (const char* fault = ParseBoard(buffer, count)) FatalExit(fault);
   NoteFailure(!PlatformCloseFile(file));
 }
 
@@ -86,12 +52,10 @@ static void ReadSideToMove() {
   sideToMove = first == 'x' ? 1 : 2;
 }
 
-void ReadBoardFiles() { ReadPositionFiles("plocha.dat", true); }
-
-void ReadPositionFiles(const char* boardName, bool readSide) {
+void ReadBoardFiles() {
   fileFailed = false;
-  ReadBoardFile(boardName);
-  if (readSide) ReadSideToMove();
+  ReadBoardFile();
+  ReadSideToMove();
   if (TakeFailure()) FatalExit(kMessageFilesNotLoaded);
   PrepareCandidates();
 }

@@ -6,17 +6,10 @@
 #include "driver/fatal_exit.h"
 #include "driver/platform.h"
 
-int aiLevel = kDefaultLevel;
-
 const char usageBanner[] =
     "Tulvo algoritmus 3.01 by the tulvo developers\r\n"
     "Pouziti: \"tulvo.exe /n\" kde n je cislo AI od 0 do 6. 6 je default.\r\n"
     "Nebo prejmenovat na tulvo0.exe, tulvo1.exe ... tulvo6.exe";
-
-int LevelOfCharacter(char c) {
-  uint8_t value = uint8_t(uint8_t(c) - '0');
-  return value < 7 ? value : -1;
-}
 
 // The second character of the argument with "--" appended: "/3" -> '3', "5" -> '-'.
 static char SecondCharacter(const char* argument) {

@@ -1,11 +1,10 @@
-// The AI level (0..6), chosen from the first argument or the executable's name.
+// The file program's level selection: the first argument or the executable's name.
 #pragma once
 
-extern int aiLevel;
+#include "core/level.h"
+
 extern const char usageBanner[];
 
-constexpr int kDefaultLevel = 6;
-
-// The level a character names, or -1 when it names none ('0'..'6' only).
-int LevelOfCharacter(char c);
+// Sets aiLevel from "/n" as the first argument, else from the digit before a ".exe"
+// ending; a first argument that names no level ends the run with the usage banner.
 void SelectLevel();

@@ -1,29 +1,7 @@
-// Formats the move in decimal and replaces tah.dat with it in one write.
+// Replaces tah.dat with the move in one write.
 #include "driver/move_writer.h"
 
-#include "core_types.h"
 #include "driver/platform.h"
-#include "driver/position.h"
-
-static int FormatNumber(int value, char* text) {
-  if (value >= 10) {
-    text[0] = char('0' + value / 10);
-    text[1] = char('0' + value % 10);
-    return 2;
-  }
-  text[0] = char('0' + value);
-  return 1;
-}
-
-int FormatMove(int x, int y, char* text) {
-  int length = FormatNumber(x, text);
-  text[length++] = ',';
-  return length + FormatNumber(y, text + length);
-}
-
-bool IsWritableMove(int x, int y) {
-  return x >= 0 && x <= kMaxCoordinate && y >= 0 && y <= kMaxCoordinate && board[x][y] == kCellEmpty;
-}
 
 void WriteMove(int x, int y) {
   if (!IsWritableMove(x, y)) return;

@@ -2,8 +2,6 @@
 // unchanged (the Windows platform sets it to binary mode), as the protocol expects.
 #include "pbrain/answers.h"
 
-#include "driver/move_writer.h"
-
 #ifndef TULVO_VERSION
 #define TULVO_VERSION "unknown"
 #endif
@@ -14,11 +12,7 @@ void Answer(FILE* out, const std::string& line) {
   fflush(out);
 }
 
-void AnswerMove(FILE* out, Move move) {
-  char text[8];
-  int length = FormatMove(move.x, move.y, text);
-  Answer(out, std::string(text, size_t(length)));
-}
+void AnswerMove(FILE* out, const tulvo::Choice& choice) { Answer(out, tulvo::MoveText(choice.x, choice.y)); }
 
 void AnswerError(FILE* out, const std::string& problem) { Answer(out, "ERROR " + problem); }
 void AnswerUnknown(FILE* out, const std::string& problem) { Answer(out, "UNKNOWN " + problem); }

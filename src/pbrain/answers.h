@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "core_types.h"
+#include "tulvo/engine.h"
 
 void Answer(FILE* out, const std::string& line);
-void AnswerMove(FILE* out, Move move);
+// The move chosen, as "x,y".
+void AnswerMove(FILE* out, const tulvo::Choice& choice);
 void AnswerError(FILE* out, const std::string& problem);
 void AnswerUnknown(FILE* out, const std::string& problem);
 void AnswerMessage(FILE* out, const std::string& text);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core_types.h"
+#include "tulvo/engine.h"
 
 // Cell values of a Game, the f values of the BOARD command.
 constexpr uint8_t kGameEmpty = 0;
@@ -14,13 +14,13 @@ constexpr uint8_t kGameOpponent = 2;
 constexpr uint8_t kGameBlocked = 3;  // a cell of a finished line in continuous games
 
 constexpr int kMinGameSize = 5;
-constexpr int kMaxGameSize = kBoardSide;
+constexpr int kMaxGameSize = tulvo::kMaxBoardSize;
 
 extern const char kMessageNoGame[];
 
 struct Game {
-  int size;                               // board side; 0 before the first START
-  uint8_t cells[kBoardSide][kBoardSide];  // [x][y]
+  int size;                                   // board side; 0 before the first START
+  uint8_t cells[kMaxGameSize][kMaxGameSize];  // [x][y]
 };
 
 // An empty game that has not started.

@@ -1,37 +1,36 @@
-// Builds the engine's position from a Game and runs the core's move choice.
+// Builds the engine's position from a Game and asks the engine for its move.
 #include "pbrain/move_request.h"
 
-#include "driver/level.h"
-#include "driver/position.h"
-#include "driver/random.h"
-#include "driver/run_sequence.h"
+#include "driver/platform.h"
 
-uint8_t EngineColour(const Game& game) { return CountStones(game) % 2 == 0 ? kCellX : kCellO; }
+uint8_t EngineColour(const Game& game) { return CountStones(game) % 2 == 0 ? tulvo::kStoneX : tulvo::kStoneO; }
 
-void LoadGame(const Game& game, int level) {
-  ResetEngine();
-  aiLevel = level;
-  boardMax = uint8_t(game.size - 1);
-  uint8_t own = EngineColour(game);
-  uint8_t opponent = own == kCellX ? kCellO : kCellX;
+tulvo::Position GamePosition(const Game& game) {
+  const uint8_t own = EngineColour(game);
+  const uint8_t opponent = own == tulvo::kStoneX ? tulvo::kStoneO : tulvo::kStoneX;
+  tulvo::Position position;
+  position.size = game.size;
   for (int x = 0; x < game.size; x++) {
     for (int y = 0; y < game.size; y++) {
-      uint8_t cell = game.cells[x][y];
-      if (cell == kGameOwn) PlaceStone(x, y, own);
-      if (cell == kGameOpponent) PlaceStone(x, y, opponent);
-      if (cell == kGameBlocked) board[x][y] = kCellBlocked;
+      const uint8_t cell = game.cells[x][y];
+      if (cell == kGameOwn) position.cells[x][y] = own;
+      if (cell == kGameOpponent) position.cells[x][y] = opponent;
+      if (cell == kGameBlocked) position.cells[x][y] = tulvo::kBlocked;
     }
   }
-  sideToMove = own;
+  position.sideToMove = own;
+  return position;
 }
 
-Move ChooseGameMove(const Game& game, int level, uint32_t seed) {
-  LoadGame(game, level);
-  return ChooseMoveWithSeed(seed);
+tulvo::Choice ChooseGameMove(const Game& game, int level, uint32_t seed) {
+  tulvo::Request request;
+  request.position = GamePosition(game);
+  request.level = level;
+  request.seed = seed;
+  return tulvo::DecideMove(request);
 }
 
-Move ChooseGameMoveNow(const Game& game, int level) {
-  LoadGame(game, level);
-  SeedRandom();
-  return ChooseMoveWithSeed(randomSeed);
+tulvo::Choice ChooseGameMoveNow(const Game& game, int level) {
+  const UtcTimeOfDay now = PlatformUtcTime();
+  return ChooseGameMove(game, level, tulvo::SeedOfTimeOfDay(now.hour, now.minute, now.second, now.millisecond));
 }

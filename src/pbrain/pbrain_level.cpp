@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "driver/level.h"
 #include "driver/platform.h"
+#include "tulvo/engine.h"
 
 const char pbrainUsageBanner[] =
     "Tulvo algoritmus 3.01 by the tulvo developers\n"
@@ -14,7 +14,7 @@ const char pbrainUsageBanner[] =
 // As the file program: only the second character counts, and a missing one is '-'.
 static int LevelOfArgument(const char* argument) {
   char second = argument[0] == '\0' || argument[1] == '\0' ? '-' : argument[1];
-  return LevelOfCharacter(second);
+  return tulvo::LevelOfCharacter(second);
 }
 
 static bool EndsWithExe(const char* path, size_t length) {
@@ -31,8 +31,8 @@ static bool EndsWithExe(const char* path, size_t length) {
 static int LevelOfName(const char* path) {
   size_t length = strlen(path);
   if (EndsWithExe(path, length)) length -= 4;
-  int level = length == 0 ? -1 : LevelOfCharacter(path[length - 1]);
-  return level < 0 ? kDefaultLevel : level;
+  int level = length == 0 ? -1 : tulvo::LevelOfCharacter(path[length - 1]);
+  return level < 0 ? tulvo::kDefaultLevel : level;
 }
 
 int SelectPbrainLevel() {

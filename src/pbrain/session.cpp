@@ -8,21 +8,16 @@
 
 Session MakeSession(int level) { return {MakeGame(), level, false, {}, -1}; }
 
-// Why the engine's move cannot be played: (-1, -1) when no candidate was free, or
-// a taken cell that an opening rule named on a board holding blocked cells.
-static std::string NoMoveProblem(Move move) {
-  if (move.x < 0) return "the engine found no free cell within two cells of a stone";
-  return "the engine chose " + std::to_string(move.x) + "," + std::to_string(move.y) + ", which is not free";
-}
-
 // Answers the engine's move for the game and puts it on the board.
 static void PlayMove(Session& session, FILE* out) {
   Game& game = session.game;
   if (game.size == 0) return AnswerError(out, kMessageNoGame);
   if (!HasEmptyCell(game)) return AnswerError(out, "the board is full: no move left");
-  Move move = ChooseGameMoveNow(game, session.level);
-  if (!PlaceCell(game, move.x, move.y, kGameOwn).empty()) return AnswerError(out, NoMoveProblem(move));
-  AnswerMove(out, move);
+  const tulvo::Choice choice = ChooseGameMoveNow(game, session.level);
+  // The engine names a free cell or none: none when no candidate was free.
+  if (!choice.hasMove || !PlaceCell(game, choice.x, choice.y, kGameOwn).empty())
+    return AnswerError(out, "the engine found no free cell within two cells of a stone");
+  AnswerMove(out, choice);
 }
 
 static std::string Unsupported(const std::string& board) {

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "driver/position.h"
+#include "core/position.h"
 #include "support/engine_fixture.h"
 
 namespace {

@@ -5,8 +5,6 @@
 #include <sstream>
 
 #include "analyze/picture_output.h"
-#include "driver/level.h"
-#include "driver/run_sequence.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -19,10 +17,9 @@ std::vector<std::string> ThreeInARow() {
 }
 
 std::string Picture(const std::vector<std::string>& rows, int side, int level, uint32_t seed, bool colour) {
-  LoadPosition(rows, side);
-  aiLevel = level;
-  ChooseMoveWithSeed(seed);
-  return FormatPicture(CollectAnalysis(seed), colour);
+  tulvo::BoardRead read = tulvo::ReadBoardText(BoardText(rows), side);
+  EXPECT_TRUE(read.ok) << read.message;
+  return FormatPicture(Analyze(read.position, level, seed), colour);
 }
 
 // The picture's line that starts with the row label of y.

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "bench_positions.h"
+#include "core/position.h"
 #include "driver/board_reader.h"
-#include "driver/position.h"
 #include "driver/run_sequence.h"
+#include "file_program_signature.h"
 #include "in_process_run.h"
 #include "signature.h"
 #include "support/engine_fixture.h"
@@ -100,4 +101,5 @@ TEST(Signature, HashIsSixtyFourBitFnv1a) {
 TEST(Signature, RepeatsWithinOneProcess) {
   // A second pass after everything ran once: state left over from a run would show.
   EXPECT_EQ(ComputeSignature(), ComputeSignature());
+  EXPECT_EQ(ComputeFileProgramSignature(), ComputeFileProgramSignature());
 }

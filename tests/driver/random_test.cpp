@@ -1,7 +1,8 @@
-#include "driver/random.h"
+#include "core/random.h"
 
 #include <gtest/gtest.h>
 
+#include "driver/clock_seed.h"
 #include "driver/platform_memory.h"
 #include "support/engine_fixture.h"
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "driver/move_writer.h"
 #include "pbrain/move_request.h"
 #include "support/engine_fixture.h"
 
@@ -16,7 +15,7 @@ constexpr uint32_t kMillisecondsPerDay = 24u * 60 * 60 * 1000;
 
 // plocha.dat for the game, with the engine's stones in its own colour's letter.
 std::string PlochaOf(const Game& game) {
-  char own = EngineColour(game) == kCellX ? 'x' : 'o';
+  char own = EngineColour(game) == tulvo::kStoneX ? 'x' : 'o';
   char opponent = own == 'x' ? 'o' : 'x';
   std::string text;
   for (int y = 0; y < game.size; y++) {
@@ -29,23 +28,19 @@ std::string PlochaOf(const Game& game) {
   return text;
 }
 
-// What the file program leaves in tah.dat: the move, or the side letter when the
-// move is not a free cell.
-std::string TahAfter(const Game& game, Move move, const std::string& side) {
-  if (!IsInside(game, move.x, move.y) || game.cells[move.x][move.y] != kGameEmpty) return side;
-  char text[8];
-  return std::string(text, size_t(FormatMove(move.x, move.y, text)));
+// What the file program leaves in tah.dat: the move, or the side letter without one.
+std::string TahAfter(const tulvo::Choice& move, const std::string& side) {
+  return move.hasMove ? tulvo::MoveText(move.x, move.y) : side;
 }
 
 // Runs the file program on the game and checks that it writes the pipe path's move.
-void ExpectSameMove(const Game& game, int level, uint32_t seed, Move move) {
-  std::string side = EngineColour(game) == kCellX ? "x" : "o";
+void ExpectSameMove(const Game& game, int level, uint32_t seed, const tulvo::Choice& move) {
+  std::string side = EngineColour(game) == tulvo::kStoneX ? "x" : "o";
   std::string argument = {'/', char('0' + level)};
   MemoryRun run = RunInMemory(PlochaOf(game).c_str(), side.c_str(), {argument}, seed);
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.tah, TahAfter(game, move, side))
-      << "level " << level << " seed " << seed << " size " << game.size << "\n"
-      << PlochaOf(game);
+  EXPECT_EQ(run.tah, TahAfter(move, side)) << "level " << level << " seed " << seed << " size " << game.size << "\n"
+                                           << PlochaOf(game);
 }
 
 // A random game: size 5..20, up to 60 stones of random owners; a third of the games
@@ -69,13 +64,13 @@ TEST(PbrainEquivalence, RandomPositionsAtEveryLevelAndSeed) {
   for (int position = 0; position < 300; position++) {
     Game game = RandomGame(random);
     for (int level = 0; level <= 6; level++) {
-      Move first = {-2, -2};
+      tulvo::Choice first;
       for (int draw = 0; draw < 3; draw++) {
         uint32_t seed = random() % kMillisecondsPerDay;
-        Move move = ChooseGameMove(game, level, seed);
+        tulvo::Choice move = ChooseGameMove(game, level, seed);
         ExpectSameMove(game, level, seed, move);
         cases++;
-        if (IsInside(game, move.x, move.y) && game.cells[move.x][move.y] == kGameEmpty) freeMoves++;
+        if (move.hasMove && game.cells[move.x][move.y] == kGameEmpty) freeMoves++;
         if (draw == 0) first = move;
         if (move.x != first.x || move.y != first.y) seedChanges++;
       }
@@ -93,7 +88,7 @@ TEST(PbrainEquivalence, LongGameEqualsSeriesOfSingleRuns) {
     Game game;
     int level;
     uint32_t seed;
-    Move move;
+    tulvo::Choice move;
   };
   std::mt19937 random(7);
   std::vector<Step> steps;
@@ -102,7 +97,7 @@ TEST(PbrainEquivalence, LongGameEqualsSeriesOfSingleRuns) {
   for (int ply = 0; ply < 80 && HasEmptyCell(game); ply++) {
     int level = ply % 2 == 0 ? 6 : int(ply / 2 % 7);
     uint32_t seed = random() % kMillisecondsPerDay;
-    Move move = ChooseGameMove(game, level, seed);
+    tulvo::Choice move = ChooseGameMove(game, level, seed);
     steps.push_back({game, level, seed, move});
     if (!PlaceCell(game, move.x, move.y, kGameOwn).empty()) break;
     // The next request comes from the other side: swap own and opponent.

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "driver/position.h"
+#include "core/position.h"
 #include "pbrain/move_request.h"
 
 namespace {
@@ -68,7 +68,9 @@ TEST(PbrainGame, BlockedCellsReachTheEngineAsNeitherStoneNorCandidate) {
   EXPECT_EQ(EngineColour(game), kCellX);
   PlaceCell(game, 17, 1, kGameOpponent);
   EXPECT_EQ(EngineColour(game), kCellO);
-  LoadGame(game, 6);
+  tulvo::Request request;
+  request.position = GamePosition(game);
+  tulvo::DecideMove(request);
   EXPECT_EQ(stoneCount, 3);
   EXPECT_EQ(sideToMove, 2);
   EXPECT_EQ(board[3][3], kCellO);
@@ -97,7 +99,7 @@ TEST(PbrainGame, BlockedCellIsNeverChosen) {
     int openEnd = blockedEnd == 4 ? 9 : 4;
     for (int level = 0; level <= 6; level++) {
       for (uint32_t seed : {0u, 12345u, 86399999u}) {
-        Move move = ChooseGameMove(game, level, seed);
+        tulvo::Choice move = ChooseGameMove(game, level, seed);
         EXPECT_EQ(move.x, openEnd) << "level " << level << " seed " << seed;
         EXPECT_EQ(move.y, 5);
       }

@@ -1,10 +1,11 @@
 // In-process engine set-up shared by the unit tests.
 #include "support/engine_fixture.h"
 
+#include "analysis/cell_tables.h"
+#include "core/position.h"
+#include "core/random.h"
 #include "driver/board_reader.h"
 #include "driver/platform_memory.h"
-#include "driver/position.h"
-#include "driver/random.h"
 #include "driver/run_sequence.h"
 
 std::string BoardText(const std::vector<std::string>& rows) {
@@ -26,6 +27,7 @@ std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& st
 void LoadPosition(const std::vector<std::string>& rows, int side) {
   MemoryPlatformReset();
   ResetEngine();
+  CreateCellTables();
   std::string text = BoardText(rows);
   ParseBoard(reinterpret_cast<const uint8_t*>(text.data()), int(text.size()));
   sideToMove = side;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "driver/position.h"
+#include "core/position.h"
 
 CellTables cellTables[kBoardSide][kBoardSide];
 const CellTables* currentTables = nullptr;

@@ -9,9 +9,9 @@
 #include "choice/rule_scorer.h"
 #include "choice/threat_priority.h"
 #include "choice/weighted_scorers.h"
-#include "driver/level.h"
-#include "driver/position.h"
-#include "driver/random.h"
+#include "core/level.h"
+#include "core/position.h"
+#include "core/random.h"
 
 uint8_t ownIndex = 0;
 uint8_t oppIndex = 1;
@@ -81,6 +81,8 @@ static void ScanSearchBox() {
 void ChooseMove() {
   ownIndex = uint8_t(sideToMove - 1);
   oppIndex = uint8_t(2 - sideToMove);
+  // An opening move evaluates no cell, so its trace is empty.
+  evaluatedCount = 0;
   if (stoneCount == 0) {
     OpenOnEmptyBoard();
     return;
@@ -91,7 +93,6 @@ void ChooseMove() {
   }
   bestScore = -1;
   bestMove = {-1, -1};
-  evaluatedCount = 0;
   if (aiLevel >= 5) PrepareSpanWeights(aiLevel);
   ScanSearchBox();
 }

@@ -2,17 +2,12 @@
 #include "choice/opening.h"
 
 #include "choice/move_search.h"
-#include "driver/position.h"
-#include "driver/random.h"
+#include "core/position.h"
+#include "core/random.h"
 
 // A walk over a board of at most two stones ends within two steps' reach; this bound
 // only guards boards that front ends fill with blocking cells.
 constexpr int kMaxWalkSteps = 10000;
-
-void OpenOnEmptyBoard() {
-  bestMove = {boardMax / 2, boardMax / 2};
-  bestScore = kOpeningScore;
-}
 
 static bool IsFreeCell(int x, int y) { return IsOnBoard(x, y) && board[x][y] == kCellEmpty; }
 
@@ -34,6 +29,14 @@ static Move NearestFreeCell(Move cell) {
     for (int y = 0; y <= boardMax; y++)
       if (board[x][y] == kCellEmpty) return {x, y};
   return {-1, -1};
+}
+
+// The centre, or its repair when a front end has blocked it; the file program's
+// boards hold no blocked cells, so its centre is always free.
+void OpenOnEmptyBoard() {
+  const Move centre = {boardMax / 2, boardMax / 2};
+  bestMove = IsFreeCell(centre.x, centre.y) ? centre : NearestFreeCell(centre);
+  bestScore = kOpeningScore;
 }
 
 static Move RandomWalk(Move start) {

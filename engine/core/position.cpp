@@ -1,5 +1,5 @@
 // Board state, candidate marking and the SearchBox.
-#include "driver/position.h"
+#include "core/position.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
-// Rule and threat-row texts, looked up by the same decision functions the scorers use.
-#include "analyze/cell_tiers.h"
+// Tiers by the same decision functions the scorers use, and their names.
+#include "door/trace.h"
 
 #include "analysis/axis_summary.h"
 #include "analysis/cell_tables.h"
@@ -7,9 +7,11 @@
 #include "choice/move_search.h"
 #include "choice/rule_scorer.h"
 #include "choice/threat_priority.h"
-#include "driver/level.h"
+#include "core/level.h"
 
-static const char* const kRuleTexts[kRules] = {
+namespace {
+
+const char* const kRuleTexts[kRules] = {
     "no rule",
     "rule 1: own four, opponent's four too",
     "rule 2: both fours with free ends",
@@ -30,7 +32,7 @@ static const char* const kRuleTexts[kRules] = {
 };
 
 // Indexed by threat row 1 to 9.
-static const char* const kRowTexts[kRowNoThreat + 1] = {
+const char* const kRowTexts[kRowNoThreat + 1] = {
     "",
     "blocks five",
     "makes five",
@@ -43,13 +45,30 @@ static const char* const kRowTexts[kRowNoThreat + 1] = {
     "no threat",
 };
 
-std::string DescribeTier(int x, int y) {
+int TierOf(int x, int y) {
   SelectCell(x, y);
   if (aiLevel <= 1) {
     SummarizeAxes();
     if (aiLevel == 1) SummarizeGapped();
-    return kRuleTexts[DecidingRule()];
+    return DecidingRule();
   }
   ClassifyThreats();
-  return kRowTexts[DecidingThreatRow(threatCounts, ownIndex, oppIndex)];
+  return DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+}
+
+}  // namespace
+
+std::vector<tulvo::TracedCell> TraceOfSearch() {
+  std::vector<tulvo::TracedCell> trace;
+  trace.reserve(size_t(evaluatedCount));
+  for (int i = 0; i < evaluatedCount; i++) {
+    const EvaluatedCell& cell = evaluatedCells[i];
+    trace.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore, TierOf(cell.x, cell.y)});
+  }
+  return trace;
+}
+
+const char* tulvo::TierText(int level, int tier) {
+  if (level <= 1) return tier >= 0 && tier < kRules ? kRuleTexts[tier] : "";
+  return tier >= 1 && tier <= kRowNoThreat ? kRowTexts[tier] : "";
 }

@@ -1,0 +1,25 @@
+// Every signature run through the file program's run sequence, files in memory.
+#include "file_program_signature.h"
+
+#include <string>
+#include <vector>
+
+#include "choice/move_search.h"
+#include "signature.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+void AddFileProgramRun(Fnv1a& hash, const std::string& board, char side, int level, uint32_t seed) {
+  const MemoryRun run = RunInMemory(board.c_str(), std::string(1, side).c_str(), {LevelArgument(level)}, seed);
+  std::vector<SignatureCell> cells;
+  for (int i = 0; i < evaluatedCount; i++) {
+    const EvaluatedCell& cell = evaluatedCells[i];
+    cells.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore});
+  }
+  AddRun(hash, run.tah.data(), int(run.tah.size()), cells.data(), int(cells.size()));
+}
+
+}  // namespace
+
+uint64_t ComputeFileProgramSignature() { return HashSignatureRuns(AddFileProgramRun); }

@@ -1,0 +1,27 @@
+// The reader's messages and the read into the engine's position.
+#include "core/board_text.h"
+
+#include "core/position.h"
+
+const char kMessageBoardNotLoaded[] = "Nelze nahrat plocha.dat!";
+const char kMessageBadBoardSize[] = "Spatna velikost plocha.dat!";
+const char kMessageLineTooLong[] = "Blbej soubor plocha.dat - moc dlouhej radek!";
+const char kMessageTooManyLines[] = "Blbej soubor plocha.dat - ma prilis mnoho radku!";
+const char kMessageFilesNotLoaded[] = "Nelze nahrat tah.dat nebo plocha.dat!";
+
+const char* BoardSizeFault(int64_t count) {
+  return count == 0 || count > kMaxBoardFileSize ? kMessageBadBoardSize : nullptr;
+}
+
+const char* ParseBoard(const uint8_t* bytes, int count) {
+  ResetPosition();
+  return ReadBoardLines(
+      bytes, count,
+      [](int x, int y, uint8_t code) {
+        if (code == kCellEmpty)
+          board[x][y] = kCellEmpty;
+        else
+          PlaceStone(x, y, code);
+      },
+      [](int last) { boardMax = uint8_t(last); });
+}

@@ -1,0 +1,11 @@
+// The level setting and the characters that name a level.
+#include "core/level.h"
+
+#include <cstdint>
+
+int aiLevel = kDefaultLevel;
+
+int LevelOfCharacter(char c) {
+  uint8_t value = uint8_t(uint8_t(c) - '0');
+  return value < 7 ? value : -1;
+}

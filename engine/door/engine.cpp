@@ -1,0 +1,67 @@
+// The door's move decision: the position is loaded into the engine as the file
+// program loads a read board, the run's steps follow, and the result is copied out.
+#include "tulvo/engine.h"
+
+#include <algorithm>
+
+#include "analysis/cell_tables.h"
+#include "choice/move_search.h"
+#include "core/engine_state.h"
+#include "core/level.h"
+#include "core/move_text.h"
+#include "core/position.h"
+#include "core/random.h"
+#include "door/trace.h"
+
+namespace tulvo {
+
+namespace {
+
+// Stones of both colours counted and marking their neighbourhoods; blocked cells (and
+// any other code) block both players' lines. The board side is set first, so every
+// mark stays on the board.
+void LoadPosition(const Position& position) {
+  boardMax = uint8_t(std::clamp(position.size, 1, kMaxBoardSize) - 1);
+  for (int x = 0; x < kMaxBoardSize; x++) {
+    for (int y = 0; y < kMaxBoardSize; y++) {
+      const uint8_t code = position.cells[x][y];
+      if (code == kStoneX || code == kStoneO)
+        PlaceStone(x, y, code);
+      else if (code != kEmpty)
+        board[x][y] = kCellBlocked;
+    }
+  }
+  // As tah.dat is read: anything but X to move is O to move.
+  sideToMove = position.sideToMove == kSideX ? kSideX : kSideO;
+}
+
+}  // namespace
+
+Choice DecideMove(const Request& request) {
+  ResetEngine();
+  CreateCellTables();
+  aiLevel = request.level;
+  LoadPosition(request.position);
+  const Move move = ChooseMoveWithSeed(request.seed);
+  Choice choice;
+  if (IsWritableMove(move.x, move.y)) {
+    choice.hasMove = true;
+    choice.x = move.x;
+    choice.y = move.y;
+  }
+  if (request.trace) choice.trace = TraceOfSearch();
+  return choice;
+}
+
+uint32_t SeedOfTimeOfDay(int hour, int minute, int second, int millisecond) {
+  return SeedOfTime(hour, minute, second, millisecond);
+}
+
+std::string MoveText(int x, int y) {
+  char text[8];
+  return std::string(text, size_t(FormatMove(x, y, text)));
+}
+
+int LevelOfCharacter(char c) { return ::LevelOfCharacter(c); }
+
+}  // namespace tulvo

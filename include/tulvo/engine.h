@@ -1,0 +1,68 @@
+// The engine's one door: value types in (a position, a level, a seed), value types out
+// (the move and, on request, the trace of the search). The engine keeps its state
+// behind this header; front ends include nothing else of it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tulvo {
+
+constexpr int kMaxBoardSize = 20;
+// Cell codes of a Position; kBlocked blocks both players (pipe-protocol boards).
+constexpr uint8_t kEmpty = 0, kStoneX = 1, kStoneO = 2, kBlocked = 3;
+constexpr int kSideX = 1, kSideO = 2;  // side to move, as tah.dat gives it
+constexpr int kDefaultLevel = 6;
+
+struct Position {
+  int size = kMaxBoardSize;                          // board side, 1..20
+  uint8_t cells[kMaxBoardSize][kMaxBoardSize] = {};  // [x][y], cell codes
+  int sideToMove = kSideX;
+};
+
+// A board read from plocha.dat text by the file program's own reader: the position,
+// or the fault with the reader's exact message (e.g. "Nelze nahrat plocha.dat!")
+// and a plain-English explanation for tools.
+struct BoardRead {
+  bool ok = false;
+  Position position;
+  std::string message;      // empty when ok
+  std::string explanation;  // empty when ok
+};
+// The text's size is checked as the file program checks the file's size (1..447
+// bytes), then its lines are read. Stones lying beyond the last line's width stay in
+// the cells: the file program counts them too.
+BoardRead ReadBoardText(std::string_view text, int sideToMove);
+// The faults of the files themselves, for front ends that read them: the board file
+// cannot be opened or sized, or a later read (tah.dat included) fails.
+BoardRead BoardFileUnreadable();
+BoardRead FilesUnreadable();
+// The side to move from tah.dat's content: X when its first byte is 'x', else O.
+int SideOfTahText(std::string_view tah);
+
+struct Request {
+  Position position;
+  int level = kDefaultLevel;  // 0..6
+  uint32_t seed = 0;          // the random source's seed (the file program uses SeedOfTimeOfDay)
+  bool trace = false;         // fill Choice::trace
+};
+struct TracedCell {
+  int x, y;
+  int32_t baseScore, cellScore;
+  int tier;  // the deciding rule (levels 0 and 1) or threat row (levels 2..6)
+};
+struct Choice {
+  bool hasMove = false;  // false where the file program would write nothing
+  int x = -1, y = -1;
+  std::vector<TracedCell> trace;  // every evaluated cell in scan order; empty for an opening move
+};
+Choice DecideMove(const Request& request);
+
+const char* TierText(int level, int tier);  // "rule 9: own open four", "blocks five", ...
+uint32_t SeedOfTimeOfDay(int hour, int minute, int second, int millisecond);
+std::string MoveText(int x, int y);  // "x,y" exactly as written into tah.dat
+int LevelOfCharacter(char c);        // '0'..'6' -> 0..6, else -1
+
+}  // namespace tulvo
