@@ -15,7 +15,7 @@ build: deps
 
 # Plays one move on the bundled sample position in a scratch directory.
 run: build
-	@scripts/run-sample.sh $(BUILD)/tulvo samples/midgame
+	@scripts/run-sample.sh $(BUILD)/bin/tulvo samples/midgame
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j 2

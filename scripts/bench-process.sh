@@ -25,7 +25,7 @@ fi
 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build "$build" --target tulvo tulvo_floor > /dev/null
-program=$(realpath "$build/tulvo")
+program=$(realpath "$build/bin/tulvo")
 floor=$(realpath "$build/bench/tulvo-floor")
 
 work=$(mktemp -d)
