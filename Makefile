@@ -1,21 +1,26 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD ?= build
 CMAKE_FLAGS ?=
+# A new build folder gets Ninja; one configured before keeps the generator it has.
+GENERATOR = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps configure build run test clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
+configure: deps
+	@cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
 	@cmake --build $(BUILD)
 
-# Plays one move on the bundled sample position in a scratch directory.
-run: build
-	@scripts/run-sample.sh $(BUILD)/tulvo samples/midgame
+# Builds the file program alone, then plays one move on a copy of the sample position.
+run: configure
+	@cmake --build $(BUILD) --target tulvo
+	@scripts/run-sample.sh $(BUILD)/bin/tulvo samples/midgame
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j 2

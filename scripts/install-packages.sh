@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # Installs the named Debian packages that are missing, and nothing else.
 # Usage: install-packages.sh [--no-recommends] PACKAGE...
-# Exits 0 when every package is present afterwards, 1 when one could not be installed.
+# Exits 0 when every package is present afterwards, 1 when one could not be installed
+# (also on a system without dpkg and apt-get, saying what to install by hand).
 set -euo pipefail
 
 options=()
 if [ "${1:-}" = "--no-recommends" ]; then
   options+=(--no-install-recommends)
   shift
+fi
+
+[ $# -eq 0 ] && exit 0
+if ! command -v dpkg-query > /dev/null || ! command -v apt-get > /dev/null; then
+  echo "No dpkg or apt-get here: install these Debian packages, or what they provide, by hand: $*" >&2
+  exit 1
 fi
 
 missing=()

@@ -33,8 +33,10 @@ The programs need no installation and no DLL: unpack them into any folder.
 Managers that play through the files plocha.dat and tah.dat
 ------------------------------------------------------------
 Add tulvo0.exe .. tulvo6.exe as separate engines. Each plays at the AI level of
-the digit in its name: 0 is the weakest, 6 the strongest. tulvo.exe plays at
-level 6 unless the manager passes the level as the argument /0 .. /6.
+the digit in its name. Level 0 is the weakest and each level up to 5 is stronger
+than the one below; level 6 is about as strong as level 5 on 20x20 boards and a
+little weaker on 15x15. tulvo.exe plays at level 6 unless the manager passes the
+level as the argument /0 .. /6.
 The manager starts the program once per move in a folder holding plocha.dat and
 tah.dat; the program writes its move into tah.dat as x,y.
 

@@ -47,12 +47,11 @@ trap '$wineserver -k || true' EXIT
 # real clock and away from the tests' output pipes, which they would otherwise keep open.
 $wine wineboot < /dev/null > /dev/null 2>&1
 
-export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME
+export TULVO_WINDOWS_BIN TULVO_WINE=$wine
 # The frozen clock must leave file times and the monotonic clock alone, or Wine takes
 # its prefix for outdated and rebuilds it, or waits for ever.
 export NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
-TULVO_FAKETIME=$(command -v faketime)
 "$linux_build/tests/tulvo_windows_tests"
 
 # The release ZIP holds exactly the programs, the level copies and the note.

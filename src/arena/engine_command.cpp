@@ -1,4 +1,4 @@
-// Reading engine descriptions such as "file:build/tulvo /3".
+// Reading engine descriptions such as "file:build/bin/tulvo /3".
 #include "arena/engine_command.h"
 
 #include <map>
@@ -32,7 +32,7 @@ std::optional<std::vector<std::string>> SplitCommandLine(const std::string& text
   return words;
 }
 
-// Paths are cut to their last part: "build/tulvo /3" is labelled "tulvo /3". A word
+// Paths are cut to their last part: "build/bin/tulvo /3" is labelled "tulvo /3". A word
 // whose only slash comes first, such as the level argument /3, is no path.
 static std::string LabelOf(const std::vector<std::string>& command) {
   std::string label;

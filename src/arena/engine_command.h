@@ -1,4 +1,4 @@
-// Reading engine descriptions such as "file:build/tulvo /3".
+// Reading engine descriptions such as "file:build/bin/tulvo /3".
 #pragma once
 
 #include <optional>

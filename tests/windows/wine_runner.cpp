@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "support/frozen_clock.h"
+
 static std::string Setting(const char* name) {
   const char* value = std::getenv(name);
   if (value == nullptr) throw std::runtime_error(std::string(name) + " is not set");
@@ -13,8 +15,11 @@ static std::string Setting(const char* name) {
 
 ProgramRun RunFrozen(const std::string& directory, std::vector<std::string> argv, const std::string& frozenAt,
                      const std::string& input) {
-  // The thread-safe variant of the clock library (-m): Wine is multi-threaded.
-  if (!frozenAt.empty()) argv.insert(argv.begin(), {Setting("TULVO_FAKETIME"), "-m", "-f", frozenAt});
+  if (!frozenAt.empty()) {
+    if (!FrozenClockMissing().empty()) throw std::runtime_error(FrozenClockMissing());
+    std::vector<std::string> prefix = FrozenClockPrefix(frozenAt);
+    argv.insert(argv.begin(), prefix.begin(), prefix.end());
+  }
   argv.insert(argv.begin(), "60");
   return RunProgramIn(directory, "/usr/bin/timeout", argv, input);
 }

@@ -1,6 +1,6 @@
 // Starts the Windows programs through Wine, and any program under a frozen clock.
 // scripts/test-windows.sh names what it needs in TULVO_WINDOWS_BIN (the built .exe
-// files), TULVO_WINE (the Wine loader) and TULVO_FAKETIME (the clock-freezing tool).
+// files) and TULVO_WINE (the Wine loader).
 #pragma once
 
 #include <string>

@@ -1,0 +1,14 @@
+// The frozen-clock prefix, from the library path CMake found.
+#include "support/frozen_clock.h"
+
+const char kEnv[] = "/usr/bin/env";
+const std::string kLibrary = TULVO_FAKETIME_LIBRARY;
+
+std::string FrozenClockMissing() {
+  if (!kLibrary.empty()) return "";
+  return "libfaketime was not found when the build was configured: run scripts/install-deps.sh, then configure again";
+}
+
+std::vector<std::string> FrozenClockPrefix(const std::string& time) {
+  return {kEnv, "LD_PRELOAD=" + kLibrary, "FAKETIME=" + time};
+}

@@ -1,0 +1,16 @@
+// Starts a program with its real-time clock frozen: libfaketime preloaded directly,
+// with the time in FAKETIME. Nothing is shared between processes, so nothing that
+// other programs leave in /dev/shm can get in the way.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Why a frozen-clock test cannot run: libfaketime was not found when the build was
+// configured. Empty when it was found.
+std::string FrozenClockMissing();
+
+// The words that run a command with the clock frozen at time, a local date and time
+// such as "2026-01-01 12:00:00" (milliseconds allowed): /usr/bin/env with the library
+// preloaded. The command's words follow them.
+std::vector<std::string> FrozenClockPrefix(const std::string& time);
