@@ -67,7 +67,8 @@ function render() {
   $("players").textContent = `X: ${game.names.x || "unnamed"}, O: ${game.names.o || "unnamed"}`;
   const items = game.moves.map((move, i) => {
     const item = document.createElement("li");
-    item.textContent = `${move.side.toUpperCase()} ${move.x},${move.y}` + (move.note ? ` (${move.note})` : "");
+    item.textContent = `${move.side.toUpperCase()} ${move.x},${move.y}`;
+    if (move.note) item.append(Object.assign(document.createElement("small"), { textContent: ` ${move.note}` }));
     if (i === game.moves.length - 1) item.className = "last";
     return item;
   });

@@ -1,5 +1,6 @@
 // The board on the page: one button per cell with data-x, data-y and a label, the
-// coordinates around it, and keyboard moves (arrow keys, Enter or Space to play).
+// coordinates around it, and keyboard moves (arrow keys; Enter or Space presses the
+// focused cell's button, which plays it).
 import { shadeAnalysis } from "./overlay.js";
 
 const kStoneNames = { "-": "empty", x: "X", o: "O" };
@@ -80,9 +81,6 @@ export class BoardView {
       const [dx, dy] = steps[event.key];
       const clamp = (v) => Math.min(this.size - 1, Math.max(0, v));
       this.#moveFocus(clamp(this.focus.x + dx), clamp(this.focus.y + dy), true);
-      event.preventDefault();
-    } else if (event.key === "Enter" || event.key === " ") {
-      this.onPlay(this.focus.x, this.focus.y);
       event.preventDefault();
     }
   }
