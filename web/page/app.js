@@ -251,6 +251,7 @@ async function start() {
   }
   newGame();
   document.documentElement.dataset.ready = "true";
+  performance.mark("tulvo-ready");
 }
 
 start();

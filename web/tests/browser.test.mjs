@@ -5,7 +5,7 @@ import { existsSync, mkdirSync } from "node:fs";
 import path from "node:path";
 import { after, before, describe, test } from "node:test";
 
-import { chromiumPath, launchChromium, readBoard, serveFolder, stoneCount } from "./browser_support.mjs";
+import { chromiumPath, closeChromium, launchChromium, readBoard, serveFolder, stoneCount } from "./browser_support.mjs";
 import { repository, webFolder } from "./support.mjs";
 
 const puppeteer = await import("puppeteer-core").then((m) => m.default, () => null);
@@ -29,7 +29,7 @@ describe("the page in Chromium", { skip }, () => {
   });
 
   after(async () => {
-    await browser?.close();
+    if (browser) await closeChromium(browser);
     server?.close();
   });
 

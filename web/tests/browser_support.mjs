@@ -1,7 +1,7 @@
 // The page in headless Chromium: a static server for the built folder on a free
 // port and a browser with a profile of its own.
-import { mkdtempSync, rmSync } from "node:fs";
-import { readFile } from "node:fs/promises";
+import { mkdtempSync } from "node:fs";
+import { readFile, rm } from "node:fs/promises";
 import { createServer } from "node:http";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -34,8 +34,14 @@ export async function launchChromium(puppeteer) {
     args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
            "--disable-component-update", "--disable-sync", `--user-data-dir=${profile}`],
   });
-  browser.on("disconnected", () => rmSync(profile, { recursive: true, force: true }));
+  browser.profile = profile;
   return browser;
+}
+
+// Closes the browser and removes its profile, once its last child process let go of it.
+export async function closeChromium(browser) {
+  await browser.close();
+  await rm(browser.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
 }
 
 // The board as the page shows it: "x", "o" or "-" per cell, by "x,y".
