@@ -37,6 +37,10 @@ export class BoardView {
         cell.dataset.x = String(x);
         cell.dataset.y = String(y);
         cell.tabIndex = -1;
+        cell.classList.toggle("left", x === 0);
+        cell.classList.toggle("right", x === size - 1);
+        cell.classList.toggle("top", y === 0);
+        cell.classList.toggle("bottom", y === size - 1);
         this.cells.push(cell);
         this.root.append(cell);
       }
