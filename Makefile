@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 # A new build folder gets Ninja; one configured before keeps the generator it has.
 GENERATOR = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test clean web-build web
 
 all: build
 
@@ -24,6 +24,17 @@ run: configure
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j 2
+
+# The browser page: built into build-web/ (static files only) and served locally.
+WEB ?= build-web
+WEB_PORT ?= 8000
+
+web-build:
+	@scripts/build-web.sh $(WEB)
+
+web: web-build
+	@echo "tulvo in a browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl-C stops the server)"
+	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB) $(WEB_PORT)
 
 clean:
 	rm -rf $(BUILD)

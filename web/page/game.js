@@ -1,0 +1,146 @@
+// One game on a square board: the moves in order, whose turn it is, five in a row,
+// the position as plocha.dat text and the game record as text.
+
+export const kMinSize = 10;
+export const kMaxSize = 20;
+const kWinLength = 5;
+const kAxes = [[1, 0], [0, 1], [1, 1], [1, -1]];
+
+export function otherSide(side) { return side === "x" ? "o" : "x"; }
+
+export class Game {
+  constructor(size = 15) {
+    if (!Number.isInteger(size) || size < kMinSize || size > kMaxSize) {
+      throw new Error(`The board size must be ${kMinSize} to ${kMaxSize}, not ${size}.`);
+    }
+    this.size = size;
+    this.moves = [];  // { x, y, side, note }: note is free text, such as the seed an engine move used
+    this.cells = new Array(size * size).fill("-");
+    this.names = { x: "", o: "" };
+    this.result = null;  // null while the game goes on, else { winner: "x" | "o" | null, line: [{ x, y }] }
+  }
+
+  at(x, y) { return this.cells[y * this.size + x]; }
+  onBoard(x, y) { return Number.isInteger(x) && Number.isInteger(y) && x >= 0 && y >= 0 && x < this.size && y < this.size; }
+  get sideToMove() { return this.moves.length % 2 === 0 ? "x" : "o"; }
+  get over() { return this.result !== null; }
+  get lastMove() { return this.moves.length > 0 ? this.moves[this.moves.length - 1] : null; }
+
+  // Why the move cannot be played, or "" when it can.
+  refusal(x, y) {
+    if (this.over) return "The game is over.";
+    if (!this.onBoard(x, y)) return `${x},${y} is off the ${this.size}x${this.size} board.`;
+    if (this.at(x, y) !== "-") return `${x},${y} is already taken.`;
+    return "";
+  }
+
+  play(x, y, note = "") {
+    const refusal = this.refusal(x, y);
+    if (refusal) throw new Error(refusal);
+    const side = this.sideToMove;
+    this.cells[y * this.size + x] = side;
+    this.moves.push({ x, y, side, note });
+    this.result = this.#resultAfter(x, y, side);
+  }
+
+  undo() {
+    const move = this.moves.pop();
+    if (!move) return;
+    this.cells[move.y * this.size + move.x] = "-";
+    this.result = null;
+  }
+
+  // Five or more in a row through the last stone wins; a full board is a draw.
+  #resultAfter(x, y, side) {
+    for (const [dx, dy] of kAxes) {
+      const line = [{ x, y }];
+      for (const step of [1, -1]) {
+        for (let u = x + step * dx, v = y + step * dy; this.onBoard(u, v) && this.at(u, v) === side;
+             u += step * dx, v += step * dy) {
+          line.push({ x: u, y: v });
+        }
+      }
+      if (line.length >= kWinLength) return { winner: side, line };
+    }
+    if (this.moves.length === this.size * this.size) return { winner: null, line: [] };
+    return null;
+  }
+
+  // The position as plocha.dat text: one line per row, LF after each.
+  boardText() {
+    let text = "";
+    for (let y = 0; y < this.size; y++) text += this.cells.slice(y * this.size, (y + 1) * this.size).join("") + "\n";
+    return text;
+  }
+
+  resultText() {
+    if (!this.result) return "*";
+    if (this.result.winner === null) return "1/2-1/2 (full board)";
+    return (this.result.winner === "x" ? "1-0" : "0-1") + " (five)";
+  }
+}
+
+// The match runner's record: a header of '#' lines, then one move per line as x,y,ms.
+export function formatRecord(game) {
+  let text = `# board ${game.size}x${game.size}\n# x ${game.names.x}\n# o ${game.names.o}\n`;
+  text += `# result ${game.resultText()}\n# opening 0\n`;
+  for (const move of game.moves) text += `${move.x},${move.y},0\n`;
+  return text;
+}
+
+function parseHeader(line, header) {
+  const match = /^#\s*(\S+)\s?(.*)$/.exec(line);
+  if (!match) return;
+  const [, key, value] = match;
+  if (key === "board") {
+    const size = /^(\d+)x(\d+)\s*$/.exec(value);
+    if (!size || size[1] !== size[2]) throw new Error(`The board line "${line}" does not give a square size such as 15x15.`);
+    header.size = Number(size[1]);
+  } else if (key === "x" || key === "o") {
+    header.names[key] = value.trim();
+  }
+}
+
+// A game from record text. Throws an Error that says what is wrong with the text.
+export function parseRecord(text) {
+  const header = { size: null, names: { x: "", o: "" } };
+  const moves = [];
+  String(text).split(/\r\n|\r|\n/).forEach((raw, index) => {
+    const line = raw.trim();
+    if (line === "") return;
+    if (line.startsWith("#")) return parseHeader(line, header);
+    const match = /^(\d+)\s*,\s*(\d+)(\s*,\s*\d+)?$/.exec(line);
+    if (!match) throw new Error(`Line ${index + 1} is not a move "x,y" or "x,y,ms": "${line.slice(0, 40)}".`);
+    moves.push({ x: Number(match[1]), y: Number(match[2]), line: index + 1 });
+  });
+  if (header.size === null) throw new Error('The record has no "# board NxN" line.');
+  const game = new Game(header.size);
+  game.names = header.names;
+  for (const move of moves) {
+    const refusal = game.refusal(move.x, move.y);
+    if (refusal) throw new Error(`Line ${move.line}: ${refusal}`);
+    game.play(move.x, move.y);
+  }
+  return game;
+}
+
+// A game from plocha.dat text: the stones become moves, X and O alternating, so X
+// must have as many stones as O or one more. Throws an Error that says what is wrong.
+export function parseBoard(text) {
+  const rows = String(text).split(/\r\n|\r|\n/).map((line) => line.replace(/[^-xXoO]/g, "")).filter((row) => row !== "");
+  const size = rows.length;
+  if (size < kMinSize || size > kMaxSize || rows.some((row) => row.length !== size)) {
+    throw new Error(`A board must be square, ${kMinSize} to ${kMaxSize} rows of as many cells; this one has ${size} rows.`);
+  }
+  const stones = { x: [], o: [] };
+  rows.forEach((row, y) => [...row.toLowerCase()].forEach((c, x) => c !== "-" && stones[c].push({ x, y })));
+  if (stones.x.length !== stones.o.length && stones.x.length !== stones.o.length + 1) {
+    throw new Error(`X has ${stones.x.length} stones and O ${stones.o.length}: X, who moves first, must have as many as O or one more.`);
+  }
+  const game = new Game(size);
+  stones.x.forEach((stone, i) => {
+    game.play(stone.x, stone.y);
+    if (i < stones.o.length) game.play(stones.o[i].x, stones.o[i].y);
+  });
+  return game;
+}

@@ -1,0 +1,52 @@
+// The page in headless Chromium: a static server for the built folder on a free
+// port and a browser with a profile of its own.
+import { mkdtempSync } from "node:fs";
+import { readFile, rm } from "node:fs/promises";
+import { createServer } from "node:http";
+import { tmpdir } from "node:os";
+import path from "node:path";
+
+export const chromiumPath = process.env.TULVO_CHROMIUM || "/usr/bin/chromium";
+const kTypes = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm" };
+
+// Serves the folder's files on 127.0.0.1 at a port the system picks; resolves to the server.
+export async function serveFolder(folder) {
+  const server = createServer(async (request, response) => {
+    const name = path.basename(new URL(request.url, "http://localhost").pathname) || "index.html";
+    try {
+      const body = await readFile(path.join(folder, name));
+      response.writeHead(200, { "Content-Type": kTypes[path.extname(name)] || "application/octet-stream" });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  server.url = `http://127.0.0.1:${server.address().port}/`;
+  return server;
+}
+
+export async function launchChromium(puppeteer) {
+  const profile = mkdtempSync(path.join(tmpdir(), "tulvo-chromium-"));
+  const browser = await puppeteer.launch({
+    executablePath: chromiumPath,
+    headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync", `--user-data-dir=${profile}`],
+  });
+  browser.profile = profile;
+  return browser;
+}
+
+// Closes the browser and removes its profile, once its last child process let go of it.
+export async function closeChromium(browser) {
+  await browser.close();
+  await rm(browser.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
+}
+
+// The board as the page shows it: "x", "o" or "-" per cell, by "x,y".
+export function readBoard(page) {
+  return page.$$eval(".cell", (cells) => Object.fromEntries(cells.map((c) => [`${c.dataset.x},${c.dataset.y}`, c.dataset.stone])));
+}
+
+export function stoneCount(board) { return Object.values(board).filter((s) => s !== "-").length; }

@@ -1,0 +1,94 @@
+// The page's game rules, record text and overlay shading, without a browser.
+import assert from "node:assert/strict";
+import { test } from "node:test";
+
+import { Game, formatRecord, parseBoard, parseRecord } from "../page/game.js";
+import { shadeAnalysis } from "../page/overlay.js";
+
+// Plays the moves, X first, given as [x, y] pairs.
+function played(size, moves) {
+  const game = new Game(size);
+  for (const [x, y] of moves) game.play(x, y);
+  return game;
+}
+
+test("five or more in a row through the last stone wins, on every axis", () => {
+  const lines = {
+    across: [[3, 5], [4, 5], [5, 5], [6, 5], [7, 5]],
+    down: [[2, 0], [2, 1], [2, 2], [2, 3], [2, 4]],
+    diagonal: [[0, 0], [1, 1], [2, 2], [3, 3], [4, 4]],
+    "anti-diagonal": [[9, 0], [8, 1], [7, 2], [6, 3], [5, 4]],
+  };
+  for (const [name, line] of Object.entries(lines)) {
+    // O answers far away on the last row; X's last stone lands in the middle of the line.
+    const order = [line[0], line[1], line[3], line[4], line[2]];
+    const game = played(10, order.flatMap((cell, i) => [cell, [i, 9]]).slice(0, 9));
+    assert.equal(game.result?.winner, "x", name);
+    assert.deepEqual(new Set(game.result.line.map((p) => `${p.x},${p.y}`)), new Set(line.map(([x, y]) => `${x},${y}`)), name);
+    assert.throws(() => game.play(9, 8), /over/);
+  }
+  const four = played(10, [[0, 0], [0, 9], [1, 0], [1, 9], [2, 0], [2, 9], [3, 0]]);
+  assert.equal(four.result, null);
+  const six = played(10, [[0, 0], [0, 9], [1, 0], [1, 9], [2, 0], [2, 9], [4, 0], [3, 9], [5, 0], [8, 9], [3, 0]]);
+  assert.equal(six.result.line.length, 6);
+});
+
+test("a full board without five is a draw", () => {
+  // Pairs of columns alternate colour and every row shifts the pattern, so no line reaches five.
+  const size = 10, moves = { x: [], o: [] };
+  for (let y = 0; y < size; y++) for (let x = 0; x < size; x++) moves[(Math.floor(x / 2) + y) % 2 ? "o" : "x"].push([x, y]);
+  const game = new Game(size);
+  moves.x.forEach((cell, i) => { game.play(...cell); game.play(...moves.o[i]); });
+  assert.deepEqual(game.result, { winner: null, line: [] });
+  assert.equal(game.resultText(), "1/2-1/2 (full board)");
+});
+
+test("refusals, undo and the board text", () => {
+  const game = played(10, [[4, 4], [5, 5]]);
+  assert.match(game.refusal(4, 4), /already taken/);
+  assert.match(game.refusal(10, 0), /off the 10x10 board/);
+  assert.equal(game.boardText().split("\n")[4], "----x-----");
+  game.undo();
+  assert.equal(game.at(5, 5), "-");
+  assert.equal(game.sideToMove, "o");
+  assert.throws(() => new Game(9), /10 to 20/);
+});
+
+test("a record survives formatting and reading", () => {
+  const game = played(12, [[6, 6], [7, 7], [6, 7]]);
+  game.names = { x: "you", o: "tulvo level 6" };
+  const text = formatRecord(game);
+  assert.match(text, /^# board 12x12\n# x you\n# o tulvo level 6\n# result \*\n# opening 0\n6,6,0\n/);
+  const read = parseRecord(text);
+  assert.deepEqual(read.moves.map(({ x, y }) => [x, y]), [[6, 6], [7, 7], [6, 7]]);
+  assert.deepEqual(read.names, game.names);
+  assert.equal(parseRecord("# board 10x10\r\n1,2,5\r\n").at(1, 2), "x");
+});
+
+test("a malformed record or board is refused with what is wrong", () => {
+  const faults = [
+    ["7,7\n", /no "# board NxN" line/],
+    ["# board 15x14\n", /square size/],
+    ["# board 15x15\n7,7\nseven\n", /Line 3 is not a move/],
+    ["# board 15x15\n7,7\n7,7\n", /Line 3: 7,7 is already taken/],
+    ["# board 15x15\n15,0\n", /off the 15x15 board/],
+    ["# board 30x30\n", /10 to 20/],
+    ["-x-\n---\n---\n", /must be square, 10 to 20 rows/],
+    [("x".repeat(10) + "\n") + ("-".repeat(10) + "\n").repeat(9), /X has 10 stones and O 0/],
+  ];
+  for (const [text, message] of faults) assert.throws(() => (text.startsWith("#") || /^\d/.test(text) ? parseRecord : parseBoard)(text), message, text);
+  const board = parseBoard(("-".repeat(10) + "\n").repeat(4) + "----xo----\n" + ("-".repeat(10) + "\n").repeat(5));
+  assert.equal(board.moves.length, 2);
+  assert.equal(board.sideToMove, "x");
+});
+
+test("the overlay ranks like the analysis tool: ten listed, then quarters, ties share a rank", () => {
+  const cells = Array.from({ length: 30 }, (_, i) => ({ x: i % 20, y: Math.floor(i / 20), base: i, score: 100 - Math.floor(i / 2) }));
+  const shades = shadeAnalysis({ move: "1,0", cells });
+  assert.deepEqual(shades.get("1,0"), { band: 0, rank: 1, base: 1, score: 100, chosen: true });
+  assert.equal(shades.get("0,0").rank, 1);
+  assert.equal(shades.get("9,0").band, 0);
+  assert.equal(shades.get("10,0").band, 2);  // rank 11 of 30: (11 - 1) * 4 / 30 falls in the second quarter
+  assert.equal(shades.get("9,1").band, 4);   // rank 29
+  assert.equal([...shades.values()].filter((s) => s.chosen).length, 1);
+});
