@@ -7,9 +7,9 @@
 
 #include "analysis/cell_tables.h"
 #include "bench_positions.h"
-#include "core/position.h"
 #include "driver/board_reader.h"
 #include "driver/level.h"
+#include "driver/position.h"
 #include "driver/run_sequence.h"
 #include "file_program_signature.h"
 #include "in_process_run.h"

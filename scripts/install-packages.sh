@@ -26,5 +26,5 @@ done
 echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-"${sudo_cmd[@]}" apt-get update -qq || exit 1
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${options[@]}" "${missing[@]}" > /dev/null || exit 1
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 update -qq || exit 1
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq "${options[@]}" "${missing[@]}" > /dev/null || exit 1

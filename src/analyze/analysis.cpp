@@ -1,8 +1,8 @@
 // Runs the engine once through its door, the way the file program chooses, and keeps
 // what it saw.
-#include "analyze/analysis.h"
+#include "analysis.h"
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 uint32_t SeedOf(const AnalyzeOptions& options) {
   if (options.seedGiven) return options.seed;

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "analyze/analyze_options.h"
+#include "analyze_options.h"
 #include "tulvo/engine.h"
 
 struct Analysis {

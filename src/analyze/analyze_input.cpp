@@ -1,9 +1,9 @@
 // A folder is read as the file program's working directory; a board file is read
 // under its own name from its folder, with tah.dat beside it.
-#include "analyze/analyze_input.h"
+#include "analyze_input.h"
 
-#include "analyze/os_access.h"
-#include "driver/platform.h"
+#include "os_access.h"
+#include "tulvo/platform.h"
 
 namespace {
 

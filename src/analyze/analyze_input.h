@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "analyze/analyze_options.h"
+#include "analyze_options.h"
 #include "tulvo/engine.h"
 
 struct Input {

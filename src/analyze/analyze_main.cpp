@@ -1,12 +1,12 @@
 // Entry point of tulvo-analyze: options, one engine run, the picture or the data.
 #include <cstdio>
 
-#include "analyze/analysis.h"
-#include "analyze/analyze_input.h"
-#include "analyze/os_access.h"
-#include "analyze/picture_output.h"
-#include "analyze/tsv_output.h"
-#include "driver/platform.h"
+#include "analysis.h"
+#include "analyze_input.h"
+#include "os_access.h"
+#include "picture_output.h"
+#include "tsv_output.h"
+#include "tulvo/platform.h"
 
 // A board the reader refuses: its message and what it means on standard error.
 constexpr int kBadBoardStatus = 1;

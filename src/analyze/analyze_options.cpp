@@ -1,5 +1,5 @@
 // Parses "--name value" options and one input path; the first refused argument wins.
-#include "analyze/analyze_options.h"
+#include "analyze_options.h"
 
 #include <charconv>
 

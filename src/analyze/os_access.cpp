@@ -1,5 +1,5 @@
 // POSIX answers for tulvo-analyze: isatty on standard output, stat and chdir.
-#include "analyze/os_access.h"
+#include "os_access.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

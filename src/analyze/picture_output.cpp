@@ -4,12 +4,12 @@
 //   1 .. 10  the ten best cells, as listed below
 //   # + : .  the other evaluated cells, by the quarter their rank falls in
 //   -        an empty cell the search did not evaluate
-#include "analyze/picture_output.h"
+#include "picture_output.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "analyze/tsv_output.h"
+#include "tsv_output.h"
 
 namespace {
 

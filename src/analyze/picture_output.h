@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "analyze/analysis.h"
+#include "analysis.h"
 
 // The position, level and trace come from the analysis. With colour, ANSI escapes shade the cells; without, characters
 // alone do.

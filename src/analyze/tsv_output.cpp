@@ -1,5 +1,5 @@
 // Tab-separated output, stable for scripts and diffs.
-#include "analyze/tsv_output.h"
+#include "tsv_output.h"
 
 std::string ChosenMoveText(const Analysis& analysis) {
   const tulvo::Choice& choice = analysis.choice;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "analyze/analysis.h"
+#include "analysis.h"
 
 // "x<TAB>y<TAB>baseScore<TAB>cellScore" per cell in scan order, then "move<TAB>x,y"
 // or "move<TAB>none"; every line ends with LF.

@@ -2,9 +2,9 @@
 // returns ends the run here.
 #include "driver/board_reader.h"
 
-#include "core/position.h"
 #include "driver/fatal_exit.h"
-#include "driver/platform.h"
+#include "driver/position.h"
+#include "tulvo/platform.h"
 
 // Every failing file operation sets it; the two checks read and clear it. Operations
 // after a failure still run.

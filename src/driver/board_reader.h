@@ -2,7 +2,7 @@
 // to move).
 #pragma once
 
-#include "core/board_text.h"
+#include "driver/board_text.h"
 
 // Reads both files, fills the position and prepares the candidates, or ends the run
 // through FatalExit with the message of the first fault.

@@ -1,8 +1,8 @@
 // Seeding from the platform's clock.
 #include "driver/clock_seed.h"
 
-#include "core/random.h"
-#include "driver/platform.h"
+#include "driver/random.h"
+#include "tulvo/platform.h"
 
 void SeedRandom() {
   UtcTimeOfDay now = PlatformUtcTime();

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 void FatalExit(const char* message) {
   constexpr int kMaxMessage = 255;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "driver/fatal_exit.h"
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 const char usageBanner[] =
     "Tulvo algoritmus 3.01 by the tulvo developers\r\n"

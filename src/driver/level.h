@@ -1,7 +1,7 @@
 // The file program's level selection: the first argument or the executable's name.
 #pragma once
 
-#include "core/level.h"
+#include "driver/ai_level.h"
 
 extern const char usageBanner[];
 

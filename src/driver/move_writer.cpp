@@ -1,7 +1,7 @@
 // Replaces tah.dat with the move in one write.
 #include "driver/move_writer.h"
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 void WriteMove(int x, int y) {
   if (!IsWritableMove(x, y)) return;

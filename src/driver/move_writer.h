@@ -1,7 +1,7 @@
 // The output half of the file protocol: the move as "x,y" in tah.dat.
 #pragma once
 
-#include "core/move_text.h"
+#include "driver/move_text.h"
 
 // Writes "x,y" into tah.dat, replacing its content. Writes nothing when (x, y) lies
 // outside the Board or holds a stone, so tah.dat keeps its side letter.

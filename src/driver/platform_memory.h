@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 struct PlatformExitSignal {
   int code;

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 static int argumentCount = 0;
 static char** arguments = nullptr;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "driver/command_line.h"
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 static std::vector<std::string> words;  // program name, then the arguments
 static char modulePath[32768];          // room for the longest path Windows allows

@@ -7,7 +7,7 @@
 #include "driver/clock_seed.h"
 #include "driver/level.h"
 #include "driver/move_writer.h"
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 void RunProgram() {
   ResetEngine();

@@ -1,7 +1,7 @@
 // The fixed steps of one run of the file program.
 #pragma once
 
-#include "core/engine_state.h"
+#include "driver/engine_state.h"
 
 // Reset, seed, level, tables, read, choose, write, exit with code 0. Does not return.
 [[noreturn]] void RunProgram();

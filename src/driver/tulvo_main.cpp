@@ -1,6 +1,6 @@
 // Entry point of the file program.
-#include "driver/platform.h"
 #include "driver/run_sequence.h"
+#include "tulvo/platform.h"
 
 int main(int argc, char** argv) {
   PlatformStart(argc, argv);

@@ -1,6 +1,6 @@
 // Answer lines end with LF alone, on every platform: standard output carries bytes
 // unchanged (the Windows platform sets it to binary mode), as the protocol expects.
-#include "pbrain/answers.h"
+#include "answers.h"
 
 #ifndef TULVO_VERSION
 #define TULVO_VERSION "unknown"

@@ -1,5 +1,5 @@
 // Command words and number lists of the pipe protocol.
-#include "pbrain/command.h"
+#include "command.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 // INFO handling. The engine needs no time management: a move takes microseconds.
-#include "pbrain/info.h"
+#include "info.h"
 
-#include "pbrain/answers.h"
-#include "pbrain/command.h"
-#include "pbrain/session.h"
+#include "answers.h"
+#include "command.h"
+#include "session.h"
 
 // Rule bits: 1 exactly five, 2 continuous game, 4 renju, 8 caro; 0 is free style.
 constexpr int kRuleFreeStyle = 0;

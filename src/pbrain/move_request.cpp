@@ -1,7 +1,7 @@
 // Builds the engine's position from a Game and asks the engine for its move.
-#include "pbrain/move_request.h"
+#include "move_request.h"
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 uint8_t EngineColour(const Game& game) { return CountStones(game) % 2 == 0 ? tulvo::kStoneX : tulvo::kStoneO; }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "pbrain/game_state.h"
+#include "game_state.h"
 #include "tulvo/engine.h"
 
 // The engine's colour for the game: X when the stones on the board (both colours,

@@ -1,10 +1,10 @@
 // Level selection from the command line and the program's name.
-#include "pbrain/pbrain_level.h"
+#include "pbrain_level.h"
 
 #include <cstring>
 
-#include "driver/platform.h"
 #include "tulvo/engine.h"
+#include "tulvo/platform.h"
 
 const char pbrainUsageBanner[] =
     "Tulvo algoritmus 3.01 by the tulvo developers\n"

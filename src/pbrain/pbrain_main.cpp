@@ -2,9 +2,9 @@
 // standard input and output.
 #include <cstdio>
 
-#include "driver/platform.h"
-#include "pbrain/pbrain_level.h"
-#include "pbrain/session.h"
+#include "pbrain_level.h"
+#include "session.h"
+#include "tulvo/platform.h"
 
 constexpr int kUsageStatus = 2;
 

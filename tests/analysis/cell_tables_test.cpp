@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "core/position.h"
+#include "driver/position.h"
 #include "support/engine_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "analysis/cell_tables.h"
-#include "core/position.h"
+#include "driver/position.h"
 #include "driver/run_sequence.h"
 
 namespace {

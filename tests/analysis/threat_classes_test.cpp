@@ -6,7 +6,7 @@
 #include <random>
 
 #include "analysis/cell_tables.h"
-#include "core/position.h"
+#include "driver/position.h"
 #include "driver/run_sequence.h"
 #include "support/engine_fixture.h"
 

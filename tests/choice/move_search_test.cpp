@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "core/position.h"
-#include "core/random.h"
 #include "driver/level.h"
+#include "driver/position.h"
+#include "driver/random.h"
 #include "support/engine_fixture.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <map>
 
 #include "choice/move_search.h"
-#include "core/position.h"
-#include "core/random.h"
 #include "driver/level.h"
+#include "driver/position.h"
+#include "driver/random.h"
 #include "support/engine_fixture.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include "analysis/axis_summary.h"
 #include "analysis/cell_tables.h"
 #include "choice/move_search.h"
-#include "core/random.h"
 #include "driver/level.h"
+#include "driver/random.h"
 #include "support/engine_fixture.h"
 
 namespace {

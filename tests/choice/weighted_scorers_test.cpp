@@ -7,7 +7,7 @@
 
 #include "analysis/cell_tables.h"
 #include "choice/move_search.h"
-#include "core/position.h"
+#include "driver/position.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/position.h"
 #include "driver/platform_memory.h"
+#include "driver/position.h"
 #include "support/engine_fixture.h"
 
 TEST(FormatMove, DecimalWithoutPaddingOrLineEnd) {

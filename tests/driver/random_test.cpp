@@ -1,4 +1,4 @@
-#include "core/random.h"
+#include "driver/random.h"
 
 #include <gtest/gtest.h>
 

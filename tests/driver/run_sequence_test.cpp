@@ -5,8 +5,8 @@
 #include <set>
 
 #include "choice/move_search.h"
-#include "core/position.h"
 #include "driver/level.h"
+#include "driver/position.h"
 #include "support/engine_fixture.h"
 
 namespace {

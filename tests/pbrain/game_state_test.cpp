@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/position.h"
+#include "driver/position.h"
 #include "pbrain/move_request.h"
 
 namespace {

@@ -2,10 +2,10 @@
 #include "support/engine_fixture.h"
 
 #include "analysis/cell_tables.h"
-#include "core/position.h"
-#include "core/random.h"
 #include "driver/board_reader.h"
 #include "driver/platform_memory.h"
+#include "driver/position.h"
+#include "driver/random.h"
 #include "driver/run_sequence.h"
 
 std::string BoardText(const std::vector<std::string>& rows) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/platform.h"
+#include "tulvo/platform.h"
 
 // Rows of board text (one string per board line, '-', 'x', 'o'), joined with LF.
 std::string BoardText(const std::vector<std::string>& rows);

@@ -3,9 +3,9 @@
 #include "support/outcome_check.h"
 
 #include "choice/move_search.h"
-#include "core/position.h"
 #include "driver/board_reader.h"
 #include "driver/level.h"
+#include "driver/position.h"
 
 namespace {
 

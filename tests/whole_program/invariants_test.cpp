@@ -8,7 +8,7 @@
 #include "analysis/cell_tables.h"
 #include "analysis/threat_classes.h"
 #include "choice/move_search.h"
-#include "core/position.h"
+#include "driver/position.h"
 #include "support/engine_fixture.h"
 #include "support/outcome_check.h"
 

@@ -1,5 +1,5 @@
 // Tiers by the same decision functions the scorers use, and their names.
-#include "door/trace.h"
+#include "engine/trace.h"
 
 #include "analysis/axis_summary.h"
 #include "analysis/cell_tables.h"
@@ -7,7 +7,7 @@
 #include "choice/move_search.h"
 #include "choice/rule_scorer.h"
 #include "choice/threat_priority.h"
-#include "core/level.h"
+#include "driver/ai_level.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Board state, candidate marking and the SearchBox.
-#include "core/position.h"
+#include "driver/position.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 #include "choice/opening.h"
 
 #include "choice/move_search.h"
-#include "core/position.h"
-#include "core/random.h"
+#include "driver/position.h"
+#include "driver/random.h"
 
 // A walk over a board of at most two stones ends within two steps' reach; this bound
 // only guards boards that front ends fill with blocking cells.

@@ -5,7 +5,7 @@
 #include "analysis/cell_tables.h"
 #include "analysis/table_lanes.h"
 #include "choice/move_search.h"
-#include "core/position.h"
+#include "driver/position.h"
 
 const Level6Params level6Params = {
     .runWeightCap = 17,

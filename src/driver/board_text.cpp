@@ -1,7 +1,7 @@
 // The reader's messages and the read into the engine's position.
-#include "core/board_text.h"
+#include "driver/board_text.h"
 
-#include "core/position.h"
+#include "driver/position.h"
 
 const char kMessageBoardNotLoaded[] = "Nelze nahrat plocha.dat!";
 const char kMessageBadBoardSize[] = "Spatna velikost plocha.dat!";

@@ -6,12 +6,12 @@
 
 #include "analysis/cell_tables.h"
 #include "choice/move_search.h"
-#include "core/engine_state.h"
-#include "core/level.h"
-#include "core/move_text.h"
-#include "core/position.h"
-#include "core/random.h"
-#include "door/trace.h"
+#include "driver/ai_level.h"
+#include "driver/engine_state.h"
+#include "driver/move_text.h"
+#include "driver/position.h"
+#include "driver/random.h"
+#include "engine/trace.h"
 
 namespace tulvo {
 

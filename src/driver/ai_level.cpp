@@ -1,5 +1,5 @@
 // The level setting and the characters that name a level.
-#include "core/level.h"
+#include "driver/ai_level.h"
 
 #include <cstdint>
 

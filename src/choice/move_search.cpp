@@ -9,9 +9,9 @@
 #include "choice/rule_scorer.h"
 #include "choice/threat_priority.h"
 #include "choice/weighted_scorers.h"
-#include "core/level.h"
-#include "core/position.h"
-#include "core/random.h"
+#include "driver/ai_level.h"
+#include "driver/position.h"
+#include "driver/random.h"
 
 uint8_t ownIndex = 0;
 uint8_t oppIndex = 1;

@@ -1,6 +1,9 @@
-// The only door to the operating system: command line, clock, console, files, exit.
-// One implementation per platform is linked into each program; the engine core
-// calls nothing else that touches the outside world.
+// The platform modules' interface: command line, clock, console, protocol files, exit.
+// One implementation per target system is linked into each program (POSIX, Windows,
+// or the in-memory one of the tests). The engine core calls none of it: the file
+// program's driver and the front ends do. Two front ends also reach the system on
+// their own, for what no protocol needs: tulvo-analyze's folder access (os_access)
+// and tulvo-arena's process channel.
 #pragma once
 
 #include <cstdint>

@@ -4,8 +4,8 @@
 #include "analysis/axis_summary.h"
 #include "analysis/cell_tables.h"
 #include "choice/move_search.h"
-#include "core/level.h"
-#include "core/random.h"
+#include "driver/ai_level.h"
+#include "driver/random.h"
 
 static int RunTotal(int p, int d) {
   return currentTables->runLen[TableIndex(p, d)] + currentTables->runLen[TableIndex(p, opposite[d])];

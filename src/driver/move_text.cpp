@@ -1,8 +1,8 @@
 // Formats the move in decimal.
-#include "core/move_text.h"
+#include "driver/move_text.h"
 
-#include "core/position.h"
 #include "core_types.h"
+#include "driver/position.h"
 
 static int FormatNumber(int value, char* text) {
   if (value >= 10) {

@@ -1,12 +1,12 @@
 // Resetting every subsystem, and the choice after the position is loaded.
-#include "core/engine_state.h"
+#include "driver/engine_state.h"
 
 #include "analysis/axis_summary.h"
 #include "analysis/threat_classes.h"
 #include "choice/move_search.h"
-#include "core/level.h"
-#include "core/position.h"
-#include "core/random.h"
+#include "driver/ai_level.h"
+#include "driver/position.h"
+#include "driver/random.h"
 
 void ResetEngine() {
   randomSeed = 0;

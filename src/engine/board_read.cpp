@@ -2,7 +2,7 @@
 // values with a plain-English explanation beside the reader's message.
 #include <cstring>
 
-#include "core/board_text.h"
+#include "driver/board_text.h"
 #include "tulvo/engine.h"
 
 namespace tulvo {

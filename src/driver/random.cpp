@@ -1,5 +1,5 @@
 // Drawing by the high half of a 64-bit product.
-#include "core/random.h"
+#include "driver/random.h"
 
 uint32_t randomSeed = 0;
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/position.h"
+#include "driver/position.h"
 
 CellTables cellTables[kBoardSide][kBoardSide];
 const CellTables* currentTables = nullptr;
