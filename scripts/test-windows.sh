@@ -10,26 +10,15 @@ windows_build=${2:-build-windows}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-packages=(wine64 faketime g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip unzip)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  if ! { "${sudo_cmd[@]}" apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-      "${missing[@]}" > /dev/null; } || [ ! -x $wine ]; then
-    echo "Windows stage skipped: Wine or MinGW-w64 could not be installed on this machine."
-    exit 0
-  fi
+if ! scripts/install-packages.sh --no-recommends wine64 libfaketime g++-mingw-w64-x86-64 \
+  binutils-mingw-w64-x86-64 zip unzip || [ ! -x $wine ]; then
+  echo "Windows stage skipped: Wine or MinGW-w64 could not be installed on this machine."
+  exit 0
 fi
 
 scripts/build-windows.sh "$windows_build"
 cmake -S . -B "$linux_build" -G Ninja > /dev/null
-cmake --build "$linux_build" -j 1 --target tulvo_windows_tests
+cmake --build "$linux_build" -j 2 --target tulvo_windows_tests
 
 # A private Wine prefix, created once and kept in the build directory. Its server
 # stays up for the whole run, so each program start costs a fraction of a second.
@@ -47,12 +36,12 @@ trap '$wineserver -k || true' EXIT
 # real clock and away from the tests' output pipes, which they would otherwise keep open.
 $wine wineboot < /dev/null > /dev/null 2>&1
 
-export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME
+export TULVO_WINDOWS_BIN TULVO_WINE=$wine TULVO_FAKETIME_LIBRARY
 # The frozen clock must leave file times and the monotonic clock alone, or Wine takes
 # its prefix for outdated and rebuilds it, or waits for ever.
 export NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
-TULVO_FAKETIME=$(command -v faketime)
+TULVO_FAKETIME_LIBRARY=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
 "$linux_build/tests/tulvo_windows_tests"
 
 # The release ZIP holds exactly the programs, the level copies and the note.

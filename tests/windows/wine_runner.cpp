@@ -13,8 +13,12 @@ static std::string Setting(const char* name) {
 
 ProgramRun RunFrozen(const std::string& directory, std::vector<std::string> argv, const std::string& frozenAt,
                      const std::string& input) {
-  // The thread-safe variant of the clock library (-m): Wine is multi-threaded.
-  if (!frozenAt.empty()) argv.insert(argv.begin(), {Setting("TULVO_FAKETIME"), "-m", "-f", frozenAt});
+  // The thread-safe variant of the clock library, as Wine is multi-threaded; the
+  // programs it starts inherit it.
+  if (!frozenAt.empty()) {
+    argv.insert(argv.begin(),
+                {"/usr/bin/env", "LD_PRELOAD=" + Setting("TULVO_FAKETIME_LIBRARY"), "FAKETIME=" + frozenAt});
+  }
   argv.insert(argv.begin(), "60");
   return RunProgramIn(directory, "/usr/bin/timeout", argv, input);
 }

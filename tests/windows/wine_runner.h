@@ -1,6 +1,7 @@
 // Starts the Windows programs through Wine, and any program under a frozen clock.
 // scripts/test-windows.sh names what it needs in TULVO_WINDOWS_BIN (the built .exe
-// files), TULVO_WINE (the Wine loader) and TULVO_FAKETIME (the clock-freezing tool).
+// files), TULVO_WINE (the Wine loader) and TULVO_FAKETIME_LIBRARY (the thread-safe
+// clock-freezing library, preloaded).
 #pragma once
 
 #include <string>
