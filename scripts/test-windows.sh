@@ -46,7 +46,8 @@ TULVO_FAKETIME_LIBRARY=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
 
 # The release ZIP holds exactly the programs, the level copies and the note.
 scripts/package-windows.sh "$windows_build"
-expected="README.txt pbrain-tulvo.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe"
+expected="README.txt pbrain-tulvo.exe tulvo-analyze.exe tulvo-arena.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe \
+tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe"
 listed=$(unzip -Z1 "$windows_build/tulvo-windows.zip" | LC_ALL=C sort | tr '\n' ' ')
 if [ "$listed" != "$expected " ]; then
   echo "The ZIP holds: $listed; expected: $expected" >&2

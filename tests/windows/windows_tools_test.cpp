@@ -113,7 +113,7 @@ TEST(WindowsTools, ArenaMatchEqualsLinux) {
   std::vector<std::string> linuxArgv = {kLinuxArena}, windowsArguments = options;
   linuxArgv.insert(linuxArgv.end(), options.begin(), options.end());
   linuxArgv.insert(linuxArgv.end(), {"file:./tulvo.exe /3", "pipe:./pbrain-tulvo.exe /5"});
-  windowsArguments.insert(windowsArguments.end(), {"file:tulvo.exe /3", "pipe:pbrain-tulvo.exe /5"});
+  windowsArguments.insert(windowsArguments.end(), {"file:tulvo.exe /3", "pipe:.\\pbrain-tulvo.exe /5"});
   ProgramRun expected = RunFrozen(linux.path(), linuxArgv, kFrozenAt);
   ProgramRun run = RunWindowsIn(windows.path(), "tulvo-arena.exe", windowsArguments, kFrozenAt);
   ASSERT_EQ(expected.exitCode, 0) << expected.output;
