@@ -50,8 +50,9 @@ at level 3, and so on for 0 .. 6.
 Why tulvo moved: tulvo-analyze.exe
 ----------------------------------
 tulvo-analyze.exe FOLDER shows every cell's score in the position of the
-plocha.dat and tah.dat in FOLDER; --level, --seed and --format tsv as with
-tulvo-analyze.exe --help.
+plocha.dat and tah.dat in FOLDER, and the move tulvo chooses there.
+tulvo-analyze.exe --help lists its options: the side to move, the level, the
+seed, and --format tsv for a table to load into a spreadsheet.
 
 Your engine against tulvo's levels: tulvo-arena.exe
 ---------------------------------------------------
