@@ -4,8 +4,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(TULVO_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TULVO_MINGW_PREFIX}-gcc)
-set(CMAKE_CXX_COMPILER ${TULVO_MINGW_PREFIX}-g++)
+# The POSIX-thread variant: its C++ library has std::thread and std::mutex, which
+# the match runner's parallel games need; the thread library is linked in statically.
+set(CMAKE_C_COMPILER ${TULVO_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TULVO_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TULVO_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TULVO_MINGW_PREFIX})

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs with MinGW-w64 (installed when missing) and checks
 # that each imports system DLLs only. Usage: build-windows.sh [BUILD_DIR]
-# Leaves tulvo.exe and pbrain-tulvo.exe in BUILD_DIR/bin.
+# Leaves tulvo.exe, pbrain-tulvo.exe, tulvo-analyze.exe, tulvo-arena.exe and the
+# arena tests' fake_engine.exe in BUILD_DIR/bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
@@ -16,11 +17,11 @@ if ! command -v $mingw-g++ > /dev/null || ! command -v cmake > /dev/null || ! co
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 cmake ninja-build > /dev/null
 fi
 
-targets=(tulvo pbrain-tulvo)
+targets=(tulvo pbrain-tulvo tulvo-analyze tulvo-arena fake_engine)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" -DTULVO_BUILD_TESTS=OFF -DTULVO_BUILD_BENCH=OFF -DTULVO_WERROR=ON > /dev/null
-cmake --build "$build" -j 1 --target "${targets[@]}"
+cmake --build "$build" -j 2 --target "${targets[@]}"
 
 # Windows itself provides these; anything else would have to ship beside the programs.
 system_dlls='^(kernel32|msvcrt|ucrtbase|user32|advapi32|ws2_32|api-ms-win-[a-z0-9-]+)\.dll$'

@@ -10,26 +10,15 @@ windows_build=${2:-build-windows}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-packages=(wine64 faketime g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip unzip)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  if ! { "${sudo_cmd[@]}" apt-get update -qq &&
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-      "${missing[@]}" > /dev/null; } || [ ! -x $wine ]; then
-    echo "Windows stage skipped: Wine or MinGW-w64 could not be installed on this machine."
-    exit 0
-  fi
+if ! scripts/install-packages.sh --no-recommends wine64 libfaketime g++-mingw-w64-x86-64 \
+  binutils-mingw-w64-x86-64 zip unzip || [ ! -x $wine ]; then
+  echo "Windows stage skipped: Wine or MinGW-w64 could not be installed on this machine."
+  exit 0
 fi
 
 scripts/build-windows.sh "$windows_build"
 cmake -S . -B "$linux_build" -G Ninja > /dev/null
-cmake --build "$linux_build" -j 1 --target tulvo_windows_tests
+cmake --build "$linux_build" -j 2 --target tulvo_windows_tests
 
 # A private Wine prefix, created once and kept in the build directory. Its server
 # stays up for the whole run, so each program start costs a fraction of a second.
@@ -56,7 +45,8 @@ TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
 
 # The release ZIP holds exactly the programs, the level copies and the note.
 scripts/package-windows.sh "$windows_build"
-expected="README.txt pbrain-tulvo.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe"
+expected="README.txt pbrain-tulvo.exe tulvo-analyze.exe tulvo-arena.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe \
+tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe"
 listed=$(unzip -Z1 "$windows_build/tulvo-windows.zip" | LC_ALL=C sort | tr '\n' ' ')
 if [ "$listed" != "$expected " ]; then
   echo "The ZIP holds: $listed; expected: $expected" >&2

@@ -16,7 +16,7 @@ struct InputPlace {
 // "B.dat" -> . + B.dat.
 InputPlace PlaceOf(const std::string& input) {
   if (IsFolder(input)) return {input, "plocha.dat"};
-  size_t slash = input.rfind('/');
+  size_t slash = LastFolderSeparator(input);
   if (slash == std::string::npos) return {".", input};
   return {slash == 0 ? "/" : input.substr(0, slash), input.substr(slash + 1)};
 }

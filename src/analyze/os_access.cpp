@@ -12,3 +12,5 @@ bool IsFolder(const std::string& path) {
 }
 
 bool EnterFolder(const std::string& path) { return chdir(path.c_str()) == 0; }
+
+size_t LastFolderSeparator(const std::string& path) { return path.rfind('/'); }

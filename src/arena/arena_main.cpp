@@ -43,7 +43,7 @@ struct Reporter {
     const EngineCommand& x = job.firstIsX ? first : second;
     const EngineCommand& o = job.firstIsX ? second : first;
     if (!options.recordsDirectory.empty()) {
-      std::ofstream(std::filesystem::path(options.recordsDirectory) / RecordFileName(job.number))
+      std::ofstream(std::filesystem::path(options.recordsDirectory) / RecordFileName(job.number), std::ios::binary)
           << FormatRecord(game, x.label, o.label);
     }
     if (options.showBoards) {

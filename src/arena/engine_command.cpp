@@ -32,13 +32,15 @@ std::optional<std::vector<std::string>> SplitCommandLine(const std::string& text
   return words;
 }
 
-// Paths are cut to their last part: "build/bin/tulvo /3" is labelled "tulvo /3". A word
-// whose only slash comes first, such as the level argument /3, is no path.
+// Paths are cut to their last part: "build/bin/tulvo /3" and "C:\e\tulvo.exe /3" are
+// labelled "tulvo /3" and "tulvo.exe /3". A word whose only slash comes first, such
+// as the level argument /3, is no path.
 static std::string LabelOf(const std::vector<std::string>& command) {
   std::string label;
   for (const std::string& word : command) {
-    size_t slash = word.find_last_of('/');
-    bool path = slash != std::string::npos && slash + 1 < word.size() && word.find('/', 1) != std::string::npos;
+    size_t slash = word.find_last_of("/\\");
+    bool path =
+        slash != std::string::npos && slash + 1 < word.size() && word.find_first_of("/\\", 1) != std::string::npos;
     label.append(label.empty() ? "" : " ").append(path ? word.substr(slash + 1) : word);
   }
   return label;

@@ -28,6 +28,10 @@ TEST(ParseEngineCommand, ReadsProtocolCommandAndLabel) {
   auto pipe = ParseEngineCommand("pipe:pbrain-x", error);
   ASSERT_TRUE(pipe) << error;
   EXPECT_EQ(pipe->protocol, Protocol::kPipe);
+  auto windows = ParseEngineCommand("pipe:\"C:\\my engines\\pbrain-x.exe\" /3", error);
+  ASSERT_TRUE(windows) << error;
+  EXPECT_EQ(windows->command[0], "C:\\my engines\\pbrain-x.exe");
+  EXPECT_EQ(windows->label, "pbrain-x.exe /3");
   for (const char* bad : {"tulvo /3", "exe:tulvo", "file:", "pipe:   ", "file:\"a"}) {
     EXPECT_FALSE(ParseEngineCommand(bad, error)) << bad;
     EXPECT_NE(error.find("engine"), std::string::npos) << bad;

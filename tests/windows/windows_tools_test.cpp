@@ -1,0 +1,163 @@
+// The Windows analysis tool and match runner under Wine, compared with the Linux
+// programs: the same analysis data, the same match, and faulty engines that lose.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "support/program_runner.h"
+#include "windows/windows_positions.h"
+#include "windows/wine_runner.h"
+
+namespace {
+
+const std::string kLinuxAnalyze = TULVO_ANALYZE_EXECUTABLE;
+const std::string kLinuxArena = TULVO_ARENA_EXECUTABLE;
+const std::string kLinuxTulvo = TULVO_EXECUTABLE;
+const std::string kLinuxPbrain = TULVO_PBRAIN_EXECUTABLE;
+const std::string kFrozenAt = "2026-03-14 15:09:26.535";
+
+std::string WithoutCarriageReturns(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+// Copies the built Windows programs into the directory under their own names.
+void CopyWindowsPrograms(const std::string& directory, const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    std::filesystem::copy_file(std::string(std::getenv("TULVO_WINDOWS_BIN")) + "/" + name, directory + "/" + name);
+  }
+}
+
+ProgramRun RunWindowsIn(const std::string& directory, const std::string& program,
+                        const std::vector<std::string>& arguments, const std::string& frozenAt = "") {
+  std::vector<std::string> argv = {std::getenv("TULVO_WINE"), program};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return RunFrozen(directory, argv, frozenAt);
+}
+
+// Every record of a match, named, without the move times the clock decides.
+std::string RecordsWithoutTimes(const ScratchDirectory& directory, const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(directory.path() + "/" + folder))
+    names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  std::string all;
+  for (const std::string& name : names) {
+    all += name + "\n" + std::regex_replace(directory.Read(folder + "/" + name), std::regex(",[0-9]+\n"), "\n");
+  }
+  return all;
+}
+
+struct AnalyzeCase {
+  int level;
+  const char* seed;
+};
+
+// Every level on one seed, and two levels on the extreme seeds. The Windows tool
+// finds the protocol files under upper-case names.
+TEST(WindowsTools, AnalyzeTsvEqualsLinux) {
+  const AnalyzeCase cases[] = {{0, "1234567"}, {1, "1234567"}, {2, "1234567"}, {3, "1234567"},   {4, "1234567"},
+                               {5, "1234567"}, {6, "1234567"}, {6, "0"},       {2, "4294967295"}};
+  for (const Position& p : Positions()) {
+    ScratchDirectory linux, windows;
+    linux.Write("plocha.dat", p.plocha);
+    linux.Write("tah.dat", p.tah);
+    windows.Write("PLOCHA.DAT", p.plocha);
+    windows.Write("TAH.DAT", p.tah);
+    CopyWindowsPrograms(windows.path(), {"tulvo-analyze.exe"});
+    for (const AnalyzeCase& c : cases) {
+      std::vector<std::string> options = {"--format", "tsv", "--level", std::to_string(c.level), "--seed", c.seed};
+      std::vector<std::string> linuxArguments = options, windowsArguments = options;
+      linuxArguments.push_back(".");
+      windowsArguments.push_back(".");
+      ProgramRun expected = RunProgramIn(linux.path(), kLinuxAnalyze, linuxArguments);
+      ProgramRun run = RunWindowsIn(windows.path(), "tulvo-analyze.exe", windowsArguments);
+      ASSERT_EQ(expected.exitCode, 0) << p.what;
+      EXPECT_NE(expected.output, "") << p.what;
+      EXPECT_EQ(run.exitCode, 0) << p.what;
+      EXPECT_EQ(run.output, expected.output) << p.what << " at level " << c.level << ", seed " << c.seed;
+    }
+  }
+}
+
+// A board file given by a path with backslashes, beside its tah.dat.
+TEST(WindowsTools, AnalyzeReadsABoardFileInAFolder) {
+  const Position& p = Positions()[3];
+  ScratchDirectory linux, windows;
+  for (const ScratchDirectory* directory : {&linux, &windows}) {
+    std::filesystem::create_directory(directory->path() + "/games");
+    directory->Write("games/B.dat", p.plocha);
+    directory->Write("games/tah.dat", p.tah);
+  }
+  CopyWindowsPrograms(windows.path(), {"tulvo-analyze.exe"});
+  ProgramRun expected = RunProgramIn(linux.path(), kLinuxAnalyze, {"--format", "tsv", "--seed", "7", "games/B.dat"});
+  ProgramRun run =
+      RunWindowsIn(windows.path(), "tulvo-analyze.exe", {"--format", "tsv", "--seed", "7", "games\\B.dat"});
+  ASSERT_EQ(expected.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.output, expected.output);
+}
+
+// The Linux arena with the Linux programs, under their Windows names so that the
+// labels agree, plays the very match the Windows arena plays under Wine.
+TEST(WindowsTools, ArenaMatchEqualsLinux) {
+  ScratchDirectory linux, windows;
+  std::filesystem::copy_file(kLinuxTulvo, linux.path() + "/tulvo.exe");
+  std::filesystem::copy_file(kLinuxPbrain, linux.path() + "/pbrain-tulvo.exe");
+  CopyWindowsPrograms(windows.path(), {"tulvo-arena.exe", "tulvo.exe", "pbrain-tulvo.exe"});
+  std::vector<std::string> options = {"-n", "4", "-j", "2", "-r", "records"};
+  std::vector<std::string> linuxArgv = {kLinuxArena}, windowsArguments = options;
+  linuxArgv.insert(linuxArgv.end(), options.begin(), options.end());
+  linuxArgv.insert(linuxArgv.end(), {"file:./tulvo.exe /3", "pipe:./pbrain-tulvo.exe /5"});
+  windowsArguments.insert(windowsArguments.end(), {"file:tulvo.exe /3", "pipe:.\\pbrain-tulvo.exe /5"});
+  ProgramRun expected = RunFrozen(linux.path(), linuxArgv, kFrozenAt);
+  ProgramRun run = RunWindowsIn(windows.path(), "tulvo-arena.exe", windowsArguments, kFrozenAt);
+  ASSERT_EQ(expected.exitCode, 0) << expected.output;
+  EXPECT_NE(expected.output.find("tulvo.exe /3 - pbrain-tulvo.exe /5 "), std::string::npos) << expected.output;
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(WithoutCarriageReturns(run.output), expected.output);
+  std::string records = RecordsWithoutTimes(linux, "records");
+  EXPECT_NE(records.find("game-0004.txt\n"), std::string::npos) << records;
+  EXPECT_EQ(RecordsWithoutTimes(windows, "records"), records);
+}
+
+// A fake engine that hangs, crashes or answers nonsense, through either protocol,
+// loses every game with its reason. The engines sit in a folder whose name has a
+// blank, given relative to the arena's folder.
+TEST(WindowsTools, FaultyEnginesLoseWithTheirReason) {
+  ScratchDirectory windows;
+  std::filesystem::create_directory(windows.path() + "/my engines");
+  CopyWindowsPrograms(windows.path(), {"tulvo-arena.exe"});
+  std::filesystem::copy_file(std::string(std::getenv("TULVO_WINDOWS_BIN")) + "/fake_engine.exe",
+                             windows.path() + "/my engines/fake_engine.exe");
+  struct Fault {
+    const char* behaviour;
+    const char* reason;
+  };
+  const Fault faults[] = {{"timeout", "timeout"}, {"crash", "crash"}, {"malformed", "malformed move"}};
+  std::vector<std::string> arguments = {"-g", "-n", "2",    "-j",
+                                        "2",  "-t", "2000", "file:\"my engines/fake_engine.exe\" file greedy"};
+  for (const char* protocol : {"file", "pipe"}) {
+    for (const Fault& fault : faults) {
+      arguments.push_back(std::string(protocol) + ":\"my engines/fake_engine.exe\" " + protocol + " " +
+                          fault.behaviour);
+    }
+  }
+  ProgramRun run = RunWindowsIn(windows.path(), "tulvo-arena.exe", arguments);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  std::string table = WithoutCarriageReturns(run.output);
+  EXPECT_TRUE(std::regex_search(table, std::regex("\nfake_engine.exe file greedy +12 +12 +0 +0 "))) << table;
+  for (const char* protocol : {"file", "pipe"}) {
+    for (const Fault& fault : faults) {
+      std::string row = std::string("\nfake_engine.exe ") + protocol + " " + fault.behaviour +
+                        " +2 +0 +0 +2 .*five 0, " + fault.reason + " 2\n";
+      EXPECT_TRUE(std::regex_search(table, std::regex(row))) << row << " in\n" << table;
+    }
+  }
+}
+
+}  // namespace
