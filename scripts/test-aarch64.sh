@@ -20,7 +20,7 @@ if ! scripts/install-packages.sh --no-recommends g++-aarch64-linux-gnu binutils-
   exit 0
 fi
 
-scripts/build-aarch64.sh "$aarch64_build"
+scripts/build-linux.sh aarch64 "$aarch64_build"
 cmake -S . -B "$native_build" -G Ninja > /dev/null
 cmake --build "$native_build" -j 2 --target "${programs[@]}"
 echo "Built (${SECONDS}s)"
