@@ -135,10 +135,12 @@ require_same analysis
 echo "tulvo-analyze: $run_count runs on $board_count boards at every level: the same on aarch64 (${SECONDS}s)"
 
 # pbrain-tulvo: a game whose moves depend on the level and the clock (a lone stone
-# at the edge), refused commands, a take-back, a smaller board and a BOARD position.
+# at the edge), refused commands (one with bytes above 127, where plain char is signed
+# on x86-64 and unsigned on aarch64), a take-back, a smaller board and a BOARD position.
 session=$(printf '%s\r\n' "START 20" "BEGIN" "TURN 10,10" "TURN 8,8" "TURN 11,9" "TURN 9,11" "TURN 12,12" \
   "TAKEBACK 12,12" "TURN 7,10" "ABOUT" "RESTART" "TURN 0,0" "TURN 3,3" "INFO rule 4" "RECTSTART 15,15" \
-  "BOARD" "5,5,1" "6,6,2" "7,5,1" "8,8,2" "6,4,1" "9,6,2" "DONE" "FROBNICATE" "TURN 20,0" "TURN 6,5" "END")
+  "BOARD" "5,5,1" "6,6,2" "7,5,1" "8,8,2" "6,4,1" "9,6,2" "DONE" "FROBNICATE" $'P\xc5\x99\xc3\xadkaz 1,1' \
+  "TURN 20,0" "TURN 6,5" "END")
 for platform in native aarch64; do
   for frozen_at in "${frozen_times[@]}"; do
     for level in 0 1 2 3 4 5 6 name; do
