@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The aarch64 stage: cross-builds the Linux programs for aarch64, runs them under
-# qemu-aarch64 and requires the very output of the native build on generated positions
+# The aarch64 stage: cross-builds the Linux programs and the signature for aarch64 and
+# runs them under qemu-aarch64. The signature must equal bench/signature.expected, and
+# the programs must give the very output of the native build on generated positions
 # at every level and several seeds, on pipe-protocol sessions and on file-program runs,
 # the last two under frozen clocks. Installs what it needs when missing; where that
 # cannot be installed, the stage is skipped with one line.
@@ -21,6 +22,7 @@ if ! scripts/install-packages.sh --no-recommends g++-aarch64-linux-gnu binutils-
 fi
 
 scripts/build-linux.sh aarch64 "$aarch64_build"
+cmake --build "$aarch64_build" -j 2 --target tulvo_signature
 cmake -S . -B "$native_build" -G Ninja > /dev/null
 cmake --build "$native_build" -j 2 --target "${programs[@]}"
 echo "Built (${SECONDS}s)"
@@ -36,6 +38,13 @@ for platform in native aarch64; do
   for program in "${programs[@]}"; do cp "$from/$program" "$work/$platform/"; done
   cp "$from/pbrain-tulvo" "$work/$platform/pbrain-tulvo2"
 done
+
+# The signature program needs no benchmark library, so the aarch64 build computes it.
+if ! signature=$(qemu-aarch64 "$aarch64_build/bin/tulvo-signature" "$(cat bench/signature.expected)"); then
+  echo "tulvo-signature on aarch64: $signature" >&2
+  exit 1
+fi
+echo "tulvo-signature on aarch64: $signature, as bench/signature.expected (${SECONDS}s)"
 
 # Runs program NAME of PLATFORM (native or aarch64) with the clock frozen at FROZEN_AT,
 # or on the real clock for "-". Usage: run_on PLATFORM FROZEN_AT NAME ARGUMENT...
