@@ -46,6 +46,10 @@ if ! signature=$(qemu-aarch64 "$aarch64_build/bin/tulvo-signature" "$(cat bench/
 fi
 echo "tulvo-signature on aarch64: $signature, as bench/signature.expected (${SECONDS}s)"
 
+# The clock library is preloaded directly: the faketime wrapper names a semaphore after
+# its process id and refuses to run when one of that name was left behind.
+faketime_library=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
+
 # Runs program NAME of PLATFORM (native or aarch64) with the clock frozen at FROZEN_AT,
 # or on the real clock for "-". Usage: run_on PLATFORM FROZEN_AT NAME ARGUMENT...
 run_on() {
@@ -53,7 +57,7 @@ run_on() {
   shift 3
   local command=("$work/$platform/$name" "$@")
   [ "$platform" = aarch64 ] && command=(qemu-aarch64 "${command[@]}")
-  [ "$frozen_at" != - ] && command=(faketime -m -f "$frozen_at" "${command[@]}")
+  [ "$frozen_at" != - ] && command=(env LD_PRELOAD="$faketime_library" FAKETIME="$frozen_at" "${command[@]}")
   "${command[@]}"
 }
 
