@@ -15,7 +15,7 @@ programs=(tulvo pbrain-tulvo tulvo-analyze)
 board_count=60
 frozen_times=("2026-01-01 00:00:00" "2026-03-14 15:09:26.535" "2026-12-31 23:59:59.999")
 
-if ! scripts/install-packages.sh --no-recommends g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user faketime ||
+if ! scripts/install-packages.sh --no-recommends g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user libfaketime ||
   ! command -v qemu-aarch64 > /dev/null; then
   echo "aarch64 stage skipped: the aarch64 cross compiler or qemu-user could not be installed on this machine."
   exit 0
@@ -46,9 +46,14 @@ if ! signature=$(qemu-aarch64 "$aarch64_build/bin/tulvo-signature" "$(cat bench/
 fi
 echo "tulvo-signature on aarch64: $signature, as bench/signature.expected (${SECONDS}s)"
 
-# The clock library is preloaded directly: the faketime wrapper names a semaphore after
-# its process id and refuses to run when one of that name was left behind.
-faketime_library=$(dpkg -L libfaketime | grep '/libfaketimeMT\.so\.1$')
+# The clock library, found when the native build was configured. It is preloaded into
+# the native programs, and into qemu-aarch64, whose C library serves the static
+# aarch64 programs' clock calls.
+faketime_library=$(cat "$native_build/faketime-library")
+if [ -z "$faketime_library" ]; then
+  echo "test-aarch64.sh: $native_build/faketime-library names no libfaketime" >&2
+  exit 1
+fi
 
 # Runs program NAME of PLATFORM (native or aarch64) with the clock frozen at FROZEN_AT,
 # or on the real clock for "-". Usage: run_on PLATFORM FROZEN_AT NAME ARGUMENT...
