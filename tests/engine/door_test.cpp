@@ -65,6 +65,25 @@ TEST(Door, RandomPositionsAtEveryLevelAndSeedMoveAsTheFileProgram) {
   }
 }
 
+// Lines of different widths, closed by any line end or not at all: the file program
+// marks candidates within the width read so far, and the door must do the same.
+TEST(Door, BoardsWhoseLinesDifferInWidthMoveAsTheFileProgram) {
+  std::mt19937 random(1414);
+  const char* const kEnds[] = {"\n", "\r\n", "\n\n", ""};
+  for (int position = 0; position < 150; position++) {
+    std::string board;
+    const int lines = 1 + int(random() % 20);
+    for (int y = 0; y < lines; y++) {
+      const int width = 1 + int(random() % 20);
+      for (int x = 0; x < width; x++) board += "--xo"[random() % 4];
+      board += y + 1 < lines ? "\n" : kEnds[random() % 4];
+    }
+    for (int level : {0, 1, 4, 6}) ExpectSameAsFileProgram(board, 'x', level, random() % kMillisecondsPerDay);
+  }
+  // A short first line: the stone at (7, 1) marks nothing in the file program.
+  ExpectSameAsFileProgram("---\n-------x--\nx---------\n--o-------\n----------\n", 'x', 6, 5);
+}
+
 TEST(Door, OpeningMoveHasAnEmptyTraceAfterASearch) {
   const std::string midgame = BoardText(RowsWithStones(20, {{9, 9, 'x'}, {10, 9, 'o'}, {10, 10, 'x'}, {8, 8, 'o'}}));
   ASSERT_FALSE(Decide(midgame, 'x', 6, 1).trace.empty());
