@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "analysis/cell_tables.h"
-#include "choice/move_search.h"
 #include "core/engine_state.h"
 #include "core/level.h"
 #include "core/move_text.h"
