@@ -2,6 +2,8 @@
 // depend on the engine's random source.
 #include "bench_positions.h"
 
+namespace tulvo::bench {
+
 namespace {
 
 struct Generator {
@@ -67,3 +69,5 @@ std::vector<BenchPosition> SignaturePositions() {
   for (const auto& c : kCases) positions.push_back(RandomGamePosition(c[0], c[1], uint32_t(c[2])));
   return positions;
 }
+
+}  // namespace tulvo::bench

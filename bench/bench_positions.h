@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo::bench {
+
 struct BenchPosition {
   std::string name;   // e.g. "20x20/100"
   std::string board;  // plocha.dat bytes, rows joined with LF
@@ -23,3 +25,5 @@ constexpr int kMidgamePosition = 2;
 
 // The signature's positions: the benchmarked ones, openings, small and full boards.
 std::vector<BenchPosition> SignaturePositions();
+
+}  // namespace tulvo::bench

@@ -8,13 +8,16 @@
 #include "signature.h"
 #include "support/engine_fixture.h"
 
+namespace tulvo::bench {
+
 namespace {
 
 void AddFileProgramRun(Fnv1a& hash, const std::string& board, char side, int level, uint32_t seed) {
-  const MemoryRun run = RunInMemory(board.c_str(), std::string(1, side).c_str(), {LevelArgument(level)}, seed);
+  const test::MemoryRun run =
+      test::RunInMemory(board.c_str(), std::string(1, side).c_str(), {test::LevelArgument(level)}, seed);
   std::vector<SignatureCell> cells;
-  for (int i = 0; i < evaluatedCount; i++) {
-    const EvaluatedCell& cell = evaluatedCells[i];
+  for (int i = 0; i < engine::evaluatedCount; i++) {
+    const engine::EvaluatedCell& cell = engine::evaluatedCells[i];
     cells.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore});
   }
   AddRun(hash, run.tah.data(), int(run.tah.size()), cells.data(), int(cells.size()));
@@ -23,3 +26,5 @@ void AddFileProgramRun(Fnv1a& hash, const std::string& board, char side, int lev
 }  // namespace
 
 uint64_t ComputeFileProgramSignature() { return HashSignatureRuns(AddFileProgramRun); }
+
+}  // namespace tulvo::bench

@@ -4,4 +4,8 @@
 
 #include <cstdint>
 
+namespace tulvo::bench {
+
 uint64_t ComputeFileProgramSignature();
+
+}  // namespace tulvo::bench

@@ -5,6 +5,8 @@
 
 #include "tulvo/engine.h"
 
+namespace tulvo::bench {
+
 int PlayBoardBytes(const std::string& board, int side, int level, uint32_t seed, char* text) {
   const tulvo::BoardRead read = tulvo::ReadBoardText(board, side);
   if (!read.ok) return 0;
@@ -18,3 +20,5 @@ int PlayBoardBytes(const std::string& board, int side, int level, uint32_t seed,
   memcpy(text, move.data(), move.size());
   return int(move.size());
 }
+
+}  // namespace tulvo::bench

@@ -10,6 +10,8 @@
 #include "bench_positions.h"
 #include "tulvo/engine.h"
 
+namespace tulvo::bench {
+
 namespace {
 
 constexpr uint32_t kSeeds[] = {0, 1, 4321, 43200000, 86399999};
@@ -89,3 +91,5 @@ int ReportSignature(uint64_t signature, const char* expected) {
          wanted, signature);
   return 1;
 }
+
+}  // namespace tulvo::bench

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace tulvo::bench {
+
 // 64-bit FNV-1a, fed piece by piece.
 struct Fnv1a {
   uint64_t hash = 14695981039346656037ull;
@@ -36,3 +38,5 @@ int SignatureRunCount();
 // Prints the signature; with an expected value (hex), also compares and returns 1 on
 // a change, with what to do about it.
 int ReportSignature(uint64_t signature, const char* expected);
+
+}  // namespace tulvo::bench

@@ -2,4 +2,6 @@
 // engine's door and, given the expected value, fails on a change.
 #include "signature.h"
 
-int main(int argc, char** argv) { return ReportSignature(ComputeSignature(), argc >= 2 ? argv[1] : nullptr); }
+int main(int argc, char** argv) {
+  return tulvo::bench::ReportSignature(tulvo::bench::ComputeSignature(), argc >= 2 ? argv[1] : nullptr);
+}

@@ -16,6 +16,8 @@
 #include "signature.h"
 #include "support/engine_fixture.h"
 
+namespace tulvo::bench {
+
 namespace {
 
 constexpr uint32_t kSeed = 12345;
@@ -23,28 +25,28 @@ constexpr uint32_t kSeed = 12345;
 // Loads position index into the engine at the given level, candidates prepared.
 const BenchPosition& Load(int64_t index, int level) {
   const BenchPosition& position = BenchPositions()[size_t(index)];
-  ResetEngine();
-  ParseBoard(reinterpret_cast<const uint8_t*>(position.board.data()), int(position.board.size()));
-  sideToMove = position.side;
-  aiLevel = level;
-  PrepareCandidates();
+  engine::ResetEngine();
+  engine::ParseBoard(reinterpret_cast<const uint8_t*>(position.board.data()), int(position.board.size()));
+  engine::sideToMove = position.side;
+  engine::aiLevel = level;
+  engine::PrepareCandidates();
   return position;
 }
 
 void BM_ScanCell(benchmark::State& state) {
-  Load(kMidgamePosition, kDefaultLevel);
-  const int x = searchBox.minX + 3, y = searchBox.minY + 3;
+  Load(kMidgamePosition, engine::kDefaultLevel);
+  const int x = engine::searchBox.minX + 3, y = engine::searchBox.minY + 3;
   for (auto _ : state) {
-    ScanCell(x, y);
-    benchmark::DoNotOptimize(cellTables[x][y]);
+    engine::ScanCell(x, y);
+    benchmark::DoNotOptimize(engine::cellTables[x][y]);
   }
 }
 BENCHMARK(BM_ScanCell);
 
 void BM_PrepareCandidates(benchmark::State& state) {
-  state.SetLabel(Load(state.range(0), kDefaultLevel).name);
+  state.SetLabel(Load(state.range(0), engine::kDefaultLevel).name);
   for (auto _ : state) {
-    PrepareCandidates();
+    engine::PrepareCandidates();
     benchmark::ClobberMemory();
   }
 }
@@ -53,7 +55,7 @@ BENCHMARK(BM_PrepareCandidates)->DenseRange(0, 4)->ArgName("position");
 // Candidate preparation and the move choice, as a run does after reading the files.
 void BM_ChooseMove(benchmark::State& state) {
   state.SetLabel(Load(state.range(0), int(state.range(1))).name);
-  for (auto _ : state) benchmark::DoNotOptimize(ChooseMoveWithSeed(kSeed));
+  for (auto _ : state) benchmark::DoNotOptimize(engine::ChooseMoveWithSeed(kSeed));
 }
 BENCHMARK(BM_ChooseMove)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 6}})->ArgNames({"position", "level"});
 
@@ -72,15 +74,17 @@ void BM_RunProgramInMemory(benchmark::State& state) {
   const BenchPosition& position = BenchPositions()[size_t(state.range(0))];
   state.SetLabel(position.name);
   const char* tah = position.side == 1 ? "x" : "o";
-  for (auto _ : state) benchmark::DoNotOptimize(RunInMemory(position.board.c_str(), tah, {"/6"}, kSeed));
+  for (auto _ : state) benchmark::DoNotOptimize(test::RunInMemory(position.board.c_str(), tah, {"/6"}, kSeed));
 }
 BENCHMARK(BM_RunProgramInMemory)->Arg(kMidgamePosition)->ArgName("position");
 
 }  // namespace
 
+}  // namespace tulvo::bench
+
 int main(int argc, char** argv) {
   if (argc >= 2 && strcmp(argv[1], "signature") == 0)
-    return ReportSignature(ComputeFileProgramSignature(), argc >= 3 ? argv[2] : nullptr);
+    return tulvo::bench::ReportSignature(tulvo::bench::ComputeFileProgramSignature(), argc >= 3 ? argv[2] : nullptr);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

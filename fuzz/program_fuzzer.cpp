@@ -26,6 +26,8 @@
 #include "support/engine_fixture.h"
 #include "support/outcome_check.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 constexpr size_t kHeaderBytes = 8;

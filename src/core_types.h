@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace tulvo::engine {
+
 constexpr int kBoardSide = 20;      // the Board always has room for 20 x 20 cells
 constexpr int kMaxCoordinate = 19;  // highest coordinate the Board can hold
 constexpr int kPlayers = 2;
@@ -35,3 +37,5 @@ struct Move {
   int32_t x;
   int32_t y;
 };
+
+}  // namespace tulvo::engine

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+namespace tulvo {
+
 struct UtcTimeOfDay {
   int hour;
   int minute;
@@ -37,3 +39,5 @@ int PlatformReadFile(FileHandle file, void* buffer, int count);        // -1 on 
 int PlatformWriteFile(FileHandle file, const void* bytes, int count);  // -1 on failure
 bool PlatformCloseFile(FileHandle file);
 FileHandle PlatformCreateFile(const char* name);  // create, or truncate, for writing
+
+}  // namespace tulvo

@@ -5,6 +5,8 @@
 
 #include "analysis/cell_tables.h"
 
+namespace tulvo::engine {
+
 AxisSummary axisSummary;
 
 void ResetAxisSummary() { memset(&axisSummary, 0, sizeof axisSummary); }
@@ -76,3 +78,5 @@ void SummarizeAxes() {
 void SummarizeGapped() {
   for (int p = 0; p < kPlayers; p++) SummarizePlayerGapped(p);
 }
+
+}  // namespace tulvo::engine

@@ -5,6 +5,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 // Per axis j with o = opposite[j]:
 //   run total   runLen[j] + runLen[o]                 stones touching the cell
 //   open ends   (runFree[j] >= 1) + (runFree[o] >= 1)
@@ -29,3 +31,5 @@ void ResetAxisSummary();
 void SummarizeAxes();
 // Largest and second-largest gapped totals (group 4).
 void SummarizeGapped();
+
+}  // namespace tulvo::engine

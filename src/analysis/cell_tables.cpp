@@ -8,6 +8,8 @@
 
 #include "driver/position.h"
 
+namespace tulvo::engine {
+
 CellTables cellTables[kBoardSide][kBoardSide];
 const CellTables* currentTables = nullptr;
 
@@ -201,3 +203,5 @@ void ScanPreparedCell(int x, int y) {
 }
 
 void SelectCell(int x, int y) { currentTables = &cellTables[x][y]; }
+
+}  // namespace tulvo::engine

@@ -6,6 +6,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 // Each table has 16 entries indexed [player * 8 + direction] and describes the cell's
 // surroundings as if a stone of that player stood on the cell:
 //   runLen    own stones in a row from the neighbour on
@@ -34,3 +36,5 @@ void ScanCell(int x, int y);
 void PrepareLineMasks();
 void ScanPreparedCell(int x, int y);
 void SelectCell(int x, int y);
+
+}  // namespace tulvo::engine

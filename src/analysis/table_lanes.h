@@ -6,6 +6,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 // Eight 16-bit lanes.
 typedef int16_t WideLanes __attribute__((vector_size(16)));
 
@@ -20,3 +22,5 @@ inline void WidenTable(const uint8_t* table, WideLanes (&byPlayer)[kPlayers]) {
   byPlayer[1] =
       (WideLanes)__builtin_shufflevector(row, zero, 8, 24, 9, 25, 10, 26, 11, 27, 12, 28, 13, 29, 14, 30, 15, 31);
 }
+
+}  // namespace tulvo::engine

@@ -9,6 +9,8 @@
 #include "analysis/cell_tables.h"
 #include "analysis/table_lanes.h"
 
+namespace tulvo::engine {
+
 int32_t threatCounts[kThreatRows][kPlayers];
 
 void ResetThreatCounts() { memset(threatCounts, 0, sizeof threatCounts); }
@@ -76,3 +78,5 @@ void ClassifyThreats() {
   const Lanes threats = ThreatClassLanes(ReadCurrentCell());
   for (int lane = 0; lane < kLanes; lane++) threatCounts[threats[lane]][lane / kAxes]++;
 }
+
+}  // namespace tulvo::engine

@@ -5,6 +5,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 // Threat classes, for a stone of the player set on the cell:
 constexpr int kThreatNone = 0;
 constexpr int kThreatOpenThree = 3;  // - x x [] -  -   or  - x - x [] -
@@ -28,3 +30,5 @@ int ThreatClassOf(const AxisReadings& axis);
 // Zeroes the counts, then adds one per axis and player to the row of its class.
 void ClassifyThreats();
 void ResetThreatCounts();
+
+}  // namespace tulvo::engine

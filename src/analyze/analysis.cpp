@@ -4,6 +4,8 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo::analyze {
+
 uint32_t SeedOf(const AnalyzeOptions& options) {
   if (options.seedGiven) return options.seed;
   const UtcTimeOfDay now = PlatformUtcTime();
@@ -25,3 +27,5 @@ int StoneCount(const tulvo::Position& position) {
     for (uint8_t cell : column) stones += cell == tulvo::kStoneX || cell == tulvo::kStoneO;
   return stones;
 }
+
+}  // namespace tulvo::analyze

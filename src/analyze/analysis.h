@@ -6,6 +6,8 @@
 #include "analyze_options.h"
 #include "tulvo/engine.h"
 
+namespace tulvo::analyze {
+
 struct Analysis {
   uint32_t seed;
   int level;
@@ -19,3 +21,5 @@ uint32_t SeedOf(const AnalyzeOptions& options);
 Analysis Analyze(const tulvo::Position& position, int level, uint32_t seed);
 // The number of stones on the position's cells.
 int StoneCount(const tulvo::Position& position);
+
+}  // namespace tulvo::analyze

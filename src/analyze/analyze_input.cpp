@@ -5,6 +5,8 @@
 #include "os_access.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::analyze {
+
 namespace {
 
 struct InputPlace {
@@ -64,3 +66,5 @@ Input LoadInput(const AnalyzeOptions& options) {
   if (read.ok && failed) read = tulvo::FilesUnreadable();
   return {"", read};
 }
+
+}  // namespace tulvo::analyze

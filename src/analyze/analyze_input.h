@@ -6,6 +6,8 @@
 #include "analyze_options.h"
 #include "tulvo/engine.h"
 
+namespace tulvo::analyze {
+
 struct Input {
   std::string error;      // the input's folder cannot be entered; empty otherwise
   tulvo::BoardRead read;  // the position, or the reader's fault
@@ -15,3 +17,5 @@ struct Input {
 // the faults the file program would meet: the board file not opened or sized, its
 // size, its lines, and any failed read or close.
 Input LoadInput(const AnalyzeOptions& options);
+
+}  // namespace tulvo::analyze

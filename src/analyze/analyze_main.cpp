@@ -8,12 +8,15 @@
 #include "tsv_output.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::analyze {
+
 // A board the reader refuses: its message and what it means on standard error.
 constexpr int kBadBoardStatus = 1;
 
 static void Write(const std::string& text) { PlatformWriteConsole(text.data(), int(text.size())); }
 
-int main(int argc, char** argv) {
+// The program around its namespace: main only calls this.
+int RunAnalyzeProgram(int argc, char** argv) {
   PlatformStart(argc, argv);
   std::vector<std::string> arguments;
   for (int i = 0; i < PlatformArgumentCount(); i++) arguments.push_back(PlatformArgument(i));
@@ -41,3 +44,7 @@ int main(int argc, char** argv) {
   Write(tsv ? FormatTsv(analysis) : FormatPicture(analysis, StandardOutputIsTerminal()));
   return 0;
 }
+
+}  // namespace tulvo::analyze
+
+int main(int argc, char** argv) { return tulvo::analyze::RunAnalyzeProgram(argc, argv); }

@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+namespace tulvo::analyze {
+
 const char kAnalyzeUsage[] =
     "Usage: tulvo-analyze [--side x|o] [--level 0..6] [--seed 0..4294967295] [--format picture|tsv] PATH\n"
     "PATH is a board file (plocha.dat) or a folder holding plocha.dat and tah.dat.\n"
@@ -77,3 +79,5 @@ ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments) {
   if (!inputSeen && !options.help) parsed.error = Refuse("no input: give a board file or a folder");
   return parsed;
 }
+
+}  // namespace tulvo::analyze

@@ -7,6 +7,8 @@
 
 #include "tulvo/engine.h"
 
+namespace tulvo::analyze {
+
 enum class OutputFormat { kPicture, kTsv };
 
 struct AnalyzeOptions {
@@ -27,3 +29,5 @@ struct ParsedOptions {
 extern const char kAnalyzeUsage[];
 
 ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments);
+
+}  // namespace tulvo::analyze

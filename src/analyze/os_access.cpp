@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace tulvo::analyze {
+
 bool StandardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 bool IsFolder(const std::string& path) {
@@ -14,3 +16,5 @@ bool IsFolder(const std::string& path) {
 bool EnterFolder(const std::string& path) { return chdir(path.c_str()) == 0; }
 
 size_t LastFolderSeparator(const std::string& path) { return path.rfind('/'); }
+
+}  // namespace tulvo::analyze

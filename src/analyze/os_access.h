@@ -4,9 +4,13 @@
 
 #include <string>
 
+namespace tulvo::analyze {
+
 bool StandardOutputIsTerminal();
 bool IsFolder(const std::string& path);
 // Where the folder part of path ends: its last folder separator, or npos.
 size_t LastFolderSeparator(const std::string& path);
 // Makes path the working directory, so that the reader finds the protocol files in it.
 bool EnterFolder(const std::string& path);
+
+}  // namespace tulvo::analyze

@@ -4,6 +4,8 @@
 
 #include "analyze/os_access.h"
 
+namespace tulvo::analyze {
+
 // Colours only on a console that takes terminal escape sequences: they are switched
 // on here, and where the console refuses them the picture goes out plain.
 bool StandardOutputIsTerminal() {
@@ -21,3 +23,5 @@ bool IsFolder(const std::string& path) {
 bool EnterFolder(const std::string& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }
 
 size_t LastFolderSeparator(const std::string& path) { return path.find_last_of("/\\"); }
+
+}  // namespace tulvo::analyze

@@ -11,6 +11,8 @@
 
 #include "tsv_output.h"
 
+namespace tulvo::analyze {
+
 namespace {
 
 constexpr int kListed = 10;
@@ -127,3 +129,5 @@ std::string FormatPicture(const Analysis& analysis, bool colour) {
   std::vector<CellMark> marks = MarkCells(analysis, order);
   return Heading(analysis) + "\n" + Board(analysis, marks, colour) + kLegend + BestCells(analysis, order);
 }
+
+}  // namespace tulvo::analyze

@@ -6,6 +6,10 @@
 
 #include "analysis.h"
 
+namespace tulvo::analyze {
+
 // The position, level and trace come from the analysis. With colour, ANSI escapes shade the cells; without, characters
 // alone do.
 std::string FormatPicture(const Analysis& analysis, bool colour);
+
+}  // namespace tulvo::analyze

@@ -1,6 +1,8 @@
 // Tab-separated output, stable for scripts and diffs.
 #include "tsv_output.h"
 
+namespace tulvo::analyze {
+
 std::string ChosenMoveText(const Analysis& analysis) {
   const tulvo::Choice& choice = analysis.choice;
   return choice.hasMove ? tulvo::MoveText(choice.x, choice.y) : "none";
@@ -14,3 +16,5 @@ std::string FormatTsv(const Analysis& analysis) {
   }
   return text + "move\t" + ChosenMoveText(analysis) + '\n';
 }
+
+}  // namespace tulvo::analyze

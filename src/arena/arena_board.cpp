@@ -1,7 +1,9 @@
 // The referee's board: stones, five-in-a-row detection and a text picture.
 #include "arena/arena_board.h"
 
-ArenaBoard::ArenaBoard(int side) : side_(side), cells_(size_t(side * side), kCellEmpty) {}
+namespace tulvo::arena {
+
+ArenaBoard::ArenaBoard(int side) : side_(side), cells_(size_t(side * side), engine::kCellEmpty) {}
 
 void ArenaBoard::Place(Point p) {
   cells_[size_t(p.y * side_ + p.x)] = ToMove();
@@ -12,17 +14,17 @@ void ArenaBoard::Place(Point p) {
 int ArenaBoard::RunFrom(Point p, int direction) const {
   uint8_t stone = At(p);
   int count = 0;
-  for (Point q{p.x + stepX[direction], p.y + stepY[direction]}; Contains(q) && At(q) == stone;
-       q = {q.x + stepX[direction], q.y + stepY[direction]}) {
+  for (Point q{p.x + engine::stepX[direction], p.y + engine::stepY[direction]}; Contains(q) && At(q) == stone;
+       q = {q.x + engine::stepX[direction], q.y + engine::stepY[direction]}) {
     count++;
   }
   return count;
 }
 
 bool ArenaBoard::MakesFive(Point p) const {
-  if (!Contains(p) || At(p) == kCellEmpty) return false;
-  for (int axis = 0; axis < kAxes; axis++) {
-    if (1 + RunFrom(p, axis) + RunFrom(p, opposite[axis]) >= 5) return true;
+  if (!Contains(p) || At(p) == engine::kCellEmpty) return false;
+  for (int axis = 0; axis < engine::kAxes; axis++) {
+    if (1 + RunFrom(p, axis) + RunFrom(p, engine::opposite[axis]) >= 5) return true;
   }
   return false;
 }
@@ -32,11 +34,13 @@ std::string ArenaBoard::Rows() const {
   for (int y = 0; y < side_; y++) {
     for (int x = 0; x < side_; x++) {
       uint8_t stone = At({x, y});
-      text += stone == kCellEmpty ? '-' : StoneLetter(stone);
+      text += stone == engine::kCellEmpty ? '-' : StoneLetter(stone);
     }
     text += '\n';
   }
   return text;
 }
 
-char StoneLetter(uint8_t stone) { return stone == kCellX ? 'x' : 'o'; }
+char StoneLetter(uint8_t stone) { return stone == engine::kCellX ? 'x' : 'o'; }
+
+}  // namespace tulvo::arena

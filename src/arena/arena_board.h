@@ -7,6 +7,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::arena {
+
 struct Point {
   int x;
   int y;
@@ -24,7 +26,7 @@ class ArenaBoard {
   uint8_t At(Point p) const { return cells_[size_t(p.y * side_ + p.x)]; }
   bool IsFull() const { return stones_ == side_ * side_; }
   // The stone whose turn it is: X after an even number of stones.
-  uint8_t ToMove() const { return stones_ % 2 == 0 ? kCellX : kCellO; }
+  uint8_t ToMove() const { return stones_ % 2 == 0 ? engine::kCellX : engine::kCellO; }
   // Places the side to move's stone on an empty cell inside the board.
   void Place(Point p);
   // True when the stone at p is part of five or more in a row along some axis.
@@ -42,3 +44,5 @@ class ArenaBoard {
 
 // The letter of a stone in plocha.dat and tah.dat: 'x' or 'o'.
 char StoneLetter(uint8_t stone);
+
+}  // namespace tulvo::arena

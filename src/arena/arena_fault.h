@@ -4,7 +4,11 @@
 
 #include <stdexcept>
 
+namespace tulvo::arena {
+
 class ArenaFault : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+}  // namespace tulvo::arena

@@ -12,6 +12,8 @@
 #include "arena/match.h"
 #include "arena/results_table.h"
 
+namespace tulvo::arena {
+
 namespace {
 
 std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, std::string& error) {
@@ -67,7 +69,8 @@ int Fail(const std::string& message) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// The program around its namespace: main only calls this.
+int RunArenaProgram(int argc, char** argv) {
   std::string error;
   auto options = ParseArenaOptions(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) return Fail(error);
@@ -111,3 +114,7 @@ int main(int argc, char** argv) {
       stdout);
   return 0;
 }
+
+}  // namespace tulvo::arena
+
+int main(int argc, char** argv) { return tulvo::arena::RunArenaProgram(argc, argv); }

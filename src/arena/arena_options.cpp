@@ -6,6 +6,8 @@
 
 #include "arena/engine_command.h"
 
+namespace tulvo::arena {
+
 const char* const kArenaUsage =
     "usage: tulvo-arena [options] ENGINE ENGINE [ENGINE...]\n"
     "  ENGINE is file:COMMAND [ARGS] (run once per move with plocha.dat and tah.dat)\n"
@@ -103,3 +105,5 @@ std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& ar
   MakeLabelsUnique(options.engines);
   return options;
 }
+
+}  // namespace tulvo::arena

@@ -8,6 +8,8 @@
 
 #include "arena/engine.h"
 
+namespace tulvo::arena {
+
 struct ArenaOptions {
   std::vector<EngineCommand> engines;
   int games = 2;  // per pairing
@@ -27,3 +29,5 @@ extern const char* const kArenaUsage;
 
 // The options, or nullopt with error set to a clear message.
 std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& arguments, std::string& error);
+
+}  // namespace tulvo::arena

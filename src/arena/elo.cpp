@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace tulvo::arena {
+
 // The logistic Elo model: expected score p means a difference of -400 log10(1/p - 1).
 static double EloOfScore(double p) {
   if (p <= 0) return -std::numeric_limits<double>::infinity();
@@ -21,3 +23,5 @@ EloEstimate EstimateElo(int wins, int draws, int losses) {
   double margin = 1.959964 * std::sqrt(variance / games);
   return {EloOfScore(score), EloOfScore(score - margin), EloOfScore(score + margin)};
 }
+
+}  // namespace tulvo::arena

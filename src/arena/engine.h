@@ -8,6 +8,8 @@
 
 #include "arena/arena_board.h"
 
+namespace tulvo::arena {
+
 // How an engine's attempt to answer ended. Only kAnswered carries a move text.
 enum class ReplyStatus { kAnswered, kMissing, kCrashed, kTimedOut, kRefused };
 
@@ -34,3 +36,5 @@ struct EngineCommand {
   std::vector<std::string> command;  // program, then its arguments
   std::string label;                 // short name for tables and records
 };
+
+}  // namespace tulvo::arena

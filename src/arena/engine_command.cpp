@@ -3,6 +3,8 @@
 
 #include <map>
 
+namespace tulvo::arena {
+
 std::optional<std::vector<std::string>> SplitCommandLine(const std::string& text) {
   std::vector<std::string> words;
   std::string word;
@@ -68,3 +70,5 @@ void MakeLabelsUnique(std::vector<EngineCommand>& commands) {
     if (count > 1) command.label.append("#").append(std::to_string(count));
   }
 }
+
+}  // namespace tulvo::arena

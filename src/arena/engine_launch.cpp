@@ -2,7 +2,11 @@
 #include "arena/engine_process.h"
 #include "arena/protocol_engines.h"
 
+namespace tulvo::arena {
+
 std::unique_ptr<Engine> LaunchEngine(const EngineCommand& command) {
   if (command.protocol == Protocol::kFile) return NewFileEngine(command);
   return NewPipeEngine(command);
 }
+
+}  // namespace tulvo::arena

@@ -9,6 +9,8 @@
 #include "arena/protocol_engines.h"
 #include "arena/stopwatch.h"
 
+namespace tulvo::arena {
+
 namespace {
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -64,3 +66,5 @@ class FileEngine : public Engine {
 }  // namespace
 
 std::unique_ptr<Engine> NewFileEngine(const EngineCommand& command) { return std::make_unique<FileEngine>(command); }
+
+}  // namespace tulvo::arena

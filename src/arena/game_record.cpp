@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+namespace tulvo::arena {
+
 std::string ResultText(const GameResult& game) {
   std::string score = game.outcome == Outcome::kXWins ? "1-0" : game.outcome == Outcome::kOWins ? "0-1" : "1/2-1/2";
   std::string reason = EndReasonName(game.reason);
@@ -55,3 +57,5 @@ std::string RecordFileName(int number) {
   std::snprintf(name, sizeof name, "game-%04d.txt", number + 1);
   return name;
 }
+
+}  // namespace tulvo::arena

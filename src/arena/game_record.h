@@ -5,6 +5,8 @@
 
 #include "arena/referee.h"
 
+namespace tulvo::arena {
+
 // A header of '#' lines (board size, both engines, result, number of opening
 // moves), then one move per line as x,y,ms; opening moves have 0 ms.
 std::string FormatRecord(const GameResult& game, const std::string& xEngine, const std::string& oEngine);
@@ -17,3 +19,5 @@ std::string FormatFinalBoard(const GameResult& game);
 
 // "game-0007.txt" for schedule number 6.
 std::string RecordFileName(int number);
+
+}  // namespace tulvo::arena

@@ -7,6 +7,8 @@
 #include <optional>
 #include <thread>
 
+namespace tulvo::arena {
+
 static GameResult PlayJob(const MatchSetup& setup, const GameJob& job, const EngineFactory& factory) {
   const Pairing& pairing = setup.pairings[size_t(job.pairing)];
   const EngineCommand& first = setup.engines[size_t(pairing.first)];
@@ -48,3 +50,5 @@ std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<Game
   for (auto& slot : slots) results.push_back(std::move(*slot));
   return results;
 }
+
+}  // namespace tulvo::arena

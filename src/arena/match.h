@@ -10,6 +10,8 @@
 #include "arena/referee.h"
 #include "arena/schedule.h"
 
+namespace tulvo::arena {
+
 // Creates a fresh engine for one game.
 using EngineFactory = std::function<std::unique_ptr<Engine>(const EngineCommand&)>;
 // Told about each finished game, one call at a time, in the order they finish.
@@ -29,3 +31,5 @@ struct MatchSetup {
 // itself) stops the match and is thrown again once the games under way have ended.
 std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
                                  const EngineFactory& factory, const GameObserver& observer);
+
+}  // namespace tulvo::arena

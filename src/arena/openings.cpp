@@ -3,11 +3,13 @@
 
 #include <sstream>
 
+namespace tulvo::arena {
+
 // Places the cells in order on a board of side; false when one is off the board,
 // taken or completes a five.
 static bool PlaceAll(const Opening& opening, ArenaBoard& board) {
   for (Point p : opening) {
-    if (!board.Contains(p) || board.At(p) != kCellEmpty) return false;
+    if (!board.Contains(p) || board.At(p) != engine::kCellEmpty) return false;
     board.Place(p);
     if (board.MakesFive(p)) return false;
   }
@@ -63,11 +65,11 @@ static uint64_t NextRandom(uint64_t& state) {
 // True when the stone at p has two more of its colour within some five-cell window
 // of a line through p.
 static bool StartsThreat(const ArenaBoard& board, Point p) {
-  for (int axis = 0; axis < kAxes; axis++) {
+  for (int axis = 0; axis < engine::kAxes; axis++) {
     for (int start = -4; start <= 0; start++) {
       int own = 0;
       for (int k = start; k < start + 5; k++) {
-        Point q{p.x + k * stepX[axis], p.y + k * stepY[axis]};
+        Point q{p.x + k * engine::stepX[axis], p.y + k * engine::stepY[axis]};
         own += board.Contains(q) && board.At(q) == board.At(p);
       }
       if (own >= 3) return true;
@@ -82,7 +84,7 @@ static Opening DrawOpening(int stones, int side, uint64_t& state) {
     Opening opening;
     while (int(opening.size()) < stones) {
       Point p{side / 2 - 3 + int(NextRandom(state) % 7), side / 2 - 3 + int(NextRandom(state) % 7)};
-      if (board.At(p) != kCellEmpty) continue;
+      if (board.At(p) != engine::kCellEmpty) continue;
       board.Place(p);
       if (StartsThreat(board, p)) break;
       opening.push_back(p);
@@ -97,3 +99,5 @@ std::vector<Opening> RandomOpenings(int count, int stones, int side, uint64_t se
   for (int i = 0; i < count; i++) openings.push_back(DrawOpening(stones, side, state));
   return openings;
 }
+
+}  // namespace tulvo::arena

@@ -8,6 +8,8 @@
 
 #include "arena/arena_board.h"
 
+namespace tulvo::arena {
+
 using Opening = std::vector<Point>;  // cells in playing order, X first
 
 // One opening per line: "x,y" pairs relative to the centre (side / 2), separated by
@@ -20,3 +22,5 @@ std::optional<std::vector<Opening>> ParseOpenings(const std::string& text, int s
 // centre, colours alternating; no side gets three stones inside any five cells
 // of a line, so neither side starts with a ready threat.
 std::vector<Opening> RandomOpenings(int count, int stones, int side, uint64_t seed);
+
+}  // namespace tulvo::arena

@@ -4,6 +4,8 @@
 #include "arena/protocol_engines.h"
 #include "arena/stopwatch.h"
 
+namespace tulvo::arena {
+
 namespace {
 
 class PipeEngine : public Engine {
@@ -54,7 +56,7 @@ class PipeEngine : public Engine {
     for (int y = 0; y < board.side(); y++) {
       for (int x = 0; x < board.side(); x++) {
         uint8_t stone = board.At({x, y});
-        if (stone == kCellEmpty) continue;
+        if (stone == engine::kCellEmpty) continue;
         text += "\r\n" + std::to_string(x) + "," + std::to_string(y) + "," + (stone == own ? "1" : "2");
       }
     }
@@ -121,3 +123,5 @@ class PipeEngine : public Engine {
 }  // namespace
 
 std::unique_ptr<Engine> NewPipeEngine(const EngineCommand& command) { return std::make_unique<PipeEngine>(command); }
+
+}  // namespace tulvo::arena

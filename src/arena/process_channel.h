@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo::arena {
+
 // How a process that exited ended.
 struct ProcessEnd {
   bool clean;               // exited on its own with code 0
@@ -46,3 +48,5 @@ std::unique_ptr<EngineProcess> StartEngineProcess(const std::vector<std::string>
 // A new empty folder of its own under the temporary folder; throws ArenaFault when
 // none can be made.
 std::filesystem::path MakeScratchFolder();
+
+}  // namespace tulvo::arena

@@ -18,6 +18,8 @@
 #include "arena/process_channel.h"
 #include "arena/stopwatch.h"
 
+namespace tulvo::arena {
+
 namespace {
 
 void CloseFd(int& fd) {
@@ -198,3 +200,5 @@ std::filesystem::path MakeScratchFolder() {
 void PrepareEngineProcesses() { signal(SIGPIPE, SIG_IGN); }
 
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
+
+}  // namespace tulvo::arena

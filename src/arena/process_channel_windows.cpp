@@ -13,6 +13,8 @@
 #include "arena/stopwatch.h"
 #include "arena/windows_command_line.h"
 
+namespace tulvo::arena {
+
 namespace {
 
 std::string ErrorText(DWORD code) {
@@ -232,3 +234,5 @@ bool StandardErrorIsTerminal() {
   if (!GetConsoleMode(console, &mode)) return false;
   return SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 }
+
+}  // namespace tulvo::arena

@@ -3,6 +3,8 @@
 
 #include <cctype>
 
+namespace tulvo::arena {
+
 const char* EndReasonName(EndReason reason) {
   switch (reason) {
     case EndReason::kFive: return "five";
@@ -57,7 +59,7 @@ static EndReason FaultOf(ReplyStatus status) {
 }
 
 static void Lose(GameResult& game, uint8_t loser, EndReason reason, const std::string& detail) {
-  game.outcome = loser == kCellX ? Outcome::kOWins : Outcome::kXWins;
+  game.outcome = loser == engine::kCellX ? Outcome::kOWins : Outcome::kXWins;
   game.reason = reason;
   game.detail = detail;
 }
@@ -79,14 +81,14 @@ static bool Judge(GameResult& game, const EngineReply& reply) {
     Lose(game, mover, EndReason::kOffBoard, where);
     return false;
   }
-  if (game.board.At(*point) != kCellEmpty) {
+  if (game.board.At(*point) != engine::kCellEmpty) {
     Lose(game, mover, EndReason::kOccupied, where);
     return false;
   }
   game.board.Place(*point);
   game.moves.push_back({*point, reply.ms});
   if (game.board.MakesFive(*point)) {
-    game.outcome = mover == kCellX ? Outcome::kXWins : Outcome::kOWins;
+    game.outcome = mover == engine::kCellX ? Outcome::kXWins : Outcome::kOWins;
     game.reason = EndReason::kFive;
     return false;
   }
@@ -99,7 +101,7 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
     game.board.Place(p);
     game.moves.push_back({p, 0});
   }
-  for (auto [engine, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
+  for (auto [engine, stone] : {std::pair<Engine*, uint8_t>{&x, engine::kCellX}, {&o, engine::kCellO}}) {
     EngineReply reply = engine->Start(side, timeLimitMs);
     if (reply.status != ReplyStatus::kAnswered) {
       Lose(game, stone, FaultOf(reply.status), reply.text);
@@ -109,9 +111,11 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
   std::optional<Point> last;
   if (!opening.empty()) last = opening.back();
   while (!game.board.IsFull()) {
-    Engine& mover = game.board.ToMove() == kCellX ? x : o;
+    Engine& mover = game.board.ToMove() == engine::kCellX ? x : o;
     if (!Judge(game, mover.Move(game.board, last, timeLimitMs))) return game;
     last = game.moves.back().point;
   }
   return game;
 }
+
+}  // namespace tulvo::arena

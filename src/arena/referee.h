@@ -8,6 +8,8 @@
 #include "arena/arena_board.h"
 #include "arena/engine.h"
 
+namespace tulvo::arena {
+
 enum class Outcome { kXWins, kOWins, kDraw };
 
 // Why a game ended: a five, a full board, or the loser's fault.
@@ -37,3 +39,5 @@ std::optional<Point> ParseMoveText(const std::string& text);
 // Places the opening (cells inside the board, all different, none completing a
 // five), then asks the engines in turn until a five, a full board or a fault.
 GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs);
+
+}  // namespace tulvo::arena

@@ -7,6 +7,8 @@
 
 #include "arena/elo.h"
 
+namespace tulvo::arena {
+
 void Tally::Record(bool isX, const GameResult& game) {
   int reason = int(game.reason);
   if (game.outcome == Outcome::kDraw) {
@@ -120,3 +122,5 @@ std::string FormatResults(const std::vector<EngineCommand>& engines, const std::
                           const std::vector<Tally>& tallies) {
   return PairingTable(engines, pairings, tallies) + "\n" + EngineTable(engines, pairings, tallies);
 }
+
+}  // namespace tulvo::arena

@@ -9,6 +9,8 @@
 #include "arena/referee.h"
 #include "arena/schedule.h"
 
+namespace tulvo::arena {
+
 // Results from one side: its wins, draws and losses, and how each loss came about.
 struct Tally {
   int wins = 0;
@@ -34,3 +36,5 @@ std::vector<Tally> TallyPairings(int pairings, const std::vector<GameJob>& jobs,
 // losses by reason.
 std::string FormatResults(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
                           const std::vector<Tally>& tallies);
+
+}  // namespace tulvo::arena

@@ -1,6 +1,8 @@
 // Which engines meet, in which colours and with which opening, game by game.
 #include "arena/schedule.h"
 
+namespace tulvo::arena {
+
 std::vector<Pairing> RoundRobin(int engines) {
   std::vector<Pairing> pairings;
   for (int a = 0; a < engines; a++) {
@@ -22,3 +24,5 @@ std::vector<GameJob> ScheduleGames(int pairings, int games, int openings) {
   }
   return jobs;
 }
+
+}  // namespace tulvo::arena

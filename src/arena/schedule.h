@@ -3,6 +3,8 @@
 
 #include <vector>
 
+namespace tulvo::arena {
+
 struct Pairing {
   int first;  // engine indices; the table shows results from first's side
   int second;
@@ -24,3 +26,5 @@ struct GameJob {
 // openings), with the first engine as X when g is even, so each opening is played
 // once in each colour. Game g of every pairing comes before game g + 1 of any.
 std::vector<GameJob> ScheduleGames(int pairings, int games, int openings);
+
+}  // namespace tulvo::arena

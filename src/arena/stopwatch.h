@@ -3,6 +3,8 @@
 
 #include <chrono>
 
+namespace tulvo::arena {
+
 class Stopwatch {
  public:
   int Ms() const { return int(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count()); }
@@ -13,3 +15,5 @@ class Stopwatch {
   using Clock = std::chrono::steady_clock;
   Clock::time_point start_ = Clock::now();
 };
+
+}  // namespace tulvo::arena

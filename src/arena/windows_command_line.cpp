@@ -1,6 +1,8 @@
 // Building a Windows command line from words.
 #include "arena/windows_command_line.h"
 
+namespace tulvo::arena {
+
 namespace {
 
 std::string QuoteArgument(const std::string& word) {
@@ -30,3 +32,5 @@ std::string JoinWindowsCommandLine(const std::vector<std::string>& words) {
   for (size_t i = 1; i < words.size(); i++) line.append(1, ' ').append(QuoteArgument(words[i]));
   return line;
 }
+
+}  // namespace tulvo::arena

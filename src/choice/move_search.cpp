@@ -13,6 +13,8 @@
 #include "driver/position.h"
 #include "driver/random.h"
 
+namespace tulvo::engine {
+
 uint8_t ownIndex = 0;
 uint8_t oppIndex = 1;
 int32_t currentX = 0, currentY = 0;
@@ -96,3 +98,5 @@ void ChooseMove() {
   if (aiLevel >= 5) PrepareSpanWeights(aiLevel);
   ScanSearchBox();
 }
+
+}  // namespace tulvo::engine

@@ -6,6 +6,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 constexpr int32_t kOpeningScore = 32000;
 
 extern uint8_t ownIndex;  // player index of the side to move
@@ -32,3 +34,5 @@ void EvaluateCellByRules();
 void EvaluateCellByThreats();
 // Takes the current cell when it scores higher, or equal and Random(3) gives 0.
 void UpdateBestMove();
+
+}  // namespace tulvo::engine

@@ -5,6 +5,8 @@
 #include "driver/position.h"
 #include "driver/random.h"
 
+namespace tulvo::engine {
+
 // A walk over a board of at most two stones ends within two steps' reach; this bound
 // only guards boards that front ends fill with blocking cells.
 constexpr int kMaxWalkSteps = 10000;
@@ -64,3 +66,5 @@ void OpenNearLastStone() {
   centre.y = boardMax / 2 + Random(2);
   bestMove = IsFreeCell(centre.x, centre.y) ? centre : NearestFreeCell(centre);
 }
+
+}  // namespace tulvo::engine

@@ -4,6 +4,8 @@
 #include "analysis/cell_tables.h"
 #include "choice/move_search.h"
 
+namespace tulvo::engine {
+
 static int32_t Square(int32_t v) { return v * v; }
 
 // 2, 4 and 6 for 0, 1 and 2 or more free cells after the run.
@@ -40,3 +42,5 @@ int32_t ScoreFreeWeighted() {
   }
   return sum;
 }
+
+}  // namespace tulvo::engine

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+namespace tulvo::engine {
+
 int32_t ScoreRunSquares();
 int32_t ScoreRunSpanSquares();
 int32_t ScoreFreeWeighted();
+
+}  // namespace tulvo::engine

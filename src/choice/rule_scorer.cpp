@@ -7,6 +7,8 @@
 #include "driver/ai_level.h"
 #include "driver/random.h"
 
+namespace tulvo::engine {
+
 static int RunTotal(int p, int d) {
   return currentTables->runLen[TableIndex(p, d)] + currentTables->runLen[TableIndex(p, opposite[d])];
 }
@@ -122,3 +124,5 @@ int32_t ScoreByRules(int32_t base) {
   // A five overrides the damping and the base; the draws are made all the same.
   return rule >= kRuleBlockFive ? kRuleValues[rule] : score + base;
 }
+
+}  // namespace tulvo::engine

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace tulvo::engine {
+
 constexpr int32_t kScoreRuleBlockFive = 32766;
 constexpr int32_t kScoreRuleMakeFive = 32767;
 
@@ -23,3 +25,5 @@ int DecidingRule();
 // Tests every rule in order (a later match overwrites), damps at level 0 with two
 // draws, adds the base, and lets the two five rules override the result.
 int32_t ScoreByRules(int32_t base);
+
+}  // namespace tulvo::engine

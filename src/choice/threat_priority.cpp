@@ -3,6 +3,8 @@
 
 #include "choice/move_search.h"
 
+namespace tulvo::engine {
+
 int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int opp) {
   auto count = [counts](int threat, int player) { return counts[threat][player]; };
   if (count(kThreatFive, opp) >= 1) return kRowBlockFive;
@@ -24,3 +26,5 @@ int32_t ComposeThreatPriority(int32_t base) {
   // Rows 3 to 9 are the tiers 6 down to 0.
   return (kRowNoThreat - row) * kTierStep + clamped;
 }
+
+}  // namespace tulvo::engine

@@ -6,6 +6,8 @@
 
 #include "analysis/threat_classes.h"
 
+namespace tulvo::engine {
+
 constexpr int32_t kTierStep = 99999999;
 constexpr int32_t kScoreBlockFive = 999999998;
 constexpr int32_t kScoreMakeFive = 999999999;
@@ -25,3 +27,5 @@ constexpr int kRowNoThreat = 9;
 // player index of the side to move and opp its opponent's.
 int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int opp);
 int32_t ComposeThreatPriority(int32_t base);
+
+}  // namespace tulvo::engine

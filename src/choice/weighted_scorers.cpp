@@ -7,6 +7,8 @@
 #include "choice/move_search.h"
 #include "driver/position.h"
 
+namespace tulvo::engine {
+
 const Level6Params level6Params = {
     .runWeightCap = 17,
     .lineCoef = 21,
@@ -240,3 +242,5 @@ void PrepareSpanWeights(int level) {
     PrepareLevel6(StoneBand());
   PrepareConstantLanes();
 }
+
+}  // namespace tulvo::engine

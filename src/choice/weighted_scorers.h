@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace tulvo::engine {
+
 // The constants of one level; level 6 takes them from level6Params.
 struct WeightedConstants {
   int32_t runWeightMul, runWeightAdd, runWeightCap;
@@ -39,3 +41,5 @@ int32_t ScoreWeighted();
 void ScoreAxisShapes(int d);
 // runBoost: 0 for no run, 2n - 1 for a run of n, for any length.
 int32_t RunBoost(int runLength);
+
+}  // namespace tulvo::engine

@@ -6,6 +6,8 @@
 #include "driver/position.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::file_program {
+
 // Every failing file operation sets it; the two checks read and clear it. Operations
 // after a failure still run.
 static bool fileFailed = false;
@@ -30,13 +32,13 @@ static void ReadBoardFile() {
     size = PlatformFileSize(file);
     NoteFailure(size < 0);
   }
-  if (TakeFailure()) FatalExit(kMessageBoardNotLoaded);
-  if (const char* fault = BoardSizeFault(size)) FatalExit(fault);
+  if (TakeFailure()) FatalExit(engine::kMessageBoardNotLoaded);
+  if (const char* fault = engine::BoardSizeFault(size)) FatalExit(fault);
 
-  uint8_t buffer[kMaxBoardFileSize] = {};
+  uint8_t buffer[engine::kMaxBoardFileSize] = {};
   int count = int(size);
   NoteFailure(PlatformReadFile(file, buffer, count) != count);
-  if (const char* fault = ParseBoard(buffer, count)) FatalExit(fault);
+  if (const char* fault = engine::ParseBoard(buffer, count)) FatalExit(fault);
   NoteFailure(!PlatformCloseFile(file));
 }
 
@@ -49,13 +51,15 @@ static void ReadSideToMove() {
     NoteFailure(PlatformReadFile(file, &first, 1) != 1);
     NoteFailure(!PlatformCloseFile(file));
   }
-  sideToMove = first == 'x' ? 1 : 2;
+  engine::sideToMove = first == 'x' ? 1 : 2;
 }
 
 void ReadBoardFiles() {
   fileFailed = false;
   ReadBoardFile();
   ReadSideToMove();
-  if (TakeFailure()) FatalExit(kMessageFilesNotLoaded);
-  PrepareCandidates();
+  if (TakeFailure()) FatalExit(engine::kMessageFilesNotLoaded);
+  engine::PrepareCandidates();
 }
+
+}  // namespace tulvo::file_program

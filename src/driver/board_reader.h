@@ -4,6 +4,10 @@
 
 #include "driver/board_text.h"
 
+namespace tulvo::file_program {
+
 // Reads both files, fills the position and prepares the candidates, or ends the run
 // through FatalExit with the message of the first fault.
 void ReadBoardFiles();
+
+}  // namespace tulvo::file_program

@@ -3,6 +3,8 @@
 
 #include "driver/position.h"
 
+namespace tulvo::engine {
+
 const char kMessageBoardNotLoaded[] = "Nelze nahrat plocha.dat!";
 const char kMessageBadBoardSize[] = "Spatna velikost plocha.dat!";
 const char kMessageLineTooLong[] = "Blbej soubor plocha.dat - moc dlouhej radek!";
@@ -25,3 +27,5 @@ const char* ParseBoard(const uint8_t* bytes, int count) {
       },
       [](int last) { boardMax = uint8_t(last); });
 }
+
+}  // namespace tulvo::engine

@@ -5,6 +5,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 constexpr int kMaxBoardFileSize = 447;
 
 extern const char kMessageBoardNotLoaded[];
@@ -52,3 +54,5 @@ const char* ReadBoardLines(const uint8_t* bytes, int count, Place place, Close c
 // reading order as the file program does. Returns the first fault's message, else
 // nullptr; after a fault the position holds the lines before it.
 const char* ParseBoard(const uint8_t* bytes, int count);
+
+}  // namespace tulvo::engine

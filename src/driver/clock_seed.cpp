@@ -4,7 +4,11 @@
 #include "driver/random.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::file_program {
+
 void SeedRandom() {
   UtcTimeOfDay now = PlatformUtcTime();
-  randomSeed = SeedOfTime(now.hour, now.minute, now.second, now.millisecond);
+  engine::randomSeed = engine::SeedOfTime(now.hour, now.minute, now.second, now.millisecond);
 }
+
+}  // namespace tulvo::file_program

@@ -1,6 +1,8 @@
 // Command-line splitting with the Windows C runtime's quoting and backslash rules.
 #include "driver/command_line.h"
 
+namespace tulvo {
+
 static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The program name: quotes only group, nothing is escaped. Returns the position
@@ -55,3 +57,5 @@ std::vector<std::string> SplitCommandLine(const char* line) {
     p = TakeArgument(p, words.back());
   }
 }
+
+}  // namespace tulvo

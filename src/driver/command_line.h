@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo {
+
 // The words of line as the Windows C runtime hands them to main: element 0 is the
 // program name (up to the first blank or tab outside double quotes, quotes dropped,
 // backslashes kept); each further element is one argument, where blanks and tabs
@@ -12,3 +14,5 @@
 // except before a double quote: 2n of them give n and the quote still toggles,
 // 2n + 1 give n and a literal quote.
 std::vector<std::string> SplitCommandLine(const char* line);
+
+}  // namespace tulvo

@@ -8,6 +8,8 @@
 #include "driver/position.h"
 #include "driver/random.h"
 
+namespace tulvo::engine {
+
 void ResetEngine() {
   randomSeed = 0;
   aiLevel = kDefaultLevel;
@@ -23,3 +25,5 @@ Move ChooseMoveWithSeed(uint32_t seed) {
   ChooseMove();
   return bestMove;
 }
+
+}  // namespace tulvo::engine

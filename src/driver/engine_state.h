@@ -6,6 +6,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 // Sets the seed, the level, the position, the summaries and the search to their
 // start-of-run values. The cell tables are cleared by CreateCellTables, the run's
 // own step.
@@ -14,3 +16,5 @@ void ResetEngine();
 // PlaceStone, sideToMove and aiLevel set by the caller): prepares the candidates,
 // seeds the random source and chooses the move.
 Move ChooseMoveWithSeed(uint32_t seed);
+
+}  // namespace tulvo::engine

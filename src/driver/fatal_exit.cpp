@@ -5,6 +5,8 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo::file_program {
+
 void FatalExit(const char* message) {
   constexpr int kMaxMessage = 255;
   char line[kMaxMessage + 2];
@@ -15,3 +17,5 @@ void FatalExit(const char* message) {
   PlatformWriteConsole(line, length + 2);
   PlatformExit(0);
 }
+
+}  // namespace tulvo::file_program

@@ -6,6 +6,8 @@
 #include "driver/fatal_exit.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::file_program {
+
 const char usageBanner[] =
     "Tulvo algoritmus 3.01 by the tulvo developers\r\n"
     "Pouziti: \"tulvo.exe /n\" kde n je cislo AI od 0 do 6. 6 je default.\r\n"
@@ -21,17 +23,19 @@ static char SecondCharacter(const char* argument) {
 // "tulvo3.exe" -> '3'. A path of four characters or fewer names no level.
 static int LevelOfPath(const char* path) {
   size_t length = strnlen(path, 255);
-  if (length <= 4) return kDefaultLevel;
-  int level = LevelOfCharacter(path[length - 5]);
-  return level < 0 ? kDefaultLevel : level;
+  if (length <= 4) return engine::kDefaultLevel;
+  int level = engine::LevelOfCharacter(path[length - 5]);
+  return level < 0 ? engine::kDefaultLevel : level;
 }
 
 void SelectLevel() {
   if (PlatformArgumentCount() >= 1) {
-    int level = LevelOfCharacter(SecondCharacter(PlatformArgument(0)));
+    int level = engine::LevelOfCharacter(SecondCharacter(PlatformArgument(0)));
     if (level < 0) FatalExit(usageBanner);
-    aiLevel = level;
+    engine::aiLevel = level;
     return;
   }
-  aiLevel = LevelOfPath(PlatformExecutablePath());
+  engine::aiLevel = LevelOfPath(PlatformExecutablePath());
 }
+
+}  // namespace tulvo::file_program

@@ -3,8 +3,12 @@
 
 #include "driver/ai_level.h"
 
+namespace tulvo::file_program {
+
 extern const char usageBanner[];
 
 // Sets aiLevel from "/n" as the first argument, else from the digit before a ".exe"
 // ending; a first argument that names no level ends the run with the usage banner.
 void SelectLevel();
+
+}  // namespace tulvo::file_program

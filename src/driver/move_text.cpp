@@ -4,6 +4,8 @@
 #include "core_types.h"
 #include "driver/position.h"
 
+namespace tulvo::engine {
+
 static int FormatNumber(int value, char* text) {
   if (value >= 10) {
     text[0] = char('0' + value / 10);
@@ -23,3 +25,5 @@ int FormatMove(int x, int y, char* text) {
 bool IsWritableMove(int x, int y) {
   return x >= 0 && x <= kMaxCoordinate && y >= 0 && y <= kMaxCoordinate && board[x][y] == kCellEmpty;
 }
+
+}  // namespace tulvo::engine

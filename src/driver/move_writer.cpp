@@ -3,13 +3,17 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo::file_program {
+
 void WriteMove(int x, int y) {
-  if (!IsWritableMove(x, y)) return;
+  if (!engine::IsWritableMove(x, y)) return;
   char text[8];
-  int length = FormatMove(x, y, text);
+  int length = engine::FormatMove(x, y, text);
   // A file that cannot be created or written is not reported: the manager sees no move.
   FileHandle file = PlatformCreateFile("tah.dat");
   if (file == kNoFile) return;
   PlatformWriteFile(file, text, length);
   PlatformCloseFile(file);
 }
+
+}  // namespace tulvo::file_program

@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 
+namespace tulvo {
+
 namespace {
 
 struct OpenFile {
@@ -104,3 +106,5 @@ FileHandle PlatformCreateFile(const char* name) {
   files[name].clear();
   return Open(name);
 }
+
+}  // namespace tulvo

@@ -8,6 +8,8 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo {
+
 struct PlatformExitSignal {
   int code;
 };
@@ -24,3 +26,5 @@ std::string MemoryPlatformFile(const std::string& name);
 // Makes every open, read or close of the named file fail from now on.
 void MemoryPlatformBreakFile(const std::string& name);
 std::string MemoryPlatformConsole();
+
+}  // namespace tulvo

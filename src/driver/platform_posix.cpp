@@ -13,6 +13,8 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo {
+
 static int argumentCount = 0;
 static char** arguments = nullptr;
 
@@ -142,3 +144,5 @@ FileHandle PlatformCreateFile(const char* name) {
   int fd = open(found, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   return fd < 0 ? kNoFile : fd;
 }
+
+}  // namespace tulvo

@@ -11,6 +11,8 @@
 #include "driver/command_line.h"
 #include "tulvo/platform.h"
 
+namespace tulvo {
+
 static std::vector<std::string> words;  // program name, then the arguments
 static char modulePath[32768];          // room for the longest path Windows allows
 
@@ -101,3 +103,5 @@ FileHandle PlatformCreateFile(const char* name) {
   HANDLE file = CreateFileA(name, GENERIC_WRITE, kShareAll, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
 }
+
+}  // namespace tulvo

@@ -6,6 +6,8 @@
 
 #include "analysis/cell_tables.h"
 
+namespace tulvo::engine {
+
 uint8_t board[kBoardSide][kBoardSide];
 uint8_t candidateMask[kBoardSide][kBoardSide];
 uint8_t boardMax = kMaxCoordinate;
@@ -60,3 +62,5 @@ void PrepareCandidates() {
   box.maxY = std::min(box.maxY + 2, int(boardMax));
   searchBox = box;
 }
+
+}  // namespace tulvo::engine

@@ -6,6 +6,8 @@
 
 #include "core_types.h"
 
+namespace tulvo::engine {
+
 struct SearchBox {
   int32_t minX;
   int32_t minY;
@@ -28,3 +30,5 @@ void MarkCandidates(int x, int y);
 // Scans every marked cell on the board and sets the SearchBox around them.
 void PrepareCandidates();
 bool IsOnBoard(int x, int y);
+
+}  // namespace tulvo::engine

@@ -9,13 +9,17 @@
 #include "driver/move_writer.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::file_program {
+
 void RunProgram() {
-  ResetEngine();
+  engine::ResetEngine();
   SeedRandom();
   SelectLevel();
-  CreateCellTables();
+  engine::CreateCellTables();
   ReadBoardFiles();
-  ChooseMove();
-  WriteMove(bestMove.x, bestMove.y);
+  engine::ChooseMove();
+  WriteMove(engine::bestMove.x, engine::bestMove.y);
   PlatformExit(0);
 }
+
+}  // namespace tulvo::file_program

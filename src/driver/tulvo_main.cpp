@@ -3,6 +3,6 @@
 #include "tulvo/platform.h"
 
 int main(int argc, char** argv) {
-  PlatformStart(argc, argv);
-  RunProgram();
+  tulvo::PlatformStart(argc, argv);
+  tulvo::file_program::RunProgram();
 }

@@ -15,11 +15,11 @@ struct FaultText {
 };
 
 const FaultText kFaultTexts[] = {
-    {kMessageBoardNotLoaded, "the board file is missing or cannot be opened"},
-    {kMessageBadBoardSize, "the board file is empty or larger than 447 bytes"},
-    {kMessageLineTooLong, "a line of the board holds more than 20 cells"},
-    {kMessageTooManyLines, "the board has more than 20 lines"},
-    {kMessageFilesNotLoaded, "tah.dat or the board file cannot be read"},
+    {engine::kMessageBoardNotLoaded, "the board file is missing or cannot be opened"},
+    {engine::kMessageBadBoardSize, "the board file is empty or larger than 447 bytes"},
+    {engine::kMessageLineTooLong, "a line of the board holds more than 20 cells"},
+    {engine::kMessageTooManyLines, "the board has more than 20 lines"},
+    {engine::kMessageFilesNotLoaded, "tah.dat or the board file cannot be read"},
 };
 
 BoardRead Fault(const char* message) {
@@ -33,11 +33,11 @@ BoardRead Fault(const char* message) {
 }  // namespace
 
 BoardRead ReadBoardText(std::string_view text, int sideToMove) {
-  if (const char* fault = BoardSizeFault(int64_t(text.size()))) return Fault(fault);
+  if (const char* fault = engine::BoardSizeFault(int64_t(text.size()))) return Fault(fault);
   BoardRead read;
   Position& position = read.position;
   position.sideToMove = sideToMove;
-  const char* fault = ReadBoardLines(
+  const char* fault = engine::ReadBoardLines(
       reinterpret_cast<const uint8_t*>(text.data()), int(text.size()),
       [&position](int x, int y, uint8_t code) {
         position.cells[x][y] = code;
@@ -49,8 +49,8 @@ BoardRead ReadBoardText(std::string_view text, int sideToMove) {
   return read;
 }
 
-BoardRead BoardFileUnreadable() { return Fault(kMessageBoardNotLoaded); }
-BoardRead FilesUnreadable() { return Fault(kMessageFilesNotLoaded); }
+BoardRead BoardFileUnreadable() { return Fault(engine::kMessageBoardNotLoaded); }
+BoardRead FilesUnreadable() { return Fault(engine::kMessageFilesNotLoaded); }
 
 int SideOfTahText(std::string_view tah) { return !tah.empty() && tah[0] == 'x' ? kSideX : kSideO; }
 

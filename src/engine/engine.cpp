@@ -26,30 +26,30 @@ void LoadPosition(const Position& position) {
   const uint8_t last = LastCoordinate(position.size);
   for (int y = 0; y < kMaxBoardSize; y++) {
     const uint8_t side = position.sideWhileRead[y];
-    boardMax = side == 0 ? last : LastCoordinate(side);
+    engine::boardMax = side == 0 ? last : LastCoordinate(side);
     for (int x = 0; x < kMaxBoardSize; x++) {
       const uint8_t code = position.cells[x][y];
       if (code == kStoneX || code == kStoneO)
-        PlaceStone(x, y, code);
+        engine::PlaceStone(x, y, code);
       else if (code != kEmpty)
-        board[x][y] = kCellBlocked;
+        engine::board[x][y] = engine::kCellBlocked;
     }
   }
-  boardMax = last;
+  engine::boardMax = last;
   // As tah.dat is read: anything but X to move is O to move.
-  sideToMove = position.sideToMove == kSideX ? kSideX : kSideO;
+  engine::sideToMove = position.sideToMove == kSideX ? kSideX : kSideO;
 }
 
 }  // namespace
 
 Choice DecideMove(const Request& request) {
-  ResetEngine();
-  CreateCellTables();
-  aiLevel = request.level;
+  engine::ResetEngine();
+  engine::CreateCellTables();
+  engine::aiLevel = request.level;
   LoadPosition(request.position);
-  const Move move = ChooseMoveWithSeed(request.seed);
+  const engine::Move move = engine::ChooseMoveWithSeed(request.seed);
   Choice choice;
-  if (IsWritableMove(move.x, move.y)) {
+  if (engine::IsWritableMove(move.x, move.y)) {
     choice.hasMove = true;
     choice.x = move.x;
     choice.y = move.y;
@@ -59,14 +59,14 @@ Choice DecideMove(const Request& request) {
 }
 
 uint32_t SeedOfTimeOfDay(int hour, int minute, int second, int millisecond) {
-  return SeedOfTime(hour, minute, second, millisecond);
+  return engine::SeedOfTime(hour, minute, second, millisecond);
 }
 
 std::string MoveText(int x, int y) {
   char text[8];
-  return std::string(text, size_t(FormatMove(x, y, text)));
+  return std::string(text, size_t(engine::FormatMove(x, y, text)));
 }
 
-int LevelOfCharacter(char c) { return ::LevelOfCharacter(c); }
+int LevelOfCharacter(char c) { return engine::LevelOfCharacter(c); }
 
 }  // namespace tulvo

@@ -9,6 +9,11 @@
 #include "choice/threat_priority.h"
 #include "driver/ai_level.h"
 
+namespace tulvo {
+
+// This file reads the search's own state throughout.
+using namespace engine;
+
 namespace {
 
 const char* const kRuleTexts[kRules] = {
@@ -58,8 +63,8 @@ int TierOf(int x, int y) {
 
 }  // namespace
 
-std::vector<tulvo::TracedCell> TraceOfSearch() {
-  std::vector<tulvo::TracedCell> trace;
+std::vector<TracedCell> TraceOfSearch() {
+  std::vector<TracedCell> trace;
   trace.reserve(size_t(evaluatedCount));
   for (int i = 0; i < evaluatedCount; i++) {
     const EvaluatedCell& cell = evaluatedCells[i];
@@ -68,7 +73,9 @@ std::vector<tulvo::TracedCell> TraceOfSearch() {
   return trace;
 }
 
-const char* tulvo::TierText(int level, int tier) {
+const char* TierText(int level, int tier) {
   if (level <= 1) return tier >= 0 && tier < kRules ? kRuleTexts[tier] : "";
   return tier >= 1 && tier <= kRowNoThreat ? kRowTexts[tier] : "";
 }
+
+}  // namespace tulvo

@@ -2,6 +2,8 @@
 // unchanged (the Windows platform sets it to binary mode), as the protocol expects.
 #include "answers.h"
 
+namespace tulvo::pbrain {
+
 #ifndef TULVO_VERSION
 #define TULVO_VERSION "unknown"
 #endif
@@ -22,3 +24,5 @@ std::string AboutLine() {
   return std::string("name=\"tulvo\", version=\"") + TULVO_VERSION +
          "\", author=\"the tulvo developers\", country=\"CZ\"";
 }
+
+}  // namespace tulvo::pbrain

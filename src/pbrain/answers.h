@@ -6,6 +6,8 @@
 
 #include "tulvo/engine.h"
 
+namespace tulvo::pbrain {
+
 void Answer(FILE* out, const std::string& line);
 // The move chosen, as "x,y".
 void AnswerMove(FILE* out, const tulvo::Choice& choice);
@@ -14,3 +16,5 @@ void AnswerUnknown(FILE* out, const std::string& problem);
 void AnswerMessage(FILE* out, const std::string& text);
 // The ABOUT line: name, version, author and country.
 std::string AboutLine();
+
+}  // namespace tulvo::pbrain

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+namespace tulvo::pbrain {
+
 constexpr int kNumberLimit = 1000000;
 constexpr size_t kQuoteLength = 40;
 
@@ -65,3 +67,5 @@ std::string Quote(const std::string& text) {
   if (text.size() > kQuoteLength) quoted += "...";
   return quoted;
 }
+
+}  // namespace tulvo::pbrain

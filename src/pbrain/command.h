@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace tulvo::pbrain {
+
 struct Command {
   std::string word;      // upper case from ParseCommand: "turn" and "Turn" give "TURN"
   std::string argument;  // the rest of the line, without surrounding blanks
@@ -20,3 +22,5 @@ std::string TrimBlanks(const std::string& text);
 bool ParseNumbers(const std::string& text, int count, int* values);
 // The text for a message: at most 40 bytes, anything but printable ASCII as '?'.
 std::string Quote(const std::string& text);
+
+}  // namespace tulvo::pbrain

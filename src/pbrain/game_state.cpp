@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+namespace tulvo::pbrain {
+
 const char kMessageNoGame[] = "no game started: send START first";
 
 Game MakeGame() {
@@ -65,3 +67,5 @@ std::string TakeBackCell(Game& game, int x, int y) {
   game.cells[x][y] = kGameEmpty;
   return "";
 }
+
+}  // namespace tulvo::pbrain

@@ -7,6 +7,8 @@
 
 #include "tulvo/engine.h"
 
+namespace tulvo::pbrain {
+
 // Cell values of a Game, the f values of the BOARD command.
 constexpr uint8_t kGameEmpty = 0;
 constexpr uint8_t kGameOwn = 1;
@@ -37,3 +39,5 @@ bool HasEmptyCell(const Game& game);
 // Each returns "" on success, else the problem; the game changes only on success.
 std::string PlaceCell(Game& game, int x, int y, uint8_t value);
 std::string TakeBackCell(Game& game, int x, int y);
+
+}  // namespace tulvo::pbrain

@@ -5,6 +5,8 @@
 #include "command.h"
 #include "session.h"
 
+namespace tulvo::pbrain {
+
 // Rule bits: 1 exactly five, 2 continuous game, 4 renju, 8 caro; 0 is free style.
 constexpr int kRuleFreeStyle = 0;
 constexpr int kRuleExactlyFive = 1;
@@ -31,3 +33,5 @@ void HandleInfo(Session& session, const std::string& argument, FILE* out) {
   session.info[key] = pair.argument;
   if (key == "rule") AnnounceRule(session, pair.argument, out);
 }
+
+}  // namespace tulvo::pbrain

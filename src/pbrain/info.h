@@ -4,7 +4,11 @@
 #include <cstdio>
 #include <string>
 
+namespace tulvo::pbrain {
+
 struct Session;
 
 // Stores "key value"; sends one MESSAGE when rule turns to one tulvo does not apply.
 void HandleInfo(Session& session, const std::string& argument, FILE* out);
+
+}  // namespace tulvo::pbrain

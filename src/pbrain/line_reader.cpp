@@ -2,6 +2,8 @@
 // it arrives.
 #include "line_reader.h"
 
+namespace tulvo::pbrain {
+
 LineReader MakeLineReader(FILE* in) { return {in, false}; }
 
 // Appends c unless the line is already full, which marks it too long instead.
@@ -29,3 +31,5 @@ bool ReadLine(LineReader& reader, InputLine& line) {
   }
   return true;
 }
+
+}  // namespace tulvo::pbrain

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+namespace tulvo::pbrain {
+
 // Longer lines keep their first kMaxLineLength bytes and are marked too long.
 constexpr size_t kMaxLineLength = 65536;
 
@@ -22,3 +24,5 @@ LineReader MakeLineReader(FILE* in);
 // The next line; false at the end of input when no byte is left. Never waits for a
 // byte beyond the line end, so a manager that sends "BEGIN\r" gets its answer.
 bool ReadLine(LineReader& reader, InputLine& line);
+
+}  // namespace tulvo::pbrain

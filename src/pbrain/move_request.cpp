@@ -3,6 +3,8 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo::pbrain {
+
 uint8_t EngineColour(const Game& game) { return CountStones(game) % 2 == 0 ? tulvo::kStoneX : tulvo::kStoneO; }
 
 tulvo::Position GamePosition(const Game& game) {
@@ -34,3 +36,5 @@ tulvo::Choice ChooseGameMoveNow(const Game& game, int level) {
   const UtcTimeOfDay now = PlatformUtcTime();
   return ChooseGameMove(game, level, tulvo::SeedOfTimeOfDay(now.hour, now.minute, now.second, now.millisecond));
 }
+
+}  // namespace tulvo::pbrain

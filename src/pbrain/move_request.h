@@ -7,6 +7,8 @@
 #include "game_state.h"
 #include "tulvo/engine.h"
 
+namespace tulvo::pbrain {
+
 // The engine's colour for the game: X when the stones on the board (both colours,
 // blocked cells not counted) are even in number, else O.
 uint8_t EngineColour(const Game& game);
@@ -18,3 +20,5 @@ tulvo::Position GamePosition(const Game& game);
 tulvo::Choice ChooseGameMove(const Game& game, int level, uint32_t seed);
 // The engine's choice seeded from the UTC time of day, as the file program seeds.
 tulvo::Choice ChooseGameMoveNow(const Game& game, int level);
+
+}  // namespace tulvo::pbrain

@@ -6,6 +6,8 @@
 #include "tulvo/engine.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::pbrain {
+
 const char pbrainUsageBanner[] =
     "Tulvo algoritmus 3.01 by the tulvo developers\n"
     "Pouziti: \"pbrain-tulvo /n\" kde n je cislo AI od 0 do 6. 6 je default.\n"
@@ -39,3 +41,5 @@ int SelectPbrainLevel() {
   if (PlatformArgumentCount() >= 1) return LevelOfArgument(PlatformArgument(0));
   return LevelOfName(PlatformExecutablePath());
 }
+
+}  // namespace tulvo::pbrain

@@ -6,9 +6,12 @@
 #include "session.h"
 #include "tulvo/platform.h"
 
+namespace tulvo::pbrain {
+
 constexpr int kUsageStatus = 2;
 
-int main(int argc, char** argv) {
+// The program around its namespace: main only calls this.
+int RunPbrainProgram(int argc, char** argv) {
   PlatformStart(argc, argv);
   int level = SelectPbrainLevel();
   if (level < 0) {
@@ -18,3 +21,7 @@ int main(int argc, char** argv) {
   }
   return RunSession(stdin, stdout, level);
 }
+
+}  // namespace tulvo::pbrain
+
+int main(int argc, char** argv) { return tulvo::pbrain::RunPbrainProgram(argc, argv); }

@@ -6,6 +6,8 @@
 #include "info.h"
 #include "move_request.h"
 
+namespace tulvo::pbrain {
+
 Session MakeSession(int level) { return {MakeGame(), level, false, {}, -1}; }
 
 // Answers the engine's move for the game and puts it on the board.
@@ -133,3 +135,5 @@ int RunSession(FILE* in, FILE* out, int level) {
     if (!HandleLine(session, line, out)) break;
   return 0;
 }
+
+}  // namespace tulvo::pbrain

@@ -8,6 +8,8 @@
 #include "game_state.h"
 #include "line_reader.h"
 
+namespace tulvo::pbrain {
+
 struct Session {
   Game game;
   int level;
@@ -21,3 +23,5 @@ Session MakeSession(int level);
 bool HandleLine(Session& session, const InputLine& line, FILE* out);
 // Reads and answers lines until END or the end of input; returns the exit status.
 int RunSession(FILE* in, FILE* out, int level);
+
+}  // namespace tulvo::pbrain

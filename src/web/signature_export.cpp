@@ -4,4 +4,4 @@
 
 #include "signature.h"
 
-extern "C" __attribute__((export_name("signature"))) uint64_t Signature() { return ComputeSignature(); }
+extern "C" __attribute__((export_name("signature"))) uint64_t Signature() { return tulvo::bench::ComputeSignature(); }

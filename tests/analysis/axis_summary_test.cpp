@@ -5,6 +5,9 @@
 #include "analysis/cell_tables.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 void Summarize(const std::vector<StoneAt>& stones, int x, int y) {

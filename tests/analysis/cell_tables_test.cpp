@@ -7,6 +7,9 @@
 #include "driver/position.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 struct Entries {

@@ -7,6 +7,9 @@
 #include "driver/position.h"
 #include "driver/run_sequence.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::file_program;
+
 namespace {
 
 // The walks as the tables' definitions state them, one cell at a time.

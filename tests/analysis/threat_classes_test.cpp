@@ -10,6 +10,10 @@
 #include "driver/run_sequence.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::file_program;
+using namespace tulvo::test;
+
 namespace {
 
 // Lays a row pattern on line 10 of a 20 x 20 board ('*' is the cell, x own, o

@@ -9,6 +9,8 @@
 #include "support/engine_fixture.h"
 #include "support/program_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kAnalyze = TULVO_ANALYZE_EXECUTABLE;

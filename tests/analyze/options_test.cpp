@@ -3,6 +3,8 @@
 
 #include "analyze/analyze_options.h"
 
+using namespace tulvo::analyze;
+
 TEST(AnalyzeOptions, TakesEveryOptionInBothSpellings) {
   ParsedOptions parsed =
       ParseAnalyzeOptions({"--side", "o", "--level=3", "games/1", "--seed", "4294967295", "--format=tsv"});

@@ -7,6 +7,9 @@
 #include "analyze/picture_output.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::analyze;
+using namespace tulvo::test;
+
 namespace {
 
 // X three at (10..12, 9): (9, 9) and (13, 9) make an open four.

@@ -7,6 +7,8 @@
 #include "choice/move_search.h"
 #include "choice/threat_priority.h"
 
+using namespace tulvo::engine;
+
 namespace {
 
 struct Counts {

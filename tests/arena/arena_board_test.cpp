@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+using namespace tulvo::arena;
+using namespace tulvo::engine;
+
 namespace {
 
 bool Near(Point a, Point b) { return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1; }

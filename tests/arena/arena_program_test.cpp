@@ -7,6 +7,8 @@
 #include "support/frozen_clock.h"
 #include "support/program_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kArena = ARENA_EXECUTABLE;

@@ -15,6 +15,8 @@
 #include "arena/process_channel.h"
 #include "arena/referee.h"
 
+using namespace tulvo::arena;
+
 namespace {
 
 const std::string kFake = FAKE_ENGINE;

@@ -11,6 +11,8 @@
 #include "arena/results_table.h"
 #include "scripted_engine.h"
 
+using namespace tulvo::arena;
+
 namespace {
 
 TEST(Schedule, RoundRobinMeetsEveryPairOnceAndGauntletOnlyTheFirst) {

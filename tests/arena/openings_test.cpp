@@ -5,6 +5,8 @@
 
 #include <set>
 
+using namespace tulvo::arena;
+
 namespace {
 
 TEST(ParseOpenings, ReadsCellsRelativeToTheCentre) {

@@ -4,6 +4,8 @@
 #include "arena/arena_options.h"
 #include "arena/engine_command.h"
 
+using namespace tulvo::arena;
+
 namespace {
 
 TEST(SplitCommandLine, QuotesGroupWords) {

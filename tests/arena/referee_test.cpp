@@ -5,6 +5,9 @@
 
 #include "scripted_engine.h"
 
+using namespace tulvo::arena;
+using namespace tulvo::engine;
+
 namespace {
 
 TEST(ParseMoveText, AcceptsDecimalPairsOnly) {

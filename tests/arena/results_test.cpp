@@ -8,6 +8,8 @@
 #include "arena/results_table.h"
 #include "scripted_engine.h"
 
+using namespace tulvo::arena;
+
 namespace {
 
 TEST(EstimateElo, MatchesTheLogisticModelWithA95PercentInterval) {

@@ -8,6 +8,8 @@
 
 #include "arena/engine.h"
 
+namespace tulvo::arena {
+
 // Answers the move requests from a list, then fails with kMissing. Remembers what
 // it was asked.
 class ScriptedEngine : public Engine {
@@ -53,7 +55,7 @@ class ScanningEngine : public Engine {
     int side = board.side();
     for (int i = 0; i < side * side; i++) {
       Point p = rowsFirst_ ? Point{i % side, i / side} : Point{side - 1 - i / side, i % side};
-      if (board.At(p) == kCellEmpty)
+      if (board.At(p) == engine::kCellEmpty)
         return {ReplyStatus::kAnswered, std::to_string(p.x) + "," + std::to_string(p.y), 0};
     }
     return {ReplyStatus::kMissing, "full", 0};
@@ -62,3 +64,5 @@ class ScanningEngine : public Engine {
  private:
   bool rowsFirst_;
 };
+
+}  // namespace tulvo::arena

@@ -5,6 +5,9 @@
 
 #include "driver/command_line.h"
 
+using namespace tulvo::arena;
+using namespace tulvo;
+
 namespace {
 
 TEST(WindowsCommandLine, SplitsBackIntoTheSameWords) {

@@ -13,6 +13,11 @@
 #include "signature.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::bench;
+using namespace tulvo::file_program;
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 struct Expected {

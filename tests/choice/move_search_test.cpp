@@ -9,6 +9,10 @@
 #include "driver/random.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::file_program;
+using namespace tulvo::test;
+
 namespace {
 
 const std::vector<StoneAt> kFiveCompletion = {{5, 5, 'x'}, {6, 5, 'x'}, {7, 5, 'x'},

@@ -10,6 +10,10 @@
 #include "driver/random.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::file_program;
+using namespace tulvo::test;
+
 namespace {
 
 Move Open(const std::vector<StoneAt>& stones, uint32_t seed, int size = 20) {

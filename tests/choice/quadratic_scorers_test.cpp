@@ -6,6 +6,9 @@
 #include "choice/move_search.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 struct Scores {

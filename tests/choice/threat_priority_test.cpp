@@ -5,6 +5,8 @@
 #include "analysis/threat_classes.h"
 #include "choice/move_search.h"
 
+using namespace tulvo::engine;
+
 namespace {
 
 struct Counts {

@@ -9,6 +9,8 @@
 #include "choice/move_search.h"
 #include "driver/position.h"
 
+using namespace tulvo::engine;
+
 namespace {
 
 CellTables tables;

@@ -6,6 +6,11 @@
 #include "driver/position.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::file_program;
+using namespace tulvo;
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 // Parses text into the position; returns the fault's message, empty when none. The

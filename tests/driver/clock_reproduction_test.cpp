@@ -10,6 +10,8 @@
 #include "support/frozen_clock.h"
 #include "support/program_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;

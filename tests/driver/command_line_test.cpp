@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tulvo;
+
 using Words = std::vector<std::string>;
 
 TEST(SplitCommandLine, ProgramNameQuotesGroupAndBackslashesStay) {

@@ -8,6 +8,8 @@
 #include "support/program_runner.h"
 #include "support/protocol_files.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;

@@ -5,6 +5,11 @@
 #include "driver/platform_memory.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::file_program;
+using namespace tulvo;
+using namespace tulvo::test;
+
 static const std::string kBanner = std::string(usageBanner) + "\r\n";
 
 // The level chosen, or -1 when the run ended with the usage banner.
@@ -12,7 +17,7 @@ static int LevelFor(const std::vector<std::string>& arguments, const std::string
   MemoryPlatformReset();
   MemoryPlatformSetArguments(arguments);
   MemoryPlatformSetExecutablePath(path);
-  aiLevel = kDefaultLevel;
+  aiLevel = engine::kDefaultLevel;
   try {
     SelectLevel();
   } catch (const PlatformExitSignal& exit) {

@@ -6,6 +6,11 @@
 #include "driver/position.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::file_program;
+using namespace tulvo;
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 TEST(FormatMove, DecimalWithoutPaddingOrLineEnd) {
   struct Case {
     int x, y;

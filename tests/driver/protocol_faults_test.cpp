@@ -11,6 +11,8 @@
 
 #include "support/program_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;
@@ -28,9 +30,7 @@ std::string Rows(int count, const std::string& end) {
 
 // 19 lines with CR LF are 418 bytes; the last line's 8 skipped blanks and 20 board
 // characters bring the file to 446, so byte 447 is the one given.
-std::string Board447EndingIn(char last) {
-  return Rows(19, "\r\n") + std::string(8, ' ') + std::string(20, '-') + last;
-}
+std::string Board447EndingIn(char last) { return Rows(19, "\r\n") + std::string(8, ' ') + std::string(20, '-') + last; }
 
 // What tah.dat is on disk: absent, a directory, a FIFO, or a file with its bytes.
 std::string TahState(const ScratchDirectory& dir) {

@@ -6,6 +6,11 @@
 #include "driver/platform_memory.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::file_program;
+using namespace tulvo;
+using namespace tulvo::test;
+
 TEST(Random, SeedZeroGivesKnownSequence) {
   randomSeed = 0;
   EXPECT_EQ(Random(8), 0);

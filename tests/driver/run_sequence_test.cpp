@@ -9,6 +9,10 @@
 #include "driver/position.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::file_program;
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 std::string Midgame() {

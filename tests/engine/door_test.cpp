@@ -9,6 +9,10 @@
 #include "support/engine_fixture.h"
 #include "tulvo/engine.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::test;
+using namespace tulvo;
+
 namespace {
 
 constexpr uint32_t kMillisecondsPerDay = 24u * 60 * 60 * 1000;

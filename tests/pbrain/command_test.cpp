@@ -9,6 +9,8 @@
 
 #include "pbrain/line_reader.h"
 
+using namespace tulvo::pbrain;
+
 namespace {
 
 // Every line ReadLine returns for the bytes, with "!" appended to those marked too long.

@@ -9,6 +9,9 @@
 #include "pbrain/move_request.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::pbrain;
+using namespace tulvo::test;
+
 namespace {
 
 constexpr uint32_t kMillisecondsPerDay = 24u * 60 * 60 * 1000;

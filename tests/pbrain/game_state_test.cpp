@@ -9,6 +9,9 @@
 #include "driver/position.h"
 #include "pbrain/move_request.h"
 
+using namespace tulvo::pbrain;
+using namespace tulvo::engine;
+
 namespace {
 
 bool SameGame(const Game& a, const Game& b) {

@@ -9,6 +9,8 @@
 
 #include "support/child_process.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kProgram = PBRAIN_EXECUTABLE;

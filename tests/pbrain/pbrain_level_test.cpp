@@ -8,6 +8,9 @@
 
 #include "driver/platform_memory.h"
 
+using namespace tulvo::pbrain;
+using namespace tulvo;
+
 namespace {
 
 TEST(PbrainLevel, ArgumentFirstThenTheNameThenSix) {

@@ -7,6 +7,8 @@
 
 #include "support/program_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kProgram = PBRAIN_EXECUTABLE;

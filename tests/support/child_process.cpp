@@ -12,6 +12,8 @@
 
 #include "support/program_runner.h"
 
+namespace tulvo::test {
+
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
   int toChild[2], fromChild[2];
   if (pipe(toChild) != 0 || pipe(fromChild) != 0) throw std::runtime_error("pipe failed");
@@ -73,3 +75,5 @@ int ChildProcess::Finish(int timeoutMilliseconds) {
   pid_ = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+}  // namespace tulvo::test

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo::test {
+
 class ChildProcess {
  public:
   // Starts program (argv[0] as given) with its standard input and output on pipes.
@@ -26,3 +28,5 @@ class ChildProcess {
   int output_;  // the program's standard output
   std::string pending_;
 };
+
+}  // namespace tulvo::test

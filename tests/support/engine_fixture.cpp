@@ -8,6 +8,8 @@
 #include "driver/random.h"
 #include "driver/run_sequence.h"
 
+namespace tulvo::test {
+
 std::string BoardText(const std::vector<std::string>& rows) {
   std::string text;
   for (const std::string& row : rows) text += row + "\n";
@@ -26,21 +28,21 @@ std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& st
 
 void LoadPosition(const std::vector<std::string>& rows, int side) {
   MemoryPlatformReset();
-  ResetEngine();
-  CreateCellTables();
+  engine::ResetEngine();
+  engine::CreateCellTables();
   std::string text = BoardText(rows);
-  ParseBoard(reinterpret_cast<const uint8_t*>(text.data()), int(text.size()));
-  sideToMove = side;
-  PrepareCandidates();
+  engine::ParseBoard(reinterpret_cast<const uint8_t*>(text.data()), int(text.size()));
+  engine::sideToMove = side;
+  engine::PrepareCandidates();
 }
 
 uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& values) {
   for (uint32_t seed = 0;; seed++) {
-    randomSeed = seed;
+    engine::randomSeed = seed;
     bool match = true;
-    for (size_t i = 0; i < bounds.size() && match; i++) match = Random(bounds[i]) == values[i];
+    for (size_t i = 0; i < bounds.size() && match; i++) match = engine::Random(bounds[i]) == values[i];
     if (match) {
-      randomSeed = seed;
+      engine::randomSeed = seed;
       return seed;
     }
   }
@@ -77,7 +79,7 @@ MemoryRun RunSetupInMemory(const ProgramSetup& setup) {
   MemoryPlatformSetClock(ClockOfSeed(setup.millisecondsOfDay));
   MemoryRun run = {"", "", false, -1};
   try {
-    RunProgram();
+    file_program::RunProgram();
   } catch (const PlatformExitSignal& exit) {
     run.exitCode = exit.code;
   }
@@ -86,3 +88,5 @@ MemoryRun RunSetupInMemory(const ProgramSetup& setup) {
   run.tah = MemoryPlatformFile("tah.dat");
   return run;
 }
+
+}  // namespace tulvo::test

@@ -8,6 +8,8 @@
 
 #include "tulvo/platform.h"
 
+namespace tulvo::test {
+
 // Rows of board text (one string per board line, '-', 'x', 'o'), joined with LF.
 std::string BoardText(const std::vector<std::string>& rows);
 // An empty square board of the given side.
@@ -57,3 +59,5 @@ struct ProgramSetup {
 };
 
 MemoryRun RunSetupInMemory(const ProgramSetup& setup);
+
+}  // namespace tulvo::test

@@ -1,6 +1,8 @@
 // The frozen-clock prefix, from the library path CMake found.
 #include "support/frozen_clock.h"
 
+namespace tulvo::test {
+
 const char kEnv[] = "/usr/bin/env";
 const std::string kLibrary = TULVO_FAKETIME_LIBRARY;
 
@@ -12,3 +14,5 @@ std::string FrozenClockMissing() {
 std::vector<std::string> FrozenClockPrefix(const std::string& time) {
   return {kEnv, "LD_PRELOAD=" + kLibrary, "FAKETIME=" + time};
 }
+
+}  // namespace tulvo::test

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo::test {
+
 // Why a frozen-clock test cannot run: libfaketime was not found when the build was
 // configured. Empty when it was found.
 std::string FrozenClockMissing();
@@ -14,3 +16,5 @@ std::string FrozenClockMissing();
 // such as "2026-01-01 12:00:00" (milliseconds allowed): /usr/bin/env with the library
 // preloaded. The command's words follow them.
 std::vector<std::string> FrozenClockPrefix(const std::string& time);
+
+}  // namespace tulvo::test

@@ -7,11 +7,14 @@
 #include "driver/level.h"
 #include "driver/position.h"
 
+namespace tulvo::test {
+
 namespace {
 
 bool IsKnownMessage(const std::string& console) {
-  const char* messages[] = {usageBanner,         kMessageBoardNotLoaded, kMessageBadBoardSize,
-                            kMessageLineTooLong, kMessageTooManyLines,   kMessageFilesNotLoaded};
+  const char* messages[] = {file_program::usageBanner,    engine::kMessageBoardNotLoaded,
+                            engine::kMessageBadBoardSize, engine::kMessageLineTooLong,
+                            engine::kMessageTooManyLines, engine::kMessageFilesNotLoaded};
   for (const char* message : messages)
     if (console == std::string(message) + "\r\n") return true;
   return false;
@@ -27,22 +30,23 @@ bool ParseNumber(const std::string& text, int& value) {
   return true;
 }
 
-bool IsEmptyOnBoard(int x, int y) { return IsOnBoard(x, y) && board[x][y] == kCellEmpty; }
+bool IsEmptyOnBoard(int x, int y) { return engine::IsOnBoard(x, y) && engine::board[x][y] == engine::kCellEmpty; }
 
 std::string FindMoveFault(const std::string& tah) {
   int x = -1, y = -1;
   if (!ParseMoveText(tah, x, y)) return "tah.dat holds neither its old content nor x,y: '" + tah + "'";
   if (!IsEmptyOnBoard(x, y)) return "the move " + tah + " is not an empty cell on the board";
-  if (x != bestMove.x || y != bestMove.y) return "the move written is not bestMove";
-  if (stoneCount >= 3 && candidateMask[x][y] == 0) return "the move " + tah + " is not a candidate cell";
+  if (x != engine::bestMove.x || y != engine::bestMove.y) return "the move written is not bestMove";
+  if (engine::stoneCount >= 3 && engine::candidateMask[x][y] == 0)
+    return "the move " + tah + " is not a candidate cell";
   return "";
 }
 
 // No message and tah.dat untouched: allowed only when the engine chose no empty cell,
 // and with three or more stones only when no empty candidate cell exists.
 std::string FindNoMoveFault() {
-  if (IsEmptyOnBoard(bestMove.x, bestMove.y)) return "bestMove is an empty cell but was not written";
-  if (stoneCount >= 3 && HasEmptyCandidate()) return "no move although an empty candidate cell exists";
+  if (IsEmptyOnBoard(engine::bestMove.x, engine::bestMove.y)) return "bestMove is an empty cell but was not written";
+  if (engine::stoneCount >= 3 && HasEmptyCandidate()) return "no move although an empty candidate cell exists";
   return "";
 }
 
@@ -55,9 +59,9 @@ bool ParseMoveText(const std::string& text, int& x, int& y) {
 }
 
 bool HasEmptyCandidate() {
-  for (int x = 0; x <= boardMax; x++)
-    for (int y = 0; y <= boardMax; y++)
-      if (candidateMask[x][y] != 0 && board[x][y] == kCellEmpty) return true;
+  for (int x = 0; x <= engine::boardMax; x++)
+    for (int y = 0; y <= engine::boardMax; y++)
+      if (engine::candidateMask[x][y] != 0 && engine::board[x][y] == engine::kCellEmpty) return true;
   return false;
 }
 
@@ -71,3 +75,5 @@ std::string FindOutcomeFault(const MemoryRun& run, const ProgramSetup& setup) {
   if (!setup.tah) return "no message although tah.dat is missing";
   return untouched ? FindNoMoveFault() : FindMoveFault(run.tah);
 }
+
+}  // namespace tulvo::test

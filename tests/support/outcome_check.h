@@ -6,6 +6,8 @@
 
 #include "support/engine_fixture.h"
 
+namespace tulvo::test {
+
 // Reads "x,y" (decimal, no sign, no leading zeros, nothing else); false otherwise.
 bool ParseMoveText(const std::string& text, int& x, int& y);
 
@@ -16,3 +18,5 @@ bool HasEmptyCandidate();
 // Checks the run of setup against the engine's position after it. Returns an empty
 // string when the outcome is allowed, else what is wrong.
 std::string FindOutcomeFault(const MemoryRun& run, const ProgramSetup& setup);
+
+}  // namespace tulvo::test

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <stdexcept>
 
+namespace tulvo::test {
+
 ScratchDirectory::ScratchDirectory() {
   std::string pattern = (std::filesystem::temp_directory_path() / "tulvo-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch directory");
@@ -89,3 +91,5 @@ ProgramRun RunProgramIn(const std::string& directory, const std::string& program
   if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
   return run;
 }
+
+}  // namespace tulvo::test

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo::test {
+
 struct ProgramRun {
   std::string output;  // standard output
   int exitCode;        // -1 when the program did not exit normally
@@ -36,3 +38,5 @@ class ScratchDirectory {
 // Starts program (a path, used as argv[0] as given) in directory with the arguments.
 ProgramRun RunProgramIn(const std::string& directory, const std::string& program,
                         const std::vector<std::string>& arguments, const std::string& input = "");
+
+}  // namespace tulvo::test

@@ -1,6 +1,8 @@
 // Board texts that end-to-end tests write into plocha.dat.
 #include "support/protocol_files.h"
 
+namespace tulvo::test {
+
 const std::string kBannerOutput =
     "Tulvo algoritmus 3.01 by the tulvo developers\r\n"
     "Pouziti: \"tulvo.exe /n\" kde n je cislo AI od 0 do 6. 6 je default.\r\n"
@@ -22,3 +24,5 @@ std::string FiveCompletion(const std::string& end) {
   }
   return text;
 }
+
+}  // namespace tulvo::test

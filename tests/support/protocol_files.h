@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace tulvo::test {
+
 // The usage banner as the program prints it, with its final CR LF.
 extern const std::string kBannerOutput;
 
@@ -10,3 +12,5 @@ extern const std::string kBannerOutput;
 std::string Rows(int side, const std::string& end = "\n");
 // X four at (5..8, 5), O at (4, 5) and (10, 10): only (9, 5) completes five.
 std::string FiveCompletion(const std::string& end = "\n");
+
+}  // namespace tulvo::test

@@ -12,6 +12,9 @@
 #include "support/engine_fixture.h"
 #include "support/outcome_check.h"
 
+using namespace tulvo::engine;
+using namespace tulvo::test;
+
 namespace {
 
 constexpr int kPositions = 3000;

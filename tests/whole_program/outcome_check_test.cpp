@@ -10,6 +10,10 @@
 #include "driver/board_reader.h"
 #include "support/engine_fixture.h"
 
+using namespace tulvo::test;
+using namespace tulvo::file_program;
+using namespace tulvo::engine;
+
 namespace {
 
 // X four at (5..8, 5), O at (4, 5) and (10, 10): the move is (9, 5) at every level.

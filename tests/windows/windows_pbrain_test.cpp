@@ -8,6 +8,8 @@
 
 #include "windows/wine_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kLinuxProgram = TULVO_PBRAIN_EXECUTABLE;

@@ -5,6 +5,8 @@
 
 #include "support/protocol_files.h"
 
+namespace tulvo::test {
+
 // A board of the given side with stones stones, alternately x and o, scattered by a
 // fixed generator over the spread x spread cells around the centre, with CR LF line
 // ends as Windows managers write them.
@@ -38,3 +40,5 @@ const std::vector<Position>& Positions() {
   };
   return positions;
 }
+
+}  // namespace tulvo::test

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace tulvo::test {
+
 struct Position {
   const char* what;
   std::string plocha;
@@ -13,3 +15,5 @@ struct Position {
 // Openings (random walks), middle games of both sides to move, a small board and a
 // forced reply: moves that depend on the level, the seed, or both.
 const std::vector<Position>& Positions();
+
+}  // namespace tulvo::test

@@ -14,6 +14,8 @@
 #include "windows/windows_positions.h"
 #include "windows/wine_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kLinuxProgram = TULVO_EXECUTABLE;

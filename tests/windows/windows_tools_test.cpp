@@ -12,6 +12,8 @@
 #include "windows/windows_positions.h"
 #include "windows/wine_runner.h"
 
+using namespace tulvo::test;
+
 namespace {
 
 const std::string kLinuxAnalyze = TULVO_ANALYZE_EXECUTABLE;

@@ -7,6 +7,8 @@
 
 #include "support/frozen_clock.h"
 
+namespace tulvo::test {
+
 static std::string Setting(const char* name) {
   const char* value = std::getenv(name);
   if (value == nullptr) throw std::runtime_error(std::string(name) + " is not set");
@@ -30,3 +32,5 @@ ProgramRun RunWindows(const ScratchDirectory& dir, const WindowsLaunch& launch) 
   argv.insert(argv.end(), launch.arguments.begin(), launch.arguments.end());
   return RunFrozen(dir.path(), argv, launch.frozenAt, launch.input);
 }
+
+}  // namespace tulvo::test

@@ -8,6 +8,8 @@
 
 #include "support/program_runner.h"
 
+namespace tulvo::test {
+
 // Runs argv in directory with the clock frozen at frozenAt (a local date and time,
 // milliseconds allowed) unless it is empty; ends it after a minute if it hangs.
 ProgramRun RunFrozen(const std::string& directory, std::vector<std::string> argv, const std::string& frozenAt,
@@ -23,3 +25,5 @@ struct WindowsLaunch {
 
 // Copies the built program into dir under its launch name and starts it there.
 ProgramRun RunWindows(const ScratchDirectory& dir, const WindowsLaunch& launch);
+
+}  // namespace tulvo::test
