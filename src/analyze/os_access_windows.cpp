@@ -2,7 +2,7 @@
 // entering a folder through the Win32 API; both slashes separate folders.
 #include <windows.h>
 
-#include "analyze/os_access.h"
+#include "os_access.h"
 
 namespace tulvo::analyze {
 
