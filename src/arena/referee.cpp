@@ -1,4 +1,4 @@
-// Plays one game between two engines under free-style rules and judges it.
+// Plays one game between two engines and judges it.
 #include "arena/referee.h"
 
 #include <cctype>
@@ -14,6 +14,7 @@ const char* EndReasonName(EndReason reason) {
     case EndReason::kCrash: return "crash";
     case EndReason::kTimeout: return "timeout";
     case EndReason::kRefused: return "refused to start";
+    case EndReason::kMoveLimit: return "move limit";
   }
   return "?";
 }
@@ -63,7 +64,7 @@ static void Lose(GameResult& game, uint8_t loser, EndReason reason, const std::s
 }
 
 // Judges one reply of the side to move; true when the game goes on.
-static bool Judge(GameResult& game, const EngineReply& reply) {
+static bool Judge(GameResult& game, const EngineReply& reply, Rule rule) {
   uint8_t mover = game.board.ToMove();
   if (reply.status != ReplyStatus::kAnswered) {
     Lose(game, mover, FaultOf(reply.status), reply.text);
@@ -85,7 +86,7 @@ static bool Judge(GameResult& game, const EngineReply& reply) {
   }
   game.board.Place(*point);
   game.moves.push_back({*point, reply.ms});
-  if (game.board.MakesFive(*point)) {
+  if (game.board.MakesFive(*point, rule)) {
     game.outcome = mover == kCellX ? Outcome::kXWins : Outcome::kOWins;
     game.reason = EndReason::kFive;
     return false;
@@ -93,7 +94,8 @@ static bool Judge(GameResult& game, const EngineReply& reply) {
   return true;
 }
 
-GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs) {
+GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs,
+                    const GameRules& rules) {
   GameResult game{Outcome::kDraw, EndReason::kFullBoard, "", int(opening.size()), {}, ArenaBoard(side)};
   for (Point p : opening) {
     game.board.Place(p);
@@ -109,8 +111,12 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
   std::optional<Point> last;
   if (!opening.empty()) last = opening.back();
   while (!game.board.IsFull()) {
+    if (rules.drawAfter > 0 && int(game.moves.size()) >= rules.drawAfter) {
+      game.reason = EndReason::kMoveLimit;
+      return game;
+    }
     Engine& mover = game.board.ToMove() == kCellX ? x : o;
-    if (!Judge(game, mover.Move(game.board, last, timeLimitMs))) return game;
+    if (!Judge(game, mover.Move(game.board, last, timeLimitMs), rules.rule)) return game;
     last = game.moves.back().point;
   }
   return game;

@@ -1,4 +1,4 @@
-// Plays one game between two engines under free-style rules and judges it.
+// Plays one game between two engines and judges it.
 #pragma once
 
 #include <optional>
@@ -10,9 +10,20 @@
 
 enum class Outcome { kXWins, kOWins, kDraw };
 
-// Why a game ended: a five, a full board, or the loser's fault.
-enum class EndReason { kFive, kFullBoard, kMissing, kMalformed, kOffBoard, kOccupied, kCrash, kTimeout, kRefused };
-constexpr int kEndReasons = 9;
+// Why a game ended: a five, a full board, the move limit, or the loser's fault.
+enum class EndReason {
+  kFive,
+  kFullBoard,
+  kMissing,
+  kMalformed,
+  kOffBoard,
+  kOccupied,
+  kCrash,
+  kTimeout,
+  kRefused,
+  kMoveLimit
+};
+constexpr int kEndReasons = 10;
 
 const char* EndReasonName(EndReason reason);
 
@@ -34,6 +45,14 @@ struct GameResult {
 // blanks and line ends around it allowed; nullopt otherwise.
 std::optional<Point> ParseMoveText(const std::string& text);
 
+// What decides a game besides the engines' moves.
+struct GameRules {
+  Rule rule = Rule::kFreeStyle;
+  int drawAfter = 0;  // the game is drawn once it holds this many moves; 0: never
+};
+
 // Places the opening (cells inside the board, all different, none completing a
-// five), then asks the engines in turn until a five, a full board or a fault.
-GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs);
+// five), then asks the engines in turn until a winning line, a full board, the
+// move limit or a fault.
+GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs,
+                    const GameRules& rules = {});
