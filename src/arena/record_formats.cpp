@@ -14,7 +14,7 @@ std::optional<RecordFormats> RecordFormatsNamed(const std::string& list) {
     if (name != "txt" && name != "psq" && name != "sgf") return std::nullopt;
     chosen = true;
   }
-  if (count == 0) return std::nullopt;
+  if (count == 0 || list.back() == ',') return std::nullopt;
   return formats;
 }
 
