@@ -36,7 +36,7 @@ std::optional<SprtTest> ParseSprt(const std::string& text, std::string& error) {
 static double ScoreOfElo(double elo) { return 1 / (1 + std::pow(10.0, -elo / 400)); }
 
 double SprtLlr(const SprtTest& test, int wins, int draws, int losses) {
-  auto count = [](int n) { return n == 0 ? 0.001 : double(n); };
+  auto count = [](int n) { return n == 0 ? 0.5 : double(n); };
   double w = count(wins), d = count(draws), l = count(losses), n = w + d + l;
   double score = (w + 0.5 * d) / n;
   double variance = (w * (1 - score) * (1 - score) + d * (0.5 - score) * (0.5 - score) + l * score * score) / n;

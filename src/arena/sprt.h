@@ -22,7 +22,8 @@ std::optional<SprtTest> ParseSprt(const std::string& text, std::string& error);
 // engine, in the normal approximation over wins, draws and losses: with N games,
 // mean score s and its per-game variance v, N (s1 - s0) (2 s - s0 - s1) / (2 v),
 // where s0 and s1 are the expected scores of elo0 and elo1. A count of 0 is taken
-// as 0.001, so that a one-sided score still has a spread.
+// as half a game: a one-sided score has no spread of its own, and would otherwise
+// decide the test after a single game.
 double SprtLlr(const SprtTest& test, int wins, int draws, int losses);
 
 enum class SprtVerdict { kOpen, kH0, kH1 };

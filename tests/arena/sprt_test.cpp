@@ -8,11 +8,11 @@
 namespace {
 
 // The same ratio, worked out the plain way: the mean and the mean square of the
-// game scores 1, 1/2 and 0, with a missing result counted as 0.001 games.
+// game scores 1, 1/2 and 0, with a missing result counted as half a game.
 double PlainLlr(double elo0, double elo1, double w, double d, double l) {
-  w = w == 0 ? 0.001 : w;
-  d = d == 0 ? 0.001 : d;
-  l = l == 0 ? 0.001 : l;
+  w = w == 0 ? 0.5 : w;
+  d = d == 0 ? 0.5 : d;
+  l = l == 0 ? 0.5 : l;
   double n = w + d + l;
   double mean = (w + d / 2) / n, meanSquare = (w + d / 4) / n;
   double variance = meanSquare - mean * mean;
@@ -50,6 +50,8 @@ TEST(SprtTest, BoundsAndVerdicts) {
   EXPECT_EQ(Verdict(test, SprtLlr(test, 100, 0, 0)), SprtVerdict::kH1);
   EXPECT_EQ(Verdict(test, SprtLlr(test, 0, 0, 100)), SprtVerdict::kH0);
   EXPECT_EQ(Verdict(test, SprtLlr(test, 10, 0, 10)), SprtVerdict::kOpen);
+  EXPECT_EQ(Verdict(test, SprtLlr(test, 1, 0, 0)), SprtVerdict::kOpen) << "one game decides nothing";
+  EXPECT_EQ(Verdict(test, SprtLlr(test, 3, 0, 0)), SprtVerdict::kOpen);
 }
 
 TEST(ParseSprt, ReadsTwoOrFourNumbers) {
