@@ -28,6 +28,9 @@ const char* const kArenaUsage =
     "      --record-format LIST  which of txt,psq,sgf to write (default all three)\n"
     "      --sprt ELO0,ELO1[,ALPHA,BETA]  stop two engines' match once the test\n"
     "                       decides (default ALPHA = BETA = 0.05)\n"
+    "      --tc MATCH[/TURN][+INC]  a game clock per engine, in seconds: MATCH for\n"
+    "                       the game, at most TURN per move (else -t), INC added\n"
+    "                       after each move; running out of it loses on time\n"
     "      --rule 0|1       0: five or more wins (default); 1: exactly five wins\n"
     "      --draw-after N   a game is drawn once it holds N moves\n"
     "  -b, --show-boards    print the final board of every game\n"
@@ -94,6 +97,10 @@ static bool ReadWordOption(ArenaOptions& options, const std::string& name, const
     options.recordFormats = formats.value_or(RecordFormats{});
   } else if (name == "--sprt") {
     options.sprt = ParseSprt(value, error);
+    return true;
+  } else if (name == "--tc") {
+    auto clock = ParseTimeControl(value, error);
+    options.rules.clock = clock.value_or(GameClock{});
     return true;
   } else if (name == "--rule") {
     valid = ReadInteger(value, 0, 1, number);

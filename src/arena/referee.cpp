@@ -1,6 +1,7 @@
 // Plays one game between two engines and judges it.
 #include "arena/referee.h"
 
+#include <algorithm>
 #include <cctype>
 
 const char* EndReasonName(EndReason reason) {
@@ -15,6 +16,7 @@ const char* EndReasonName(EndReason reason) {
     case EndReason::kTimeout: return "timeout";
     case EndReason::kRefused: return "refused to start";
     case EndReason::kMoveLimit: return "move limit";
+    case EndReason::kTimeForfeit: return "lost on time";
   }
   return "?";
 }
@@ -94,6 +96,30 @@ static bool Judge(GameResult& game, const EngineReply& reply, Rule rule) {
   return true;
 }
 
+// Each side's clock in a game with a match time.
+struct Clocks {
+  GameClock clock;
+  int turnMs;
+  int left[2];
+
+  // The limit for the next move of stone, after telling its engine its time.
+  int LimitFor(Engine& engine, uint8_t stone) {
+    if (clock.matchMs == 0) return turnMs;
+    engine.SetTimeLeft(left[stone - kCellX]);
+    return std::max(1, std::min(turnMs, left[stone - kCellX]));
+  }
+
+  // Charges the reply to the mover's clock; false when the clock ran out.
+  bool Charge(EngineReply& reply, uint8_t stone, int limitMs) {
+    if (clock.matchMs == 0) return true;
+    int& time = left[stone - kCellX];
+    bool pastClock = reply.ms > time || (reply.status == ReplyStatus::kTimedOut && limitMs < turnMs);
+    if (pastClock) reply.text = "the clock ran out: " + std::to_string(time) + " ms were left";
+    time += clock.incrementMs - reply.ms;
+    return !pastClock;
+  }
+};
+
 GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs,
                     const GameRules& rules) {
   GameResult game{Outcome::kDraw, EndReason::kFullBoard, "", int(opening.size()), {}, ArenaBoard(side)};
@@ -101,8 +127,12 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
     game.board.Place(p);
     game.moves.push_back({p, 0});
   }
+  Clocks clocks{rules.clock,
+                rules.clock.turnMs > 0 ? rules.clock.turnMs : timeLimitMs,
+                {rules.clock.matchMs, rules.clock.matchMs}};
   for (auto [engine, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
-    EngineReply reply = engine->Start(side, timeLimitMs);
+    engine->SetTerms({clocks.turnMs, rules.clock.matchMs, rules.rule});
+    EngineReply reply = engine->Start(side, clocks.turnMs);
     if (reply.status != ReplyStatus::kAnswered) {
       Lose(game, stone, FaultOf(reply.status), reply.text);
       return game;
@@ -115,8 +145,15 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
       game.reason = EndReason::kMoveLimit;
       return game;
     }
-    Engine& mover = game.board.ToMove() == kCellX ? x : o;
-    if (!Judge(game, mover.Move(game.board, last, timeLimitMs), rules.rule)) return game;
+    uint8_t stone = game.board.ToMove();
+    Engine& mover = stone == kCellX ? x : o;
+    int limitMs = clocks.LimitFor(mover, stone);
+    EngineReply reply = mover.Move(game.board, last, limitMs);
+    if (!clocks.Charge(reply, stone, limitMs)) {
+      Lose(game, stone, EndReason::kTimeForfeit, reply.text);
+      return game;
+    }
+    if (!Judge(game, reply, rules.rule)) return game;
     last = game.moves.back().point;
   }
   return game;

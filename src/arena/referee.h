@@ -7,6 +7,7 @@
 
 #include "arena/arena_board.h"
 #include "arena/engine.h"
+#include "arena/time_control.h"
 
 enum class Outcome { kXWins, kOWins, kDraw };
 
@@ -21,9 +22,10 @@ enum class EndReason {
   kCrash,
   kTimeout,
   kRefused,
-  kMoveLimit
+  kMoveLimit,
+  kTimeForfeit
 };
-constexpr int kEndReasons = 10;
+constexpr int kEndReasons = 11;
 
 const char* EndReasonName(EndReason reason);
 
@@ -49,10 +51,14 @@ std::optional<Point> ParseMoveText(const std::string& text);
 struct GameRules {
   Rule rule = Rule::kFreeStyle;
   int drawAfter = 0;  // the game is drawn once it holds this many moves; 0: never
+  GameClock clock;    // without a match time, only the per-move limit holds
 };
 
 // Places the opening (cells inside the board, all different, none completing a
 // five), then asks the engines in turn until a winning line, a full board, the
-// move limit or a fault.
+// move limit or a fault. A move may take the per-move limit (the clock's turn
+// time, else timeLimitMs) but no more than the mover's clock holds: an engine that
+// runs past its clock loses on time, one that runs past the per-move limit alone
+// loses by timeout.
 GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs,
                     const GameRules& rules = {});
