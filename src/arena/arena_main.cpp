@@ -11,6 +11,7 @@
 #include "arena/game_record.h"
 #include "arena/match.h"
 #include "arena/opening_file.h"
+#include "arena/preflight.h"
 #include "arena/record_formats.h"
 #include "arena/results_table.h"
 #include "arena/sprt.h"
@@ -167,6 +168,9 @@ int main(int argc, char** argv) {
                     {}};
   std::vector<std::optional<GameResult>> results;
   try {
+    int turnMs = setup.rules.clock.turnMs > 0 ? setup.rules.clock.turnMs : setup.timeLimitMs;
+    std::string problem = CheckEngines(setup.engines, setup.side, turnMs, LaunchEngine);
+    if (!problem.empty()) return Fail(problem);
     results = RunMatch(setup, jobs, LaunchEngine, std::ref(reporter));
   } catch (const ArenaFault& fault) {
     if (reporter.terminal) std::fputs("\n", stderr);

@@ -8,8 +8,9 @@
 
 #include "arena/arena_board.h"
 
-// How an engine's attempt to answer ended. Only kAnswered carries a move text.
-enum class ReplyStatus { kAnswered, kMissing, kCrashed, kTimedOut, kRefused };
+// How an engine's attempt to answer ended. Only kAnswered carries a move text;
+// kNotStarted means its program could not be started at all.
+enum class ReplyStatus { kAnswered, kMissing, kCrashed, kTimedOut, kRefused, kNotStarted };
 
 struct EngineReply {
   ReplyStatus status;

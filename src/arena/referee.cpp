@@ -51,7 +51,8 @@ std::optional<Point> ParseMoveText(const std::string& text) {
 static EndReason FaultOf(ReplyStatus status) {
   switch (status) {
     case ReplyStatus::kMissing: return EndReason::kMissing;
-    case ReplyStatus::kCrashed: return EndReason::kCrash;
+    case ReplyStatus::kCrashed:
+    case ReplyStatus::kNotStarted: return EndReason::kCrash;
     case ReplyStatus::kTimedOut: return EndReason::kTimeout;
     case ReplyStatus::kRefused: return EndReason::kRefused;
     case ReplyStatus::kAnswered: break;

@@ -162,6 +162,19 @@ TEST(ArenaProgram, ABadOpeningLineIsOneLineAndExitCode2) {
   EXPECT_EQ(run.output, "tulvo-arena: opening line 3: 20,4 is off the 15x15 board\n");
 }
 
+// Engine paths that are wrong from where the arena runs stop it before any game,
+// with one line naming the engine, not with a table of lost games.
+TEST(ArenaProgram, AnEngineThatCannotStartStopsTheMatchBeforeItBegins) {
+  ScratchDirectory directory;
+  for (std::string missing : {"file:build/tulvo /3", "pipe:build/pbrain-tulvo"}) {
+    ProgramRun run = ArenaWithErrors(directory, {"file:" + kFake + " file greedy", missing});
+    EXPECT_EQ(run.exitCode, 2) << missing;
+    EXPECT_TRUE(std::regex_match(run.output, std::regex("tulvo-arena: engine '[^']+' cannot play: cannot start "
+                                                        "build/[a-z-]+: No such file or directory\n")))
+        << run.output;
+  }
+}
+
 // The records of a real match: the SGF read back by a parser from npm gives the
 // moves of the text record; the .psq gives them too, counted from 1.
 TEST(ArenaProgram, RecordsReadBackInAnSgfParser) {
