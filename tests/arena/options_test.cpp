@@ -59,12 +59,12 @@ TEST(ParseArenaOptions, ReadsEveryOption) {
   EXPECT_EQ(options->engines[0].label, "t /1");
 }
 
-TEST(ParseArenaOptions, ReadsTheOpeningRecordSprtAndRuleOptions) {
+TEST(ParseArenaOptions, ReadsTheOpeningRecordSprtRuleAndClockOptions) {
   std::string error;
-  auto options =
-      ParseArenaOptions({"--opening-format", "pos", "--opening-order", "random", "--transform", "--record-format",
-                         "psq,sgf", "--sprt", "0,50", "--rule", "1", "--draw-after", "120", "file:a", "file:b"},
-                        error);
+  auto options = ParseArenaOptions(
+      {"--opening-format", "pos", "--opening-order", "random", "--transform", "--record-format", "psq,sgf", "--sprt",
+       "0,50", "--rule", "1", "--draw-after", "120", "--tc", "180/5+1", "file:a", "file:b"},
+      error);
   ASSERT_TRUE(options) << error;
   EXPECT_EQ(options->openingFormat, OpeningFormat::kPos);
   EXPECT_TRUE(options->randomOrder);
@@ -76,6 +76,9 @@ TEST(ParseArenaOptions, ReadsTheOpeningRecordSprtAndRuleOptions) {
   EXPECT_EQ(options->games, kSprtGames) << "an SPRT plays until it decides";
   EXPECT_EQ(options->rules.rule, Rule::kExactlyFive);
   EXPECT_EQ(options->rules.drawAfter, 120);
+  EXPECT_EQ(options->rules.clock.matchMs, 180000);
+  EXPECT_EQ(options->rules.clock.turnMs, 5000);
+  EXPECT_EQ(options->rules.clock.incrementMs, 1000);
   auto plain = ParseArenaOptions({"file:a", "file:b"}, error);
   ASSERT_TRUE(plain) << error;
   EXPECT_EQ(plain->games, 2);
@@ -108,6 +111,7 @@ TEST(ParseArenaOptions, RejectsWhatItCannotUse) {
       {{"--sprt", "50,0", "file:a", "file:b"}, "--sprt needs elo0,elo1"},
       {{"--sprt", "0,50", "file:a", "file:b", "file:c"}, "--sprt needs exactly two engines"},
       {{"--rule", "2", "file:a", "file:b"}, "--rule"},
+      {{"--tc", "5/", "file:a", "file:b"}, "--tc needs MATCH[/TURN][+INC]"},
       {{"--draw-after", "0", "file:a", "file:b"}, "--draw-after"},
       {{"a", "file:b"}, "file: or pipe:"},
   };
