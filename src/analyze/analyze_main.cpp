@@ -15,11 +15,13 @@ constexpr int kBadBoardStatus = 1;
 
 static void Write(const std::string& text) { PlatformWriteConsole(text.data(), int(text.size())); }
 
-// The program around its namespace: main only calls this.
-int RunAnalyzeProgram(int argc, char** argv) {
-  PlatformStart(argc, argv);
+}  // namespace tulvo::analyze
+
+int main(int argc, char** argv) {
+  using namespace tulvo::analyze;
+  tulvo::PlatformStart(argc, argv);
   std::vector<std::string> arguments;
-  for (int i = 0; i < PlatformArgumentCount(); i++) arguments.push_back(PlatformArgument(i));
+  for (int i = 0; i < tulvo::PlatformArgumentCount(); i++) arguments.push_back(tulvo::PlatformArgument(i));
   ParsedOptions parsed = ParseAnalyzeOptions(arguments);
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "%s\n", parsed.error.c_str());
@@ -44,7 +46,3 @@ int RunAnalyzeProgram(int argc, char** argv) {
   Write(tsv ? FormatTsv(analysis) : FormatPicture(analysis, StandardOutputIsTerminal()));
   return 0;
 }
-
-}  // namespace tulvo::analyze
-
-int main(int argc, char** argv) { return tulvo::analyze::RunAnalyzeProgram(argc, argv); }

@@ -10,9 +10,11 @@ namespace tulvo::pbrain {
 
 constexpr int kUsageStatus = 2;
 
-// The program around its namespace: main only calls this.
-int RunPbrainProgram(int argc, char** argv) {
-  PlatformStart(argc, argv);
+}  // namespace tulvo::pbrain
+
+int main(int argc, char** argv) {
+  using namespace tulvo::pbrain;
+  tulvo::PlatformStart(argc, argv);
   int level = SelectPbrainLevel();
   if (level < 0) {
     fputs(pbrainUsageBanner, stdout);
@@ -21,7 +23,3 @@ int RunPbrainProgram(int argc, char** argv) {
   }
   return RunSession(stdin, stdout, level);
 }
-
-}  // namespace tulvo::pbrain
-
-int main(int argc, char** argv) { return tulvo::pbrain::RunPbrainProgram(argc, argv); }
