@@ -1,8 +1,6 @@
 // Level selection: "/n" as the first argument, else the digit before a ".exe" ending.
 #include "driver/level.h"
 
-#include <cstring>
-
 #include "driver/fatal_exit.h"
 #include "tulvo/platform.h"
 
@@ -11,27 +9,12 @@ const char usageBanner[] =
     "Pouziti: \"tulvo.exe /n\" kde n je cislo AI od 0 do 6. 6 je default.\r\n"
     "Nebo prejmenovat na tulvo0.exe, tulvo1.exe ... tulvo6.exe";
 
-// The second character of the argument with "--" appended: "/3" -> '3', "5" -> '-'.
-static char SecondCharacter(const char* argument) {
-  if (argument[0] == '\0' || argument[1] == '\0') return '-';
-  return argument[1];
-}
-
-// The character before the last four of the path cut to 255 characters:
-// "tulvo3.exe" -> '3'. A path of four characters or fewer names no level.
-static int LevelOfPath(const char* path) {
-  size_t length = strnlen(path, 255);
-  if (length <= 4) return kDefaultLevel;
-  int level = LevelOfCharacter(path[length - 5]);
-  return level < 0 ? kDefaultLevel : level;
-}
-
 void SelectLevel() {
   if (PlatformArgumentCount() >= 1) {
-    int level = LevelOfCharacter(SecondCharacter(PlatformArgument(0)));
+    int level = LevelOfArgument(PlatformArgument(0));
     if (level < 0) FatalExit(usageBanner);
     aiLevel = level;
     return;
   }
-  aiLevel = LevelOfPath(PlatformExecutablePath());
+  aiLevel = LevelOfFileProgramPath(PlatformExecutablePath());
 }

@@ -62,6 +62,8 @@ std::string MoveText(int x, int y) {
   return std::string(text, size_t(FormatMove(x, y, text)));
 }
 
-int LevelOfCharacter(char c) { return ::LevelOfCharacter(c); }
+int LevelOfArgument(const char* argument) { return ::LevelOfArgument(argument); }
+int LevelOfFileProgramPath(const char* path) { return ::LevelOfFileProgramPath(path); }
+int LevelOfPipeProgramPath(const char* path) { return ::LevelOfPipeProgramPath(path); }
 
 }  // namespace tulvo
