@@ -1,7 +1,7 @@
 // Parses "--name value" options and one input path; the first refused argument wins.
 #include "analyze_options.h"
 
-#include <charconv>
+#include "parse_integer.h"
 
 const char kAnalyzeUsage[] =
     "Usage: tulvo-analyze [--side x|o] [--level 0..6] [--seed 0..4294967295] [--format picture|tsv] PATH\n"
@@ -11,28 +11,19 @@ const char kAnalyzeUsage[] =
 
 namespace {
 
-// The whole text as a decimal number within 0..limit, or -1.
-int64_t DecimalWithin(const std::string& text, int64_t limit) {
-  int64_t value = -1;
-  const char* end = text.data() + text.size();
-  auto [stop, fault] = std::from_chars(text.data(), end, value);
-  if (text.empty() || fault != std::errc() || stop != end || value < 0 || value > limit) return -1;
-  return value;
-}
-
 // Sets the option from its value, or returns what was expected of the value.
 std::string Apply(const std::string& name, const std::string& value, AnalyzeOptions& options) {
   if (name == "--side") {
     if (value != "x" && value != "o") return "x or o";
     options.side = value == "x" ? 1 : 2;
   } else if (name == "--level") {
-    int64_t level = DecimalWithin(value, 6);
-    if (level < 0) return "0..6";
-    options.level = int(level);
+    std::optional<int64_t> level = ParseInteger(value, 0, 6);
+    if (!level) return "0..6";
+    options.level = int(*level);
   } else if (name == "--seed") {
-    int64_t seed = DecimalWithin(value, UINT32_MAX);
-    if (seed < 0) return "0..4294967295";
-    options.seed = uint32_t(seed);
+    std::optional<int64_t> seed = ParseInteger(value, 0, UINT32_MAX);
+    if (!seed) return "0..4294967295";
+    options.seed = uint32_t(*seed);
     options.seedGiven = true;
   } else {
     if (value != "picture" && value != "tsv") return "picture or tsv";
