@@ -7,7 +7,11 @@ const char kAnalyzeUsage[] =
     "Usage: tulvo-analyze [--side x|o] [--level 0..6] [--seed 0..4294967295] [--format picture|tsv] PATH\n"
     "PATH is a board file (plocha.dat) or a folder holding plocha.dat and tah.dat.\n"
     "--side overrides the side to move read from tah.dat; --level defaults to 6;\n"
-    "--seed defaults to the milliseconds since midnight UTC, as the file program seeds.\n";
+    "--seed defaults to the milliseconds since midnight UTC, as the file program seeds.\n"
+    "The picture is in colour on a terminal unless NO_COLOR is set and not empty.\n"
+    "--help shows this text, --version the version.\n";
+
+const char kAnalyzeVersion[] = "tulvo-analyze " TULVO_VERSION "\n";
 
 namespace {
 
@@ -48,6 +52,8 @@ ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
       options.help = true;
+    } else if (argument == "--version") {
+      options.version = true;
     } else if (argument.size() > 1 && argument[0] == '-') {
       size_t equals = argument.find('=');
       std::string name = argument.substr(0, equals);
@@ -65,6 +71,6 @@ ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments) {
       inputSeen = true;
     }
   }
-  if (!inputSeen && !options.help) parsed.error = Refuse("no input: give a board file or a folder");
+  if (!inputSeen && !options.help && !options.version) parsed.error = Refuse("no input: give a board file or a folder");
   return parsed;
 }

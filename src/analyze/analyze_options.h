@@ -17,6 +17,7 @@ struct AnalyzeOptions {
   uint32_t seed = 0;
   OutputFormat format = OutputFormat::kPicture;
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedOptions {
@@ -25,5 +26,6 @@ struct ParsedOptions {
 };
 
 extern const char kAnalyzeUsage[];
+extern const char kAnalyzeVersion[];
 
 ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments);

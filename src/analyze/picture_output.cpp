@@ -127,3 +127,7 @@ std::string FormatPicture(const Analysis& analysis, bool colour) {
   std::vector<CellMark> marks = MarkCells(analysis, order);
   return Heading(analysis) + "\n" + Board(analysis, marks, colour) + kLegend + BestCells(analysis, order);
 }
+
+bool PictureInColour(bool terminal, const char* noColor) {
+  return terminal && (noColor == nullptr || *noColor == '\0');
+}

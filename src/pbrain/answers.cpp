@@ -2,10 +2,6 @@
 // unchanged (the Windows platform sets it to binary mode), as the protocol expects.
 #include "answers.h"
 
-#ifndef TULVO_VERSION
-#define TULVO_VERSION "unknown"
-#endif
-
 void Answer(FILE* out, const std::string& line) {
   fputs(line.c_str(), out);
   fputc('\n', out);

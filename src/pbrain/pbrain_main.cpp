@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "pbrain_level.h"
+#include "pbrain_options.h"
 #include "session.h"
 #include "tulvo/platform.h"
 
@@ -10,6 +11,8 @@ constexpr int kUsageStatus = 2;
 
 int main(int argc, char** argv) {
   PlatformStart(argc, argv);
+  if (PlatformArgumentCount() >= 1 && IsLongOption(PlatformArgument(0)))
+    return AnswerLongOption(PlatformArgument(0), stdout, stderr);
   int level = SelectPbrainLevel();
   if (level < 0) {
     fputs(pbrainUsageBanner, stdout);

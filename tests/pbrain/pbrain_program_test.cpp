@@ -225,4 +225,20 @@ TEST(PbrainProgram, BadArgumentGivesTheBannerAndStatusTwo) {
   EXPECT_EQ(Session("START 20\r\nBEGIN\r\n", {"/0"}).output, "OK\n9,9\n");
 }
 
+TEST(PbrainProgram, LongOptionsAreAnsweredAndNeverTakenForALevel) {
+  ProgramRun help = Session("", {"--help"});
+  EXPECT_EQ(help.output.rfind("Usage: pbrain-tulvo ", 0), 0u) << help.output;
+  EXPECT_EQ(help.exitCode, 0);
+  ProgramRun version = Session("START 20\r\n", {"--version"});
+  EXPECT_EQ(version.output, "pbrain-tulvo " TULVO_VERSION "\n");
+  EXPECT_EQ(version.exitCode, 0);
+  // Standard error joined to standard output: the unknown option named, no session.
+  ScratchDirectory dir;
+  ProgramRun unknown = RunProgramIn(dir.path(), "/bin/sh", {"-c", "exec \"$0\" --foo 2>&1", kProgram}, "START 20\r\n");
+  EXPECT_EQ(unknown.output, "pbrain-tulvo: unknown option '--foo' (see --help)\n");
+  EXPECT_EQ(unknown.exitCode, 2);
+  // An argument with one dash is still a level.
+  EXPECT_EQ(Session("START 20\r\nBEGIN\r\n", {"-0"}).output, "OK\n9,9\n");
+}
+
 }  // namespace
