@@ -1,4 +1,5 @@
-// Level selection: "/n" as the first argument, else the digit before a ".exe" ending.
+// Level selection: "/n" as the first argument, else the character the file program's
+// name rule reads.
 #include "driver/level.h"
 
 #include "driver/fatal_exit.h"
