@@ -20,6 +20,11 @@ struct Position {
   int size = kMaxBoardSize;                          // board side, 1..20
   uint8_t cells[kMaxBoardSize][kMaxBoardSize] = {};  // [x][y], cell codes
   int sideToMove = kSideX;
+  // Set by ReadBoardText only: per line y, the board side in effect while the reader
+  // read that line (20 for the first line, then the width of the line before). The
+  // file program marks a stone's neighbourhood within that side, so boards whose
+  // lines differ in width need it; 0 (the default) means size.
+  uint8_t sideWhileRead[kMaxBoardSize] = {};
 };
 
 // A board read from plocha.dat text by the file program's own reader: the position,
@@ -33,7 +38,8 @@ struct BoardRead {
 };
 // The text's size is checked as the file program checks the file's size (1..447
 // bytes), then its lines are read. Stones lying beyond the last line's width stay in
-// the cells: the file program counts them too.
+// the cells, and sideWhileRead keeps the width each line was read under: the file
+// program counts and marks them that way.
 BoardRead ReadBoardText(std::string_view text, int sideToMove);
 // The faults of the files themselves, for front ends that read them: the board file
 // cannot be opened or sized, or a later read (tah.dat included) fails.

@@ -19,10 +19,11 @@ int ArenaBoard::RunFrom(Point p, int direction) const {
   return count;
 }
 
-bool ArenaBoard::MakesFive(Point p) const {
+bool ArenaBoard::MakesFive(Point p, Rule rule) const {
   if (!Contains(p) || At(p) == kCellEmpty) return false;
   for (int axis = 0; axis < kAxes; axis++) {
-    if (1 + RunFrom(p, axis) + RunFrom(p, opposite[axis]) >= 5) return true;
+    int run = 1 + RunFrom(p, axis) + RunFrom(p, opposite[axis]);
+    if (run == 5 || (run > 5 && rule == Rule::kFreeStyle)) return true;
   }
   return false;
 }

@@ -13,6 +13,10 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
+// Which lines win: five or more in a row (free style, 0), or exactly five (1), where
+// a line of six or more does not win. The numbers are those of the pipe protocol.
+enum class Rule { kFreeStyle = 0, kExactlyFive = 1 };
+
 // Stones are kCellEmpty, kCellX or kCellO; X always moves first.
 class ArenaBoard {
  public:
@@ -27,8 +31,9 @@ class ArenaBoard {
   uint8_t ToMove() const { return stones_ % 2 == 0 ? kCellX : kCellO; }
   // Places the side to move's stone on an empty cell inside the board.
   void Place(Point p);
-  // True when the stone at p is part of five or more in a row along some axis.
-  bool MakesFive(Point p) const;
+  // True when the stone at p is part of a winning line along some axis: five or
+  // more in a row, or under kExactlyFive exactly five.
+  bool MakesFive(Point p, Rule rule = Rule::kFreeStyle) const;
   // Rows of '-', 'x' and 'o', each ended by LF: the plocha.dat layout.
   std::string Rows() const;
 

@@ -2,22 +2,20 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include "arena/arena_fault.h"
 #include "arena/arena_options.h"
 #include "arena/engine_process.h"
-#include "arena/game_record.h"
 #include "arena/match.h"
+#include "arena/match_report.h"
+#include "arena/opening_file.h"
+#include "arena/preflight.h"
 #include "arena/results_table.h"
 
 namespace {
 
-std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, std::string& error) {
-  if (options.openingsFile.empty()) {
-    return RandomOpenings((options.games + 1) / 2, options.openingStones, options.side, options.seed);
-  }
+std::optional<std::vector<Opening>> ReadOpeningFile(const ArenaOptions& options, std::string& error) {
   std::ifstream in(options.openingsFile, std::ios::binary);
   if (!in) {
     error = "cannot read " + options.openingsFile;
@@ -25,44 +23,37 @@ std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, st
   }
   std::stringstream text;
   text << in.rdbuf();
-  return ParseOpenings(text.str(), options.side, error);
+  return ParseOpenings(text.str(), options.side, options.openingFormat, error);
 }
 
-// Writes the record and the board of a finished game and updates the progress line.
-struct Reporter {
-  const ArenaOptions& options;
-  const MatchSetup& setup;
-  size_t total;
-  bool progress;
-  std::vector<Tally> tallies;
+// The openings of the match, with their variants and in their playing order.
+std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, std::string& error) {
+  auto openings = options.openingsFile.empty()
+                      ? RandomOpenings((options.games + 1) / 2, options.openingStones, options.side, options.seed)
+                      : ReadOpeningFile(options, error);
+  if (openings && options.transform) openings = WithTransforms(*openings, options.side);
+  if (openings && options.randomOrder) openings = Shuffled(*openings, options.seed);
+  return openings;
+}
 
-  void operator()(const GameJob& job, const GameResult& game, int finished) {
-    const Pairing& pairing = setup.pairings[size_t(job.pairing)];
-    const EngineCommand& first = setup.engines[size_t(pairing.first)];
-    const EngineCommand& second = setup.engines[size_t(pairing.second)];
-    const EngineCommand& x = job.firstIsX ? first : second;
-    const EngineCommand& o = job.firstIsX ? second : first;
-    if (!options.recordsDirectory.empty()) {
-      std::ofstream(std::filesystem::path(options.recordsDirectory) / RecordFileName(job.number), std::ios::binary)
-          << FormatRecord(game, x.label, o.label);
-    }
-    if (options.showBoards) {
-      std::printf("game %d: x %s, o %s: %s\n%s\n", job.number + 1, x.label.c_str(), o.label.c_str(),
-                  ResultText(game).c_str(), FormatFinalBoard(game).c_str());
-      std::fflush(stdout);
-    }
-    Tally& tally = tallies[size_t(job.pairing)];
-    tally.Record(job.firstIsX, game);
-    if (progress) {
-      std::fprintf(stderr, "\r\033[K%d/%zu games; last: %s - %s %+d =%d -%d", finished, total, first.label.c_str(),
-                   second.label.c_str(), tally.wins, tally.draws, tally.losses);
-    }
-  }
-};
-
-int Fail(const std::string& message) {
+// A mistake on the command line: the message and the usage text.
+int FailUsage(const std::string& message) {
   std::fprintf(stderr, "tulvo-arena: %s\n%s", message.c_str(), kArenaUsage);
   return 2;
+}
+
+// Any other mistake of the user, such as a bad opening file: one line.
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "tulvo-arena: %s\n", message.c_str());
+  return 2;
+}
+
+std::string Heading(const ArenaOptions& options) {
+  std::string openings = options.openingsFile.empty() ? "random openings of " + std::to_string(options.openingStones) +
+                                                            " stones, seed " + std::to_string(options.seed)
+                                                      : "openings from " + options.openingsFile;
+  std::string side = std::to_string(options.side);
+  return side + "x" + side + ", " + std::to_string(options.games) + " games per pairing, " + openings + "\n\n";
 }
 
 }  // namespace
@@ -70,9 +61,9 @@ int Fail(const std::string& message) {
 int main(int argc, char** argv) {
   std::string error;
   auto options = ParseArenaOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-  if (!options) return Fail(error);
-  if (options->help) {
-    std::fputs(kArenaUsage, stdout);
+  if (!options) return FailUsage(error);
+  if (options->help || options->version) {
+    std::fputs(options->help ? kArenaUsage : "tulvo-arena " TULVO_VERSION "\n", stdout);
     return 0;
   }
   auto openings = LoadOpenings(*options, error);
@@ -89,25 +80,28 @@ int main(int argc, char** argv) {
                    *openings,
                    options->side,
                    options->timeLimitMs,
-                   options->threads};
+                   options->threads,
+                   options->rules};
   auto jobs = ScheduleGames(int(setup.pairings.size()), options->games, int(openings->size()));
-  Reporter reporter{*options, setup, jobs.size(), StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size())};
-  std::vector<GameResult> results;
+  Reporter reporter{*options, setup, jobs.size(), StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()),
+                    {}};
+  std::vector<std::optional<GameResult>> results;
   try {
+    int turnMs = setup.rules.clock.turnMs > 0 ? setup.rules.clock.turnMs : setup.timeLimitMs;
+    std::string problem = CheckEngines(setup.engines, setup.side, turnMs, LaunchEngine);
+    if (!problem.empty()) return Fail(problem);
     results = RunMatch(setup, jobs, LaunchEngine, std::ref(reporter));
   } catch (const ArenaFault& fault) {
-    if (reporter.progress) std::fputs("\n", stderr);
+    if (reporter.terminal) std::fputs("\n", stderr);
     std::fprintf(stderr, "tulvo-arena: %s; the match is stopped\n", fault.what());
     return 1;
   }
-  if (reporter.progress) std::fputs("\n", stderr);
-  std::printf("%dx%d, %d games per pairing, %s\n\n", options->side, options->side, options->games,
-              options->openingsFile.empty() ? ("random openings of " + std::to_string(options->openingStones) +
-                                               " stones, seed " + std::to_string(options->seed))
-                                                  .c_str()
-                                            : ("openings from " + options->openingsFile).c_str());
+  if (reporter.terminal) std::fputs("\n", stderr);
+  std::fputs(Heading(*options).c_str(), stdout);
   std::fputs(
       FormatResults(setup.engines, setup.pairings, TallyPairings(int(setup.pairings.size()), jobs, results)).c_str(),
       stdout);
+  if (options->sprt)
+    std::fputs(("\n" + SprtSummary(*options->sprt, reporter.sprt, reporter.tallies[0])).c_str(), stdout);
   return 0;
 }

@@ -43,7 +43,7 @@ class FileEngine : public Engine {
     Stopwatch clock;
     std::string failure;
     auto process = StartEngineProcess(command_, directory_, false, failure);
-    if (!process) return {ReplyStatus::kCrashed, failure, 0};
+    if (!process) return {ReplyStatus::kNotStarted, failure, 0};
     auto end = process->WaitForExit(timeLimitMs);
     if (!end) {
       process->Kill();

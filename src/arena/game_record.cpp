@@ -50,8 +50,8 @@ std::string FormatFinalBoard(const GameResult& game) {
   return text;
 }
 
-std::string RecordFileName(int number) {
+std::string RecordFileName(int number, const char* extension) {
   char name[32];
-  std::snprintf(name, sizeof name, "game-%04d.txt", number + 1);
+  std::snprintf(name, sizeof name, "game-%04d.%s", number + 1, extension);
   return name;
 }

@@ -15,5 +15,5 @@ std::string ResultText(const GameResult& game);
 // The final board with column and row numbers, the last move in upper case.
 std::string FormatFinalBoard(const GameResult& game);
 
-// "game-0007.txt" for schedule number 6.
-std::string RecordFileName(int number);
+// "game-0007.txt" for schedule number 6 and extension "txt".
+std::string RecordFileName(int number, const char* extension = "txt");

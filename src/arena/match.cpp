@@ -4,7 +4,6 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 static GameResult PlayJob(const MatchSetup& setup, const GameJob& job, const EngineFactory& factory) {
@@ -13,13 +12,14 @@ static GameResult PlayJob(const MatchSetup& setup, const GameJob& job, const Eng
   const EngineCommand& second = setup.engines[size_t(pairing.second)];
   auto x = factory(job.firstIsX ? first : second);
   auto o = factory(job.firstIsX ? second : first);
-  return PlayGame(*x, *o, setup.side, setup.openings[size_t(job.opening)], setup.timeLimitMs);
+  return PlayGame(*x, *o, setup.side, setup.openings[size_t(job.opening)], setup.timeLimitMs, setup.rules);
 }
 
-std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
-                                 const EngineFactory& factory, const GameObserver& observer) {
+std::vector<std::optional<GameResult>> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
+                                                const EngineFactory& factory, const GameObserver& observer) {
   std::vector<std::optional<GameResult>> slots(jobs.size());
   std::atomic<size_t> next{0};
+  std::atomic<bool> stopped{false};
   std::mutex reporting;
   int finished = 0;
   std::exception_ptr fault;
@@ -27,16 +27,16 @@ std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<Game
   // taking another game and is thrown again once they have all stopped.
   auto work = [&] {
     try {
-      for (size_t i = next++; i < jobs.size(); i = next++) {
+      for (size_t i = next++; i < jobs.size() && !stopped; i = next++) {
         GameResult result = PlayJob(setup, jobs[i], factory);
         std::lock_guard lock(reporting);
         slots[i] = std::move(result);
-        observer(jobs[i], *slots[i], ++finished);
+        if (!observer(jobs[i], *slots[i], ++finished)) stopped = true;
       }
     } catch (...) {
       std::lock_guard lock(reporting);
       if (!fault) fault = std::current_exception();
-      next = jobs.size();
+      stopped = true;
     }
   };
   std::vector<std::thread> workers;
@@ -44,7 +44,5 @@ std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<Game
   work();
   for (auto& worker : workers) worker.join();
   if (fault) std::rethrow_exception(fault);
-  std::vector<GameResult> results;
-  for (auto& slot : slots) results.push_back(std::move(*slot));
-  return results;
+  return slots;
 }

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "arena/engine.h"
@@ -13,7 +14,8 @@
 // Creates a fresh engine for one game.
 using EngineFactory = std::function<std::unique_ptr<Engine>(const EngineCommand&)>;
 // Told about each finished game, one call at a time, in the order they finish.
-using GameObserver = std::function<void(const GameJob&, const GameResult&, int finished)>;
+// Returns false to start no further game; the games already under way are finished.
+using GameObserver = std::function<bool(const GameJob&, const GameResult&, int finished)>;
 
 struct MatchSetup {
   std::vector<EngineCommand> engines;
@@ -22,10 +24,13 @@ struct MatchSetup {
   int side;
   int timeLimitMs;
   int threads;  // games played at once
+  GameRules rules;
 };
 
-// Plays every job with new engines per game; result i belongs to jobs[i], whatever
-// the order in which games finish. An exception from a game (a fault of the arena
-// itself) stops the match and is thrown again once the games under way have ended.
-std::vector<GameResult> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
-                                 const EngineFactory& factory, const GameObserver& observer);
+// Plays the jobs in order with new engines per game until all are played or the
+// observer stops the match; result i belongs to jobs[i], whatever the order in
+// which games finish, and is empty for a job never started. An exception from a
+// game (a fault of the arena itself) stops the match and is thrown again once the
+// games under way have ended.
+std::vector<std::optional<GameResult>> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,
+                                                const EngineFactory& factory, const GameObserver& observer);

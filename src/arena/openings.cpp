@@ -1,56 +1,7 @@
-// Opening sequences: read from a file or drawn at random from a seed.
+// Opening sequences drawn at random from a seed, and the variants of a list of openings.
 #include "arena/openings.h"
 
-#include <sstream>
-
-// Places the cells in order on a board of side; false when one is off the board,
-// taken or completes a five.
-static bool PlaceAll(const Opening& opening, ArenaBoard& board) {
-  for (Point p : opening) {
-    if (!board.Contains(p) || board.At(p) != kCellEmpty) return false;
-    board.Place(p);
-    if (board.MakesFive(p)) return false;
-  }
-  return true;
-}
-
-// A relative "x,y" pair, signs allowed.
-static std::optional<Point> ParseRelative(const std::string& word) {
-  std::istringstream in(word);
-  Point p{};
-  char comma = 0;
-  if (!(in >> p.x >> comma >> p.y) || comma != ',' || in.peek() != std::char_traits<char>::eof()) return std::nullopt;
-  return p;
-}
-
-std::optional<std::vector<Opening>> ParseOpenings(const std::string& text, int side, std::string& error) {
-  std::vector<Opening> openings;
-  std::istringstream lines(text);
-  std::string line;
-  for (int number = 1; std::getline(lines, line); number++) {
-    std::istringstream words(line);
-    std::string word;
-    Opening opening;
-    while (words >> word && word[0] != '#') {
-      auto p = ParseRelative(word);
-      if (!p) {
-        error = "opening line " + std::to_string(number) + ": '" + word + "' is not x,y";
-        return std::nullopt;
-      }
-      opening.push_back({side / 2 + p->x, side / 2 + p->y});
-    }
-    if (opening.empty()) continue;
-    ArenaBoard board(side);
-    if (!PlaceAll(opening, board)) {
-      error = "opening line " + std::to_string(number) + ": a cell is off the board, repeated or makes five";
-      return std::nullopt;
-    }
-    openings.push_back(opening);
-  }
-  if (openings.empty()) error = "the opening file holds no opening";
-  if (openings.empty()) return std::nullopt;
-  return openings;
-}
+#include <algorithm>
 
 // A small, fully specified generator, so that a seed gives the same openings everywhere.
 static uint64_t NextRandom(uint64_t& state) {
@@ -95,5 +46,36 @@ std::vector<Opening> RandomOpenings(int count, int stones, int side, uint64_t se
   uint64_t state = seed;
   std::vector<Opening> openings;
   for (int i = 0; i < count; i++) openings.push_back(DrawOpening(stones, side, state));
+  return openings;
+}
+
+// The eight symmetries of the square as offset maps: four rotations, then their mirrors.
+static Point Transform(Point offset, int symmetry) {
+  Point p = symmetry >= 4 ? Point{offset.y, offset.x} : offset;
+  for (int turn = 0; turn < symmetry % 4; turn++) p = {-p.y, p.x};
+  return p;
+}
+
+std::vector<Opening> WithTransforms(const std::vector<Opening>& openings, int side) {
+  std::vector<Opening> all;
+  ArenaBoard bounds(side);
+  for (const Opening& opening : openings) {
+    size_t first = all.size();
+    for (int symmetry = 0; symmetry < 8; symmetry++) {
+      Opening variant;
+      for (Point p : opening) {
+        Point offset = Transform({p.x - side / 2, p.y - side / 2}, symmetry);
+        variant.push_back({side / 2 + offset.x, side / 2 + offset.y});
+      }
+      bool fits = std::all_of(variant.begin(), variant.end(), [&](Point p) { return bounds.Contains(p); });
+      if (fits && std::find(all.begin() + long(first), all.end(), variant) == all.end()) all.push_back(variant);
+    }
+  }
+  return all;
+}
+
+std::vector<Opening> Shuffled(std::vector<Opening> openings, uint64_t seed) {
+  uint64_t state = seed;
+  for (size_t i = openings.size(); i > 1; i--) std::swap(openings[i - 1], openings[NextRandom(state) % i]);
   return openings;
 }

@@ -15,19 +15,23 @@ class PipeEngine : public Engine {
     if (!process_->WaitForExit(1000)) process_->Kill();
   }
 
+  void SetTerms(const GameTerms& terms) override { terms_ = terms; }
+
   EngineReply Start(int side, int timeLimitMs) override {
     std::string failure;
     process_ = StartEngineProcess(command_, "", true, failure);
-    if (!process_) return {ReplyStatus::kCrashed, failure, 0};
+    if (!process_) return {ReplyStatus::kNotStarted, failure, 0};
     EngineReply reply = Ask("START " + std::to_string(side), timeLimitMs);
     if (reply.status != ReplyStatus::kAnswered) return reply;
     if (reply.text != "OK") return {ReplyStatus::kRefused, reply.text, reply.ms};
     Send("INFO timeout_turn " + std::to_string(timeLimitMs));
-    Send("INFO timeout_match 0");
+    Send("INFO timeout_match " + std::to_string(terms_.matchMs));
     Send("INFO game_type 1");
-    Send("INFO rule 0");
+    Send("INFO rule " + std::to_string(int(terms_.rule)));
     return reply;
   }
+
+  void SetTimeLeft(int ms) override { Send("INFO time_left " + std::to_string(ms)); }
 
   // The first request shows the whole position (BEGIN on an empty board); later
   // ones pass on the opponent's last move.
@@ -114,6 +118,7 @@ class PipeEngine : public Engine {
 
   std::vector<std::string> command_;
   std::unique_ptr<EngineProcess> process_;
+  GameTerms terms_{0, 0, Rule::kFreeStyle};
   std::string pending_;
   bool started_ = false;
 };

@@ -1,6 +1,7 @@
-// Plays one game between two engines under free-style rules and judges it.
+// Plays one game between two engines and judges it.
 #include "arena/referee.h"
 
+#include <algorithm>
 #include <cctype>
 
 const char* EndReasonName(EndReason reason) {
@@ -14,6 +15,8 @@ const char* EndReasonName(EndReason reason) {
     case EndReason::kCrash: return "crash";
     case EndReason::kTimeout: return "timeout";
     case EndReason::kRefused: return "refused to start";
+    case EndReason::kMoveLimit: return "move limit";
+    case EndReason::kTimeForfeit: return "lost on time";
   }
   return "?";
 }
@@ -48,7 +51,8 @@ std::optional<Point> ParseMoveText(const std::string& text) {
 static EndReason FaultOf(ReplyStatus status) {
   switch (status) {
     case ReplyStatus::kMissing: return EndReason::kMissing;
-    case ReplyStatus::kCrashed: return EndReason::kCrash;
+    case ReplyStatus::kCrashed:
+    case ReplyStatus::kNotStarted: return EndReason::kCrash;
     case ReplyStatus::kTimedOut: return EndReason::kTimeout;
     case ReplyStatus::kRefused: return EndReason::kRefused;
     case ReplyStatus::kAnswered: break;
@@ -63,7 +67,7 @@ static void Lose(GameResult& game, uint8_t loser, EndReason reason, const std::s
 }
 
 // Judges one reply of the side to move; true when the game goes on.
-static bool Judge(GameResult& game, const EngineReply& reply) {
+static bool Judge(GameResult& game, const EngineReply& reply, Rule rule) {
   uint8_t mover = game.board.ToMove();
   if (reply.status != ReplyStatus::kAnswered) {
     Lose(game, mover, FaultOf(reply.status), reply.text);
@@ -85,7 +89,7 @@ static bool Judge(GameResult& game, const EngineReply& reply) {
   }
   game.board.Place(*point);
   game.moves.push_back({*point, reply.ms});
-  if (game.board.MakesFive(*point)) {
+  if (game.board.MakesFive(*point, rule)) {
     game.outcome = mover == kCellX ? Outcome::kXWins : Outcome::kOWins;
     game.reason = EndReason::kFive;
     return false;
@@ -93,14 +97,43 @@ static bool Judge(GameResult& game, const EngineReply& reply) {
   return true;
 }
 
-GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs) {
+// Each side's clock in a game with a match time.
+struct Clocks {
+  GameClock clock;
+  int turnMs;
+  int left[2];
+
+  // The limit for the next move of stone, after telling its engine its time.
+  int LimitFor(Engine& engine, uint8_t stone) {
+    if (clock.matchMs == 0) return turnMs;
+    engine.SetTimeLeft(left[stone - kCellX]);
+    return std::max(1, std::min(turnMs, left[stone - kCellX]));
+  }
+
+  // Charges the reply to the mover's clock; false when the clock ran out.
+  bool Charge(EngineReply& reply, uint8_t stone, int limitMs) {
+    if (clock.matchMs == 0) return true;
+    int& time = left[stone - kCellX];
+    bool pastClock = reply.ms > time || (reply.status == ReplyStatus::kTimedOut && limitMs < turnMs);
+    if (pastClock) reply.text = "the clock ran out: " + std::to_string(time) + " ms were left";
+    time += clock.incrementMs - reply.ms;
+    return !pastClock;
+  }
+};
+
+GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& opening, int timeLimitMs,
+                    const GameRules& rules) {
   GameResult game{Outcome::kDraw, EndReason::kFullBoard, "", int(opening.size()), {}, ArenaBoard(side)};
   for (Point p : opening) {
     game.board.Place(p);
     game.moves.push_back({p, 0});
   }
+  Clocks clocks{rules.clock,
+                rules.clock.turnMs > 0 ? rules.clock.turnMs : timeLimitMs,
+                {rules.clock.matchMs, rules.clock.matchMs}};
   for (auto [engine, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
-    EngineReply reply = engine->Start(side, timeLimitMs);
+    engine->SetTerms({clocks.turnMs, rules.clock.matchMs, rules.rule});
+    EngineReply reply = engine->Start(side, clocks.turnMs);
     if (reply.status != ReplyStatus::kAnswered) {
       Lose(game, stone, FaultOf(reply.status), reply.text);
       return game;
@@ -109,8 +142,19 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
   std::optional<Point> last;
   if (!opening.empty()) last = opening.back();
   while (!game.board.IsFull()) {
-    Engine& mover = game.board.ToMove() == kCellX ? x : o;
-    if (!Judge(game, mover.Move(game.board, last, timeLimitMs))) return game;
+    if (rules.drawAfter > 0 && int(game.moves.size()) >= rules.drawAfter) {
+      game.reason = EndReason::kMoveLimit;
+      return game;
+    }
+    uint8_t stone = game.board.ToMove();
+    Engine& mover = stone == kCellX ? x : o;
+    int limitMs = clocks.LimitFor(mover, stone);
+    EngineReply reply = mover.Move(game.board, last, limitMs);
+    if (!clocks.Charge(reply, stone, limitMs)) {
+      Lose(game, stone, EndReason::kTimeForfeit, reply.text);
+      return game;
+    }
+    if (!Judge(game, reply, rules.rule)) return game;
     last = game.moves.back().point;
   }
   return game;

@@ -38,9 +38,11 @@ Tally Tally::Reversed() const {
 }
 
 std::vector<Tally> TallyPairings(int pairings, const std::vector<GameJob>& jobs,
-                                 const std::vector<GameResult>& results) {
+                                 const std::vector<std::optional<GameResult>>& results) {
   std::vector<Tally> tallies(static_cast<size_t>(pairings));
-  for (size_t i = 0; i < jobs.size(); i++) tallies[size_t(jobs[i].pairing)].Record(jobs[i].firstIsX, results[i]);
+  for (size_t i = 0; i < jobs.size(); i++) {
+    if (results[i]) tallies[size_t(jobs[i].pairing)].Record(jobs[i].firstIsX, *results[i]);
+  }
   return tallies;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,10 @@ struct Tally {
   Tally Reversed() const;  // the same games from the opponent's side
 };
 
-// One tally per pairing, from the first engine's side, over the games in results
-// (results[i] is the game of jobs[i]).
+// One tally per pairing, from the first engine's side, over the games played
+// (results[i] is the game of jobs[i], empty when it was not played).
 std::vector<Tally> TallyPairings(int pairings, const std::vector<GameJob>& jobs,
-                                 const std::vector<GameResult>& results);
+                                 const std::vector<std::optional<GameResult>>& results);
 
 // Per pairing: games, W/D/L, score, Elo difference with 95% interval and the losses
 // that were not fives; then per engine: totals against all its opponents and its

@@ -39,7 +39,10 @@ BoardRead ReadBoardText(std::string_view text, int sideToMove) {
   position.sideToMove = sideToMove;
   const char* fault = ReadBoardLines(
       reinterpret_cast<const uint8_t*>(text.data()), int(text.size()),
-      [&position](int x, int y, uint8_t code) { position.cells[x][y] = code; },
+      [&position](int x, int y, uint8_t code) {
+        position.cells[x][y] = code;
+        position.sideWhileRead[y] = uint8_t(position.size);
+      },
       [&position](int last) { position.size = last + 1; });
   if (fault != nullptr) return Fault(fault);
   read.ok = true;

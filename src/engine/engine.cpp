@@ -17,13 +17,17 @@ namespace tulvo {
 
 namespace {
 
-// Stones of both colours counted and marking their neighbourhoods; blocked cells (and
-// any other code) block both players' lines. The board side is set first, so every
-// mark stays on the board.
+uint8_t LastCoordinate(int side) { return uint8_t(std::clamp(side, 1, kMaxBoardSize) - 1); }
+
+// Stones of both colours counted and marking their neighbourhoods within the side in
+// effect while their line was read (the board's side unless ReadBoardText says
+// otherwise); blocked cells (and any other code) block both players' lines.
 void LoadPosition(const Position& position) {
-  boardMax = uint8_t(std::clamp(position.size, 1, kMaxBoardSize) - 1);
-  for (int x = 0; x < kMaxBoardSize; x++) {
-    for (int y = 0; y < kMaxBoardSize; y++) {
+  const uint8_t last = LastCoordinate(position.size);
+  for (int y = 0; y < kMaxBoardSize; y++) {
+    const uint8_t side = position.sideWhileRead[y];
+    boardMax = side == 0 ? last : LastCoordinate(side);
+    for (int x = 0; x < kMaxBoardSize; x++) {
       const uint8_t code = position.cells[x][y];
       if (code == kStoneX || code == kStoneO)
         PlaceStone(x, y, code);
@@ -31,6 +35,7 @@ void LoadPosition(const Position& position) {
         board[x][y] = kCellBlocked;
     }
   }
+  boardMax = last;
   // As tah.dat is read: anything but X to move is O to move.
   sideToMove = position.sideToMove == kSideX ? kSideX : kSideO;
 }

@@ -63,8 +63,21 @@ TEST(ArenaBoard, FindsFivesAndOnlyFives) {
   };
   for (const LineCase& c : cases) {
     ArenaBoard board = WithXStones(c.side, c.xs);
-    for (Point p : c.xs) EXPECT_EQ(board.MakesFive(p), c.five) << c.name << " at " << p.x << "," << p.y;
+    bool exactlyFive = c.five && c.xs.size() == 5;  // every five in the table is a line of c.xs alone
+    for (Point p : c.xs) {
+      EXPECT_EQ(board.MakesFive(p), c.five) << c.name << " at " << p.x << "," << p.y;
+      EXPECT_EQ(board.MakesFive(p, Rule::kExactlyFive), exactlyFive) << c.name << " at " << p.x << "," << p.y;
+    }
   }
+}
+
+// Under exactly five, a five wins beside an overline on another axis through the stone.
+TEST(ArenaBoard, ExactlyFiveLooksAtEveryAxis) {
+  std::vector<Point> xs = Line({2, 7}, 1, 0, 6);
+  for (Point p : Line({4, 3}, 0, 1, 4)) xs.push_back(p);
+  ArenaBoard board = WithXStones(20, xs);
+  EXPECT_TRUE(board.MakesFive({4, 7}, Rule::kExactlyFive)) << "column 4 holds exactly five";
+  EXPECT_FALSE(board.MakesFive({3, 7}, Rule::kExactlyFive)) << "row 7 holds six";
 }
 
 TEST(ArenaBoard, AFiveBelongsToItsStonesOnly) {

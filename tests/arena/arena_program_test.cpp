@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <regex>
+#include <sstream>
 
 #include "support/frozen_clock.h"
 #include "support/program_runner.h"
@@ -15,6 +16,22 @@ const std::string kTulvo = TULVO_EXECUTABLE;
 
 ProgramRun Arena(const ScratchDirectory& directory, std::vector<std::string> arguments) {
   return RunProgramIn(directory.path(), kArena, arguments);
+}
+
+// The arena with its standard error joined to its standard output.
+ProgramRun ArenaWithErrors(const ScratchDirectory& directory, std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), {"-c", "exec \"$0\" \"$@\" 2>&1", kArena});
+  return RunProgramIn(directory.path(), "/bin/sh", arguments);
+}
+
+// The directory on PATH that holds program, or "".
+std::string FindOnPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::stringstream directories(path == nullptr ? "" : path);
+  for (std::string directory; std::getline(directories, directory, ':');) {
+    if (std::filesystem::exists(directory + "/" + program)) return directory;
+  }
+  return "";
 }
 
 // Every record in the directory, its move times cut off: what a replay must repeat.
@@ -122,6 +139,95 @@ TEST(ArenaProgram, AnArenaFaultEndsTheMatchWithAClearMessage) {
   EXPECT_NE(run.output.find("tulvo-arena: cannot create a scratch folder /proc/self/status/"), std::string::npos)
       << run.output;
   EXPECT_EQ(run.output.find("games per pairing"), std::string::npos) << run.output;
+}
+
+TEST(ArenaProgram, TheVersionIsTheProjectsAndUnknownOptionsAreNamed) {
+  ScratchDirectory directory;
+  ProgramRun version = Arena(directory, {"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(std::regex_match(version.output, std::regex("tulvo-arena [0-9]+\\.[0-9]+(\\.[0-9]+)*\n")))
+      << version.output;
+  ProgramRun unknown = ArenaWithErrors(directory, {"--foo", "file:a", "file:b"});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.output.rfind("tulvo-arena: unknown option --foo\nusage: ", 0), 0u) << unknown.output;
+}
+
+// A mistake in a file is no mistake of the command line: one line, no usage text.
+TEST(ArenaProgram, ABadOpeningLineIsOneLineAndExitCode2) {
+  ScratchDirectory directory;
+  directory.Write("openings.txt", "0,0, 1,1\nh8 i9\n20,4 0,0\n");
+  ProgramRun run = ArenaWithErrors(
+      directory, {"-o", "openings.txt", "file:" + kFake + " file greedy", "file:" + kFake + " file greedy"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.output, "tulvo-arena: opening line 3: 20,4 is off the 15x15 board\n");
+}
+
+// Engine paths that are wrong from where the arena runs stop it before any game,
+// with one line naming the engine, not with a table of lost games.
+TEST(ArenaProgram, AnEngineThatCannotStartStopsTheMatchBeforeItBegins) {
+  ScratchDirectory directory;
+  for (std::string missing : {"file:build/tulvo /3", "pipe:build/pbrain-tulvo"}) {
+    ProgramRun run = ArenaWithErrors(directory, {"file:" + kFake + " file greedy", missing});
+    EXPECT_EQ(run.exitCode, 2) << missing;
+    EXPECT_TRUE(std::regex_match(run.output, std::regex("tulvo-arena: engine '[^']+' cannot play: cannot start "
+                                                        "build/[a-z-]+: No such file or directory\n")))
+        << run.output;
+  }
+}
+
+// The records of a real match: the SGF read back by a parser from npm gives the
+// moves of the text record; the .psq gives them too, counted from 1.
+TEST(ArenaProgram, RecordsReadBackInAnSgfParser) {
+  ScratchDirectory directory;
+  ProgramRun match = Arena(
+      directory, {"-n", "2", "-r", "games", "file:" + kFake + " file greedy 9", "pipe:" + kFake + " pipe greedy 11"});
+  ASSERT_EQ(match.exitCode, 0) << match.output;
+  std::string text = directory.Read("games/game-0002.txt");
+  std::string psq = directory.Read("games/game-0002.psq");
+  std::string expectedSgf = "SZ 15\nPB fake_engine pipe greedy 11\nPW fake_engine file greedy 9\nRE ";
+  std::string expectedPsq = "Piskvorky 15x15, 11:11, 0\n";
+  std::smatch move;
+  int number = 0;
+  for (auto at = text.cbegin(); std::regex_search(at, text.cend(), move, std::regex("\n([0-9]+),([0-9]+),[0-9]+"));
+       at = move[0].second, number++) {
+    int x = std::stoi(move[1]), y = std::stoi(move[2]);
+    expectedSgf +=
+        std::string(number == 0 ? "" : "\n") + (number % 2 == 0 ? "B " : "W ") + char('a' + x) + char('a' + y);
+    expectedPsq += std::to_string(x + 1) + "," + std::to_string(y + 1) + ",";
+  }
+  ASSERT_GT(number, 9);
+  EXPECT_EQ(std::regex_replace(psq, std::regex(",[0-9]+\n"), ","),
+            expectedPsq + "fake_engine pipe greedy 11\nfake_engine file greedy 9\n-1\n");
+  std::string node = FindOnPath("node");
+  if (node.empty()) GTEST_SKIP() << "node is not installed (scripts/install-sgf-parser.sh installs it)";
+  if (!std::filesystem::exists(SGF_PARSER_DIR "/node_modules/@sabaki/sgf"))
+    GTEST_SKIP() << "the SGF parser is not installed in " SGF_PARSER_DIR " (scripts/install-sgf-parser.sh)";
+  ProgramRun read = RunProgramIn(directory.path(), node + "/node", {SGF_READER, SGF_PARSER_DIR, "games/game-0002.sgf"});
+  ASSERT_EQ(read.exitCode, 0) << read.output;
+  std::string result = read.output.substr(read.output.find("RE ") + 3, 2);
+  EXPECT_TRUE(result == "B+" || result == "W+" || result == "0\n") << read.output;
+  EXPECT_EQ(std::regex_replace(read.output, std::regex("RE [^\n]*\n"), "RE "), expectedSgf + "\n");
+}
+
+// Level 6 against level 0 is no close match: the SPRT accepts H1 long before the
+// 10000 games it may play, and shows its ratio after every game.
+TEST(ArenaProgram, AnSprtBetweenDistantLevelsStopsEarlyWithH1) {
+  ScratchDirectory directory;
+  ProgramRun run =
+      ArenaWithErrors(directory, {"--sprt", "0,50", "-j", "2", "file:" + kTulvo + " /6", "file:" + kTulvo + " /0"});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  std::smatch verdict;
+  ASSERT_TRUE(std::regex_search(run.output, verdict,
+                                std::regex("H1 accepted after ([0-9]+) games \\(LLR ([0-9.]+), "
+                                           "bounds \\[-2.94, 2.94\\]\\); ([0-9]+) games played")))
+      << run.output;
+  int decided = std::stoi(verdict[1]), played = std::stoi(verdict[3]);
+  EXPECT_GE(std::stod(verdict[2]), 2.94);
+  EXPECT_LT(decided, 100);
+  EXPECT_GE(played, decided);
+  EXPECT_LE(played, decided + 1) << "with two games at once, at most one more is finished";
+  EXPECT_NE(run.output.find("1/10000 games; last: tulvo /6 - tulvo /0 "), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("; LLR "), std::string::npos) << run.output;
 }
 
 }  // namespace

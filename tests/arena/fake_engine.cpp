@@ -1,9 +1,10 @@
 // A small engine for the arena's tests, speaking the file or the pipe protocol and
 // playing well or misbehaving on purpose.
-// Usage: fake_engine file|pipe BEHAVIOUR [BLOCK_WEIGHT]
-// BEHAVIOUR: greedy (longest own line, blocking weighted by BLOCK_WEIGHT, default 9),
-// malformed, offboard, occupied, missing, crash, timeout, exitcode, refuse (pipe:
-// answers START with ERROR), hangup (pipe: closes its output instead of moving).
+// Usage: fake_engine file|pipe BEHAVIOUR [NUMBER [LOG]]
+// BEHAVIOUR: greedy (longest own line, blocking weighted by NUMBER, default 9),
+// slow (greedy after sleeping NUMBER ms per move), malformed, offboard, occupied, missing, crash, timeout, exitcode,
+// refuse (pipe: answers START with ERROR), hangup (pipe: closes its output instead of moving). A pipe engine given LOG
+// appends every line it receives to that file.
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -68,7 +69,11 @@ std::string OccupiedCell(const Cells& cells) {
 }
 
 // The answer for the behaviour; empty means "write no move".
-std::string Answer(const std::string& behaviour, const Cells& cells, int blockWeight) {
+std::string Answer(const std::string& behaviour, const Cells& cells, int number) {
+  if (behaviour == "slow") {
+    std::this_thread::sleep_for(std::chrono::milliseconds(number));
+    return GreedyMove(cells, 9);
+  }
   if (behaviour == "crash") std::abort();
   if (behaviour == "timeout") std::this_thread::sleep_for(std::chrono::seconds(30));
   if (behaviour == "exitcode") std::exit(3);
@@ -76,10 +81,10 @@ std::string Answer(const std::string& behaviour, const Cells& cells, int blockWe
   if (behaviour == "offboard") return std::to_string(cells.size()) + ",0";
   if (behaviour == "occupied") return OccupiedCell(cells);
   if (behaviour == "missing") return "";
-  return GreedyMove(cells, blockWeight);
+  return GreedyMove(cells, number);
 }
 
-void PlayFile(const std::string& behaviour, int blockWeight) {
+void PlayFile(const std::string& behaviour, int number) {
   std::ifstream board("plocha.dat"), turn("tah.dat");
   char side = char(turn.get());
   Cells cells;
@@ -88,11 +93,11 @@ void PlayFile(const std::string& behaviour, int blockWeight) {
     for (char c : line) row.push_back(c == '-' ? 0 : c == side ? 1 : 2);
     cells.push_back(row);
   }
-  std::string move = Answer(behaviour, cells, blockWeight);
+  std::string move = Answer(behaviour, cells, number);
   if (!move.empty()) std::ofstream("tah.dat", std::ios::trunc) << move;
 }
 
-void PlayPipe(const std::string& behaviour, int blockWeight) {
+void PlayPipe(const std::string& behaviour, int number, const std::string& log) {
   Cells cells;
   auto place = [&](const std::string& text, int stone) {
     int x = 0, y = 0;
@@ -103,12 +108,13 @@ void PlayPipe(const std::string& behaviour, int blockWeight) {
   auto move = [&] {
     std::cout << "MESSAGE thinking\nDEBUG still thinking\n" << std::flush;
     if (behaviour == "hangup") std::exit(0);
-    std::string answer = Answer(behaviour, cells, blockWeight);
+    std::string answer = Answer(behaviour, cells, number);
     std::cout << (answer.empty() ? "ERROR no move" : answer) << "\r\n" << std::flush;
-    if (!answer.empty() && behaviour == "greedy") place(answer, 1);
+    if (!answer.empty() && (behaviour == "greedy" || behaviour == "slow")) place(answer, 1);
   };
   for (std::string line; std::getline(std::cin, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!log.empty()) std::ofstream(log, std::ios::app) << line << "\n";
     std::string command = line.substr(0, line.find(' ')),
                 rest = line.substr(command.size() + (line.size() > command.size()));
     if (command == "START") {
@@ -135,8 +141,8 @@ void PlayPipe(const std::string& behaviour, int blockWeight) {
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   std::string protocol = argv[1], behaviour = argv[2];
-  int blockWeight = argc > 3 ? std::atoi(argv[3]) : 9;
-  if (protocol == "file") PlayFile(behaviour, blockWeight);
-  if (protocol == "pipe") PlayPipe(behaviour, blockWeight);
+  int number = argc > 3 ? std::atoi(argv[3]) : 9;
+  if (protocol == "file") PlayFile(behaviour, number);
+  if (protocol == "pipe") PlayPipe(behaviour, number, argc > 4 ? argv[4] : "");
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 #include <set>
@@ -56,7 +57,7 @@ MatchSetup ThreeEngines(int threads) {
   std::vector<EngineCommand> engines = {{Protocol::kFile, {"rows"}, "rows"},
                                         {Protocol::kFile, {"columns"}, "columns"},
                                         {Protocol::kFile, {"bad"}, "bad"}};
-  return {engines, RoundRobin(3), RandomOpenings(5, 3, 15, 11), 15, 100, threads};
+  return {engines, RoundRobin(3), RandomOpenings(5, 3, 15, 11), 15, 100, threads, {}};
 }
 
 std::unique_ptr<Engine> MakeEngine(const EngineCommand& command) {
@@ -65,11 +66,13 @@ std::unique_ptr<Engine> MakeEngine(const EngineCommand& command) {
   return std::make_unique<ScanningEngine>(command.label == "rows");
 }
 
-std::vector<GameResult> PlayAll(int threads, std::vector<int>& finishedCounts) {
+std::vector<std::optional<GameResult>> PlayAll(int threads, std::vector<int>& finishedCounts, int stopAfter = 0) {
   MatchSetup setup = ThreeEngines(threads);
   auto jobs = ScheduleGames(3, 10, 5);
-  return RunMatch(setup, jobs, MakeEngine,
-                  [&](const GameJob&, const GameResult&, int finished) { finishedCounts.push_back(finished); });
+  return RunMatch(setup, jobs, MakeEngine, [&](const GameJob&, const GameResult&, int finished) {
+    finishedCounts.push_back(finished);
+    return finished != stopAfter;
+  });
 }
 
 TEST(RunMatch, ParallelGamesGiveTheSameResultsAsSerialOnes) {
@@ -79,9 +82,10 @@ TEST(RunMatch, ParallelGamesGiveTheSameResultsAsSerialOnes) {
   ASSERT_EQ(serial.size(), 30u);
   ASSERT_EQ(parallel.size(), 30u);
   for (size_t i = 0; i < serial.size(); i++) {
-    EXPECT_EQ(serial[i].outcome, parallel[i].outcome) << i;
-    EXPECT_EQ(serial[i].reason, parallel[i].reason) << i;
-    EXPECT_EQ(serial[i].board.Rows(), parallel[i].board.Rows()) << i;
+    ASSERT_TRUE(serial[i] && parallel[i]) << i;
+    EXPECT_EQ(serial[i]->outcome, parallel[i]->outcome) << i;
+    EXPECT_EQ(serial[i]->reason, parallel[i]->reason) << i;
+    EXPECT_EQ(serial[i]->board.Rows(), parallel[i]->board.Rows()) << i;
   }
   std::vector<int> expected(30);
   for (int i = 0; i < 30; i++) expected[size_t(i)] = i + 1;
@@ -106,10 +110,26 @@ TEST(RunMatch, AnArenaFaultStopsTheMatch) {
     int reported = 0;
     MatchSetup setup = ThreeEngines(threads);
     auto jobs = ScheduleGames(3, 10, 5);
-    EXPECT_THROW(RunMatch(setup, jobs, factory, [&](const GameJob&, const GameResult&, int) { reported++; }),
+    EXPECT_THROW(RunMatch(setup, jobs, factory, [&](const GameJob&, const GameResult&, int) { return ++reported > 0; }),
                  ArenaFault);
     EXPECT_GE(reported, 4 - threads) << threads << " threads";
     EXPECT_LT(reported, 5) << threads << " threads: no game starts after the fault";
+  }
+}
+
+// Stopping starts no new game but finishes and reports those under way: with four
+// at once, the games after the stop are at most the three others in flight.
+TEST(RunMatch, AStoppedMatchFinishesTheGamesUnderWay) {
+  for (int threads : {1, 4}) {
+    std::vector<int> counts;
+    auto results = PlayAll(threads, counts, 7);
+    size_t played = size_t(std::count_if(results.begin(), results.end(), [](const auto& r) { return r.has_value(); }));
+    EXPECT_EQ(played, counts.size()) << "every game played is reported";
+    EXPECT_GE(counts.size(), 7u);
+    EXPECT_LE(counts.size(), threads == 1 ? 7u : 10u);
+    for (size_t i = 0; i < played; i++) EXPECT_TRUE(results[i]) << "games start in schedule order: " << i;
+    auto tallies = TallyPairings(3, ScheduleGames(3, 10, 5), results);
+    EXPECT_EQ(size_t(tallies[0].Games() + tallies[1].Games() + tallies[2].Games()), played);
   }
 }
 

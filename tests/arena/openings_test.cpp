@@ -1,43 +1,12 @@
-// Opening files and random balanced openings.
+// Random balanced openings, and the variants and order of a list of openings.
 #include "arena/openings.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
-
-TEST(ParseOpenings, ReadsCellsRelativeToTheCentre) {
-  std::string error;
-  auto openings = ParseOpenings("# two openings\n0,0 1,0 -1,1\n\n  0,-2   2,2 # trailing note\r\n", 15, error);
-  ASSERT_TRUE(openings) << error;
-  ASSERT_EQ(openings->size(), 2u);
-  EXPECT_EQ((*openings)[0], (Opening{{7, 7}, {8, 7}, {6, 8}}));
-  EXPECT_EQ((*openings)[1], (Opening{{7, 5}, {9, 9}}));
-  auto onTwenty = ParseOpenings("0,0 -10,9\n", 20, error);
-  ASSERT_TRUE(onTwenty) << error;
-  EXPECT_EQ((*onTwenty)[0], (Opening{{10, 10}, {0, 19}}));
-}
-
-TEST(ParseOpenings, RejectsBadLinesNamingThem) {
-  struct Case {
-    const char* text;
-    int side;
-    const char* needle;
-  };
-  const Case cases[] = {
-      {"0,0\n1;1\n", 15, "line 2: '1;1'"},  {"0,0 x,1\n", 15, "line 1: 'x,1'"},
-      {"0,0 1,2,3\n", 15, "line 1"},        {"0,0 8,0\n", 15, "line 1: a cell is off the board"},
-      {"0,0 -8,0\n", 15, "off the board"},  {"0,0 10,0\n", 20, "off the board"},
-      {"0,0\n0,0 1,1 0,0\n", 15, "line 2"}, {"0,0 0,1 1,0 1,1 2,0 2,1 3,0 3,1 4,0\n", 15, "makes five"},
-      {"# nothing\n\n", 15, "no opening"},
-  };
-  for (const Case& c : cases) {
-    std::string error;
-    EXPECT_FALSE(ParseOpenings(c.text, c.side, error)) << c.text;
-    EXPECT_NE(error.find(c.needle), std::string::npos) << c.text << " gave: " << error;
-  }
-}
 
 // Three stones of one colour inside five cells of a line, checked by brute force.
 bool HasReadyThreat(const Opening& opening) {
@@ -91,6 +60,45 @@ TEST(RandomOpenings, FollowTheSeed) {
   auto longer = RandomOpenings(60, 4, 15, 1);
   EXPECT_EQ(std::vector<Opening>(longer.begin(), longer.begin() + 50), RandomOpenings(50, 4, 15, 1))
       << "asking for more games keeps the first openings";
+}
+
+TEST(WithTransforms, GiveEightDistinctVariantsOfAnAsymmetricOpening) {
+  Opening asymmetric{{7, 7}, {8, 7}, {9, 5}};
+  auto all = WithTransforms({asymmetric, {{7, 7}}}, 15);
+  ASSERT_EQ(all.size(), 9u) << "the centre alone is its own image under every symmetry";
+  EXPECT_EQ(all[0], asymmetric);
+  EXPECT_EQ(all[8], (Opening{{7, 7}}));
+  std::set<std::vector<std::pair<int, int>>> cellSets;
+  for (size_t i = 0; i < 8; i++) {
+    std::vector<std::pair<int, int>> offsets;
+    for (Point p : all[i]) offsets.push_back({p.x - 7, p.y - 7});
+    // Every symmetry keeps distances from the centre and between the stones.
+    EXPECT_EQ(offsets[0], std::make_pair(0, 0));
+    EXPECT_EQ(std::abs(offsets[1].first) + std::abs(offsets[1].second), 1) << i;
+    EXPECT_EQ(offsets[2].first * offsets[2].first + offsets[2].second * offsets[2].second, 8) << i;
+    cellSets.insert(offsets);
+  }
+  EXPECT_EQ(cellSets.size(), 8u);
+  EXPECT_EQ(WithTransforms({{{7, 7}, {8, 8}}}, 15).size(), 4u) << "a diagonal pair has four images";
+  EXPECT_EQ(WithTransforms({{{10, 10}, {0, 10}}}, 20).size(), 2u) << "on 20x20, -10 has no mirror image";
+}
+
+TEST(Shuffled, IsAPermutationThatFollowsTheSeed) {
+  auto openings = RandomOpenings(40, 3, 15, 3);
+  auto once = Shuffled(openings, 9);
+  EXPECT_EQ(once, Shuffled(openings, 9));
+  EXPECT_NE(once, Shuffled(openings, 10));
+  EXPECT_NE(once, openings);
+  std::sort(once.begin(), once.end(), [](const Opening& a, const Opening& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](Point p, Point q) { return std::pair(p.x, p.y) < std::pair(q.x, q.y); });
+  });
+  auto sorted = openings;
+  std::sort(sorted.begin(), sorted.end(), [](const Opening& a, const Opening& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](Point p, Point q) { return std::pair(p.x, p.y) < std::pair(q.x, q.y); });
+  });
+  EXPECT_EQ(once, sorted);
 }
 
 }  // namespace

@@ -59,6 +59,36 @@ TEST(ParseArenaOptions, ReadsEveryOption) {
   EXPECT_EQ(options->engines[0].label, "t /1");
 }
 
+TEST(ParseArenaOptions, ReadsTheOpeningRecordSprtRuleAndClockOptions) {
+  std::string error;
+  auto options = ParseArenaOptions(
+      {"--opening-format", "pos", "--opening-order", "random", "--transform", "--record-format", "psq,sgf", "--sprt",
+       "0,50", "--rule", "1", "--draw-after", "120", "--tc", "180/5+1", "file:a", "file:b"},
+      error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->openingFormat, OpeningFormat::kPos);
+  EXPECT_TRUE(options->randomOrder);
+  EXPECT_TRUE(options->transform);
+  EXPECT_FALSE(options->recordFormats.text);
+  EXPECT_TRUE(options->recordFormats.psq && options->recordFormats.sgf);
+  ASSERT_TRUE(options->sprt);
+  EXPECT_EQ(options->sprt->elo1, 50);
+  EXPECT_EQ(options->games, kSprtGames) << "an SPRT plays until it decides";
+  EXPECT_EQ(options->rules.rule, Rule::kExactlyFive);
+  EXPECT_EQ(options->rules.drawAfter, 120);
+  EXPECT_EQ(options->rules.clock.matchMs, 180000);
+  EXPECT_EQ(options->rules.clock.turnMs, 5000);
+  EXPECT_EQ(options->rules.clock.incrementMs, 1000);
+  auto plain = ParseArenaOptions({"file:a", "file:b"}, error);
+  ASSERT_TRUE(plain) << error;
+  EXPECT_EQ(plain->games, 2);
+  EXPECT_EQ(plain->rules.rule, Rule::kFreeStyle);
+  EXPECT_TRUE(plain->recordFormats.text && plain->recordFormats.psq && plain->recordFormats.sgf);
+  auto version = ParseArenaOptions({"--version"}, error);
+  ASSERT_TRUE(version) << error;
+  EXPECT_TRUE(version->version);
+}
+
 TEST(ParseArenaOptions, RejectsWhatItCannotUse) {
   struct Case {
     std::vector<std::string> arguments;
@@ -73,7 +103,16 @@ TEST(ParseArenaOptions, RejectsWhatItCannotUse) {
       {{"--opening-stones", "9", "file:a", "file:b"}, "--opening-stones"},
       {{"--seed", "x", "file:a", "file:b"}, "--seed"},
       {{"file:a", "file:b", "-t"}, "needs a value"},
-      {{"--fast", "1", "file:a", "file:b"}, "unknown option"},
+      {{"--fast", "1", "file:a", "file:b"}, "unknown option --fast"},
+      {{"file:a", "file:b", "--foo"}, "unknown option --foo"},
+      {{"--opening-format", "auto", "file:a", "file:b"}, "--opening-format does not accept 'auto'"},
+      {{"--opening-order", "shuffled", "file:a", "file:b"}, "--opening-order"},
+      {{"--record-format", "pgn", "file:a", "file:b"}, "--record-format"},
+      {{"--sprt", "50,0", "file:a", "file:b"}, "--sprt needs elo0,elo1"},
+      {{"--sprt", "0,50", "file:a", "file:b", "file:c"}, "--sprt needs exactly two engines"},
+      {{"--rule", "2", "file:a", "file:b"}, "--rule"},
+      {{"--tc", "5/", "file:a", "file:b"}, "--tc needs MATCH[/TURN][+INC]"},
+      {{"--draw-after", "0", "file:a", "file:b"}, "--draw-after"},
       {{"a", "file:b"}, "file: or pipe:"},
   };
   for (const Case& c : cases) {

@@ -53,6 +53,77 @@ TEST(PlayGame, OWinsWithAnOverline) {
   EXPECT_EQ(game.moves.size(), 12u);
 }
 
+// The same overline (O's 4,2 joins 2,2 3,2 and 5,2 6,2 7,2 into six) under both rules:
+// free style ends the game there; under exactly five it goes on until O's exact five.
+TEST(PlayGame, AnOverlineWinsOnlyUnderFreeStyle) {
+  for (Rule rule : {Rule::kFreeStyle, Rule::kExactlyFive}) {
+    auto x = ScriptedEngine::Playing(
+        {{0, 10}, {2, 10}, {4, 10}, {6, 10}, {8, 10}, {10, 10}, {12, 10}, {14, 10}, {16, 10}, {18, 10}});
+    auto o = ScriptedEngine::Playing({{2, 2}, {3, 2}, {5, 2}, {6, 2}, {7, 2}, {4, 2}, {4, 3}, {4, 4}, {4, 5}, {4, 6}});
+    GameResult game = PlayGame(x, o, 20, {}, 1000, {rule, 0, {}});
+    EXPECT_EQ(game.outcome, Outcome::kOWins) << int(rule);
+    EXPECT_EQ(game.reason, EndReason::kFive) << int(rule);
+    EXPECT_EQ(game.moves.size(), rule == Rule::kFreeStyle ? 12u : 20u) << int(rule);
+  }
+}
+
+TEST(PlayGame, TheMoveLimitDrawsUnlessTheLastMoveWins) {
+  auto x = ScriptedEngine::Playing({{5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}});
+  auto o = ScriptedEngine::Playing({{5, 9}, {7, 9}, {9, 9}, {11, 9}});
+  GameResult drawn = PlayGame(x, o, 15, {{0, 0}, {14, 14}}, 1000, {Rule::kFreeStyle, 8, {}});
+  EXPECT_EQ(drawn.outcome, Outcome::kDraw);
+  EXPECT_EQ(drawn.reason, EndReason::kMoveLimit);
+  EXPECT_EQ(drawn.moves.size(), 8u) << "the opening's two moves count";
+  auto x2 = ScriptedEngine::Playing({{5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}});
+  auto o2 = ScriptedEngine::Playing({{5, 9}, {7, 9}, {9, 9}, {11, 9}});
+  GameResult won = PlayGame(x2, o2, 15, {}, 1000, {Rule::kFreeStyle, 9, {}});
+  EXPECT_EQ(won.outcome, Outcome::kXWins) << "the ninth move makes five before the limit is looked at";
+}
+
+// X takes 400 ms a move on a 1-second clock, O 1 ms: X's third move overruns.
+TEST(PlayGame, RunningPastTheClockLosesOnTime) {
+  auto x = ScriptedEngine::Playing({{5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}}, 400);
+  auto o = ScriptedEngine::Playing({{5, 9}, {7, 9}, {9, 9}, {11, 9}});
+  GameResult game = PlayGame(x, o, 15, {}, 5000, {Rule::kExactlyFive, 0, {1000, 0, 0}});
+  EXPECT_EQ(game.outcome, Outcome::kOWins);
+  EXPECT_EQ(game.reason, EndReason::kTimeForfeit);
+  EXPECT_EQ(game.detail, "the clock ran out: 200 ms were left");
+  EXPECT_EQ(game.moves.size(), 4u) << "the move that overran is not played";
+  EXPECT_EQ(x.timesLeft, (std::vector<int>{1000, 600, 200}));
+  EXPECT_EQ(x.limits, (std::vector<int>{1000, 600, 200})) << "a move may take what is left";
+  EXPECT_EQ(o.timesLeft, (std::vector<int>{1000, 999}));
+  EXPECT_EQ(x.terms.matchMs, 1000);
+  EXPECT_EQ(x.terms.turnMs, 5000);
+  EXPECT_EQ(o.terms.rule, Rule::kExactlyFive);
+}
+
+TEST(PlayGame, TheIncrementAndTheTurnLimitOfTheClock) {
+  auto x = ScriptedEngine::Playing({{5, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}}, 400);
+  auto o = ScriptedEngine::Playing({{5, 9}, {7, 9}, {9, 9}, {11, 9}});
+  GameResult game = PlayGame(x, o, 15, {}, 5000, {Rule::kFreeStyle, 0, {1000, 700, 300}});
+  EXPECT_EQ(game.outcome, Outcome::kXWins) << "the increment keeps X's clock going";
+  EXPECT_EQ(x.timesLeft, (std::vector<int>{1000, 900, 800, 700, 600}));
+  EXPECT_EQ(x.limits, (std::vector<int>{700, 700, 700, 700, 600}));
+  EXPECT_EQ(x.terms.turnMs, 700) << "the clock's turn time replaces -t";
+  EXPECT_EQ(x.startedWith.second, 700);
+  auto plain = ScriptedEngine::Playing({{5, 5}});
+  auto other = ScriptedEngine::Playing({});
+  PlayGame(plain, other, 15, {}, 5000);
+  EXPECT_TRUE(plain.timesLeft.empty()) << "without a game clock, no time left is told";
+  EXPECT_EQ(plain.terms.matchMs, 0);
+}
+
+// A timed-out request loses on time when the clock set its limit, else by timeout.
+TEST(PlayGame, ATimeoutIsLostOnTimeOnlyWhenTheClockSetTheLimit) {
+  for (int matchMs : {300, 3000}) {
+    ScriptedEngine x({{ReplyStatus::kAnswered, "5,5", 10}, {ReplyStatus::kTimedOut, "no answer", 0}});
+    auto o = ScriptedEngine::Playing({{5, 9}});
+    GameResult game = PlayGame(x, o, 15, {}, 1000, {Rule::kFreeStyle, 0, {matchMs, 0, 0}});
+    EXPECT_EQ(game.outcome, Outcome::kOWins);
+    EXPECT_EQ(game.reason, matchMs == 300 ? EndReason::kTimeForfeit : EndReason::kTimeout) << matchMs;
+  }
+}
+
 TEST(PlayGame, OpeningIsPlacedAndTheRightSideMovesNext) {
   auto x = ScriptedEngine::Playing({{0, 0}});
   auto o = ScriptedEngine::Playing({{1, 1}, {2, 2}});

@@ -25,7 +25,10 @@ class ScriptedEngine : public Engine {
     startedWith = {side, timeLimitMs};
     return start_;
   }
-  EngineReply Move(const ArenaBoard& board, std::optional<Point> lastMove, int) override {
+  void SetTerms(const GameTerms& given) override { terms = given; }
+  void SetTimeLeft(int ms) override { timesLeft.push_back(ms); }
+  EngineReply Move(const ArenaBoard& board, std::optional<Point> lastMove, int timeLimitMs) override {
+    limits.push_back(timeLimitMs);
     stonesSeen.push_back(board.stones());
     lastMoves.push_back(lastMove);
     if (moves_.empty()) return {ReplyStatus::kMissing, "script ended", 0};
@@ -37,6 +40,9 @@ class ScriptedEngine : public Engine {
   std::pair<int, int> startedWith{0, 0};
   std::vector<int> stonesSeen;
   std::vector<std::optional<Point>> lastMoves;
+  std::vector<int> limits;     // the time limit of each move request
+  std::vector<int> timesLeft;  // what SetTimeLeft was told
+  GameTerms terms{0, 0, Rule::kFreeStyle};
 
  private:
   std::deque<EngineReply> moves_;

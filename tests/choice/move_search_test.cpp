@@ -132,3 +132,14 @@ TEST(ChooseMove, TiesFavourEarlierCellsAsTheDrawsSay) {
   for (int i = 1; i < ties; i++) expected *= 2.0 / 3.0;
   EXPECT_NEAR(firstTop, expected, 4 * std::sqrt(expected) + 3);
 }
+
+TEST(ChooseMove, AnOpeningLeavesNoCellOfTheSearchBefore) {
+  Choose({{9, 9, 'x'}, {10, 9, 'o'}, {9, 10, 'x'}}, 2, 4, 3);
+  ASSERT_GT(evaluatedCount, 0);
+  // The next position is loaded without the run's reset, as a long-lived caller may.
+  ResetPosition();
+  PlaceStone(9, 9, kCellX);
+  PrepareCandidates();
+  ChooseMove();
+  EXPECT_EQ(evaluatedCount, 0);
+}

@@ -134,3 +134,62 @@ TEST(ScoreByRules, FivesOverrideEverythingAndStillDraw) {
   tables.runLen[TableIndex(0, 5)] = 2;
   EXPECT_EQ(ScoreByRules(-100), 32767);
 }
+
+namespace {
+
+using SummaryField = uint8_t (AxisSummary::*)[kPlayers];
+
+struct Condition {
+  const char* name;
+  SummaryField field;
+  uint8_t least;  // the smallest value that meets the condition
+};
+
+// Every condition at its least value gives the rule (own for player 0, the opponent's
+// for player 1); any one of them a step short gives no rule at all.
+void ExpectRuleNeedsEveryCondition(const std::vector<Condition>& conditions, int ownRule, int oppRule) {
+  for (int p = 0; p < kPlayers; p++) {
+    auto setUp = [&](const Condition* weak) {
+      Start(1);
+      for (const Condition& c : conditions) (axisSummary.*c.field)[p] = c.least;
+      if (weak != nullptr) (axisSummary.*weak->field)[p] = uint8_t(weak->least - 1);
+    };
+    setUp(nullptr);
+    EXPECT_EQ(DecidingRule(), p == 0 ? ownRule : oppRule) << "player " << p;
+    for (const Condition& weak : conditions) {
+      setUp(&weak);
+      EXPECT_EQ(DecidingRule(), 0) << weak.name << " one short, player " << p;
+    }
+  }
+}
+
+}  // namespace
+
+TEST(DecidingRule, DoubleOpenThreeNeedsEveryCondition) {
+  ExpectRuleNeedsEveryCondition({{"bestRun", &AxisSummary::bestRun, 2},
+                                 {"secondRun", &AxisSummary::secondRun, 2},
+                                 {"bestOpenEnds", &AxisSummary::bestOpenEnds, 2},
+                                 {"secondOpenEnds", &AxisSummary::secondOpenEnds, 2},
+                                 {"bestFree", &AxisSummary::bestFree, 3},
+                                 {"secondFree", &AxisSummary::secondFree, 3}},
+                                4, 3);
+}
+
+TEST(DecidingRule, FourAndThreeNeedsEveryCondition) {
+  ExpectRuleNeedsEveryCondition({{"bestRun", &AxisSummary::bestRun, 3},
+                                 {"secondRun", &AxisSummary::secondRun, 2},
+                                 {"bestOpenEnds", &AxisSummary::bestOpenEnds, 1},
+                                 {"secondOpenEnds", &AxisSummary::secondOpenEnds, 2},
+                                 {"secondFree", &AxisSummary::secondFree, 3}},
+                                8, 5);
+}
+
+TEST(DecidingRule, DoubleFoursNeedEveryCondition) {
+  ExpectRuleNeedsEveryCondition({{"bestRun", &AxisSummary::bestRun, 3},
+                                 {"secondRun", &AxisSummary::secondRun, 3},
+                                 {"bestOpenEnds", &AxisSummary::bestOpenEnds, 1},
+                                 {"secondOpenEnds", &AxisSummary::secondOpenEnds, 1}},
+                                14, 12);
+  ExpectRuleNeedsEveryCondition(
+      {{"bestGapped", &AxisSummary::bestGapped, 4}, {"secondGapped", &AxisSummary::secondGapped, 4}}, 13, 11);
+}

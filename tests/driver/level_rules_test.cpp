@@ -1,4 +1,4 @@
-// The three level rules of the programs' command lines, in one table.
+// The three level rules of the programs' command lines, through the door, in one table.
 #include <gtest/gtest.h>
 
 #include "tulvo/engine.h"
@@ -33,6 +33,8 @@ TEST(LevelRules, EachRuleReadsItsCharacter) {
       {kArg, "/7", -1},
       {kArg, "/a", -1},
       {kArg, "/-", -1},
+      {kArg, "//", -1},  // the characters just below '0' and above '9'
+      {kArg, "/:", -1},
       {kArg, "5", -1},
       {kArg, "/", -1},
       {kArg, "", -1},

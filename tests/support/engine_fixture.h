@@ -20,8 +20,8 @@ struct StoneAt {
 // A square board of the given side holding the stones.
 std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& stones);
 
-// Resets the engine, parses the rows, sets the side to move (1 X, 2 O) and prepares
-// the candidates, as a run does after reading the files.
+// Resets the engine, clears the cell tables, parses the rows, sets the side to move
+// (1 X, 2 O) and prepares the candidates, as a run does after reading the files.
 void LoadPosition(const std::vector<std::string>& rows, int side);
 
 // Sets randomSeed so that the next draws with the given bounds return the given
