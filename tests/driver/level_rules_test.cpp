@@ -1,6 +1,9 @@
 // The three level rules of the programs' command lines, through the door, in one table.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tulvo/engine.h"
 
 namespace {
@@ -17,56 +20,34 @@ int LevelBy(Rule rule, const char* text) {
 }
 
 TEST(LevelRules, EachRuleReadsItsCharacter) {
-  constexpr Rule kArg = Rule::kArgument, kFile = Rule::kFileProgramPath, kPipe = Rule::kPipeProgramPath;
-  struct Case {
+  // The argument: only the second character counts, and one outside '0'..'6' or none
+  // names no level (-1). The file program's name: the character before the last four,
+  // whatever they are ("tulvo.exe": the letter o; "pbrain-tulvo3": the 'u'); four
+  // characters or fewer name none. The pipe program's name: the character before a
+  // ".exe" ending in any letter case, else the last one ("pbrain-tulvo4.bin": 'n').
+  const struct {
     Rule rule;
-    const char* text;
-    int level;
-  } cases[] = {
-      // The argument: only the second character counts; none names no level (-1).
-      {kArg, "/0", 0},
-      {kArg, "/3", 3},
-      {kArg, "-3", 3},
-      {kArg, "x5", 5},
-      {kArg, "/05", 0},
-      {kArg, "/6", 6},
-      {kArg, "/7", -1},
-      {kArg, "/a", -1},
-      {kArg, "/-", -1},
-      {kArg, "//", -1},  // the characters just below '0' and above '9'
-      {kArg, "/:", -1},
-      {kArg, "5", -1},
-      {kArg, "/", -1},
-      {kArg, "", -1},
-      // The file program's name: the character before the last four, whatever they are.
-      {kFile, "tulvo0.exe", 0},
-      {kFile, "C:\\Games\\tulvo4.exe", 4},
-      {kFile, "/opt/tulvo/tulvo6.exe", 6},
-      {kFile, "tulvo3.EXE", 3},
-      {kFile, "tulvo3.bin", 3},
-      {kFile, "tulvo.exe", 6},  // the letter o
-      {kFile, "tulvo9.exe", 6},
-      {kFile, "tulvo7.exe", 6},
-      {kFile, "3.exe", 3},  // five characters: the first one
-      {kFile, ".exe", 6},   // four characters or fewer name no level
-      {kFile, "", 6},
-      {kFile, "./tulvo", 6},
-      {kFile, "pbrain-tulvo3", 6},  // no ending looked for: 'u' comes before "lvo3"
-      // The pipe program's name: before a ".exe" ending in any case, else the last.
-      {kPipe, "pbrain-tulvo", 6},
-      {kPipe, "/opt/engines/pbrain-tulvo3", 3},
-      {kPipe, "C:\\engines\\pbrain-tulvo3.exe", 3},
-      {kPipe, "pbrain-tulvo0.EXE", 0},
-      {kPipe, "pbrain-tulvo2.ExE", 2},
-      {kPipe, "pbrain-tulvo7", 6},
-      {kPipe, "pbrain-tulvo9.exe", 6},
-      {kPipe, "pbrain-tulvo.exe", 6},
-      {kPipe, "pbrain-tulvo4.bin", 6},  // only ".exe" is cut: the last character is 'n'
-      {kPipe, "5", 5},
-      {kPipe, ".exe", 6},
-      {kPipe, "", 6},
+    std::vector<std::string> texts;
+    std::vector<int> levels;  // one per text
+  } table[] = {
+      {Rule::kArgument,
+       {"/0", "/3", "-3", "x5", "/05", "/6", "/7", "/a", "/-", "//", "/:", "5", "/", ""},
+       {0, 3, 3, 5, 0, 6, -1, -1, -1, -1, -1, -1, -1, -1}},
+      {Rule::kFileProgramPath,
+       {"tulvo0.exe", "C:\\Games\\tulvo4.exe", "/opt/tulvo/tulvo6.exe", "tulvo3.EXE", "tulvo3.bin", "tulvo.exe",
+        "tulvo9.exe", "tulvo7.exe", "3.exe", ".exe", "", "./tulvo", "pbrain-tulvo3"},
+       {0, 4, 6, 3, 3, 6, 6, 6, 3, 6, 6, 6, 6}},
+      {Rule::kPipeProgramPath,
+       {"pbrain-tulvo", "/opt/engines/pbrain-tulvo3", "C:\\engines\\pbrain-tulvo3.exe", "pbrain-tulvo0.EXE",
+        "pbrain-tulvo2.ExE", "pbrain-tulvo7", "pbrain-tulvo9.exe", "pbrain-tulvo.exe", "pbrain-tulvo4.bin", "5", ".exe",
+        ""},
+       {6, 3, 3, 0, 2, 6, 6, 6, 6, 5, 6, 6}},
   };
-  for (const Case& c : cases) EXPECT_EQ(LevelBy(c.rule, c.text), c.level) << int(c.rule) << " '" << c.text << "'";
+  for (const auto& row : table) {
+    ASSERT_EQ(row.texts.size(), row.levels.size()) << int(row.rule);
+    for (size_t i = 0; i < row.texts.size(); i++)
+      EXPECT_EQ(LevelBy(row.rule, row.texts[i].c_str()), row.levels[i]) << int(row.rule) << " '" << row.texts[i] << "'";
+  }
 }
 
 TEST(LevelRules, FileProgramPathIsCutTo255Characters) {

@@ -139,37 +139,37 @@ std::vector<std::string> BoardOf(int (*f)(int x, int y)) {
   return lines;
 }
 
+// A board drawn by a function giving each cell's value, and the answer after "OK".
+struct BoardCase {
+  const char* what;
+  int (*f)(int x, int y);
+  const char* answer;
+};
+
+void ExpectAnswers(std::initializer_list<BoardCase> cases) {
+  for (const BoardCase& c : cases)
+    EXPECT_EQ(Session(Script(BoardOf(c.f))).output, "OK\n" + std::string(c.answer) + "\n") << c.what;
+}
+
 TEST(PbrainProgram, NoPlayableCellAnswersErrorNotAMove) {
-  struct Case {
-    const char* what;
-    int (*f)(int x, int y);
-    const char* answer;
-  } cases[] = {
+  ExpectAnswers({
       {"full of stones", [](int x, int y) { return 1 + (x + y) % 2; }, "ERROR the board is full: no move left"},
       {"full of blocked cells", [](int, int) { return 3; }, "ERROR the board is full: no move left"},
       {"stones walled in by blocked cells", [](int x, int y) { return x + y <= 1         ? 1 + x
                                                                       : x <= 3 && y <= 3 ? 3
                                                                                          : 0; },
        "ERROR the engine found no free cell within two cells of a stone"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Session(Script(BoardOf(c.f))).output, "OK\n" + std::string(c.answer) + "\n") << c.what;
+  });
 }
 
 // A board without stones whose centre is blocked: the centre's first free neighbour
 // in direction order (right, down-right, down, ...), else the first free cell.
 TEST(PbrainProgram, BlockedCentreIsRepairedAsInTheOtherOpenings) {
-  struct Case {
-    const char* what;
-    int (*f)(int x, int y);
-    const char* move;
-  } cases[] = {
+  ExpectAnswers({
       {"centre", [](int x, int y) { return x == 2 && y == 2 ? 3 : 0; }, "3,2"},
       {"centre and right", [](int x, int y) { return y == 2 && (x == 2 || x == 3) ? 3 : 0; }, "3,3"},
       {"centre and every neighbour", [](int x, int y) { return abs(x - 2) <= 1 && abs(y - 2) <= 1 ? 3 : 0; }, "0,0"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Session(Script(BoardOf(c.f))).output, "OK\n" + std::string(c.move) + "\n") << c.what;
+  });
   EXPECT_EQ(Session(Script({"START 15", "BOARD", "7,7,3", "DONE"})).output, "OK\n8,7\n");
 }
 
