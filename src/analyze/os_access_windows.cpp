@@ -2,7 +2,7 @@
 // entering a folder through the Win32 API; both slashes separate folders.
 #include <windows.h>
 
-#include "analyze/os_access.h"
+#include "os_access.h"
 
 // Colours only on a console that takes terminal escape sequences: they are switched
 // on here, and where the console refuses them the picture goes out plain.
