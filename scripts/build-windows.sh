@@ -9,12 +9,7 @@ build=${1:-build-windows}
 mingw=x86_64-w64-mingw32
 
 if ! command -v $mingw-g++ > /dev/null || ! command -v cmake > /dev/null || ! command -v ninja > /dev/null; then
-  echo "Installing the MinGW-w64 cross compiler"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 cmake ninja-build > /dev/null
+  scripts/install-packages.sh --no-recommends g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 cmake ninja-build
 fi
 
 targets=(tulvo pbrain-tulvo tulvo-analyze tulvo-arena fake_engine)

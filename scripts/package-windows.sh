@@ -7,12 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-windows}
 
-if ! command -v zip > /dev/null; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq zip > /dev/null
-fi
+command -v zip > /dev/null || scripts/install-packages.sh zip
 scripts/build-windows.sh "$build" > /dev/null
 
 stage=$(mktemp -d)

@@ -1,6 +1,7 @@
 // Fixed sizes, cell codes, player indices and direction steps shared by the whole engine.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 namespace tulvo::engine {
@@ -31,7 +32,14 @@ constexpr int stepY[kDirections] = {0, 1, 1, 1, 0, -1, -1, -1};
 constexpr int opposite[kDirections] = {4, 5, 6, 7, 0, 1, 2, 3};
 
 // Index of player p and direction d in a 16-entry cell table.
-constexpr int TableIndex(int p, int d) { return p * kDirections + d; }
+constexpr int TableIndex(int p, int d) {
+  assert(p >= 0 && p < kPlayers && d >= 0 && d < kDirections);
+  return p * kDirections + d;
+}
+
+// Whether (x, y) lies within the Board's storage. Debug builds assert it where a cell
+// is written or selected; Release builds (NDEBUG) check nothing there.
+constexpr bool IsWithinBoardStorage(int x, int y) { return x >= 0 && x < kBoardSide && y >= 0 && y < kBoardSide; }
 
 struct Move {
   int32_t x;

@@ -69,6 +69,13 @@ Choice DecideMove(const Request& request);
 const char* TierText(int level, int tier);  // "rule 9: own open four", "blocks five", ...
 uint32_t SeedOfTimeOfDay(int hour, int minute, int second, int millisecond);
 std::string MoveText(int x, int y);  // "x,y" exactly as written into tah.dat
-int LevelOfCharacter(char c);        // '0'..'6' -> 0..6, else -1
+// The level rules of the programs' command lines, side by side: the argument's second
+// character ("/3" -> 3, else -1); the file program's name, the character before the
+// last four of the path cut to 255 ("tulvo3.exe" -> 3); the pipe program's name, the
+// character before a ".exe" ending in any letter case, else the last ("pbrain-tulvo3"
+// -> 3). A name that names no level gives kDefaultLevel.
+int LevelOfArgument(const char* argument);
+int LevelOfFileProgramPath(const char* path);
+int LevelOfPipeProgramPath(const char* path);
 
 }  // namespace tulvo

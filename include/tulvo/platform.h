@@ -2,8 +2,9 @@
 // One implementation per target system is linked into each program (POSIX, Windows,
 // or the in-memory one of the tests). The engine core calls none of it: the file
 // program's driver and the front ends do. Two front ends also reach the system on
-// their own, for what no protocol needs: tulvo-analyze's folder access (os_access)
-// and tulvo-arena's process channel.
+// their own, for what no protocol needs: tulvo-analyze asks whether its output is a
+// terminal, reads NO_COLOR and enters folders (os_access, its main), and tulvo-arena
+// runs engines through its process channel.
 #pragma once
 
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include "analysis/cell_tables.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "driver/position.h"
@@ -177,6 +178,7 @@ void FillTables(CellTables& tables, RayOf rayOf) {
 }  // namespace
 
 void ScanCell(int x, int y) {
+  assert(IsWithinBoardStorage(x, y));
   const int last = std::min(int(boardMax), kMaxCoordinate);
   FillTables(cellTables[x][y], [&](int d) { return GatherRay(x, y, d, last); });
 }
@@ -199,9 +201,13 @@ void PrepareLineMasks() {
 }
 
 void ScanPreparedCell(int x, int y) {
+  assert(IsWithinBoardStorage(x, y));
   FillTables(cellTables[x][y], [&](int d) { return RayFromLines(x, y, d); });
 }
 
-void SelectCell(int x, int y) { currentTables = &cellTables[x][y]; }
+void SelectCell(int x, int y) {
+  assert(IsWithinBoardStorage(x, y));
+  currentTables = &cellTables[x][y];
+}
 
 }  // namespace tulvo::engine

@@ -1,5 +1,6 @@
 // Entry point of tulvo-analyze: options, one engine run, the picture or the data.
 #include <cstdio>
+#include <cstdlib>
 
 #include "analysis.h"
 #include "analyze_input.h"
@@ -27,8 +28,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", parsed.error.c_str());
     return 2;
   }
-  if (parsed.options.help) {
-    Write(kAnalyzeUsage);
+  if (parsed.options.help || parsed.options.version) {
+    Write(parsed.options.help ? kAnalyzeUsage : kAnalyzeVersion);
     return 0;
   }
   const uint32_t seed = SeedOf(parsed.options);
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   }
   const Analysis analysis = Analyze(input.read.position, parsed.options.level, seed);
   bool tsv = parsed.options.format == OutputFormat::kTsv;
-  Write(tsv ? FormatTsv(analysis) : FormatPicture(analysis, StandardOutputIsTerminal()));
+  Write(tsv ? FormatTsv(analysis)
+            : FormatPicture(analysis, PictureInColour(StandardOutputIsTerminal(), std::getenv("NO_COLOR"))));
   return 0;
 }

@@ -1,7 +1,7 @@
 // Parses "--name value" options and one input path; the first refused argument wins.
 #include "analyze_options.h"
 
-#include <charconv>
+#include "parse_integer.h"
 
 namespace tulvo::analyze {
 
@@ -9,18 +9,13 @@ const char kAnalyzeUsage[] =
     "Usage: tulvo-analyze [--side x|o] [--level 0..6] [--seed 0..4294967295] [--format picture|tsv] PATH\n"
     "PATH is a board file (plocha.dat) or a folder holding plocha.dat and tah.dat.\n"
     "--side overrides the side to move read from tah.dat; --level defaults to 6;\n"
-    "--seed defaults to the milliseconds since midnight UTC, as the file program seeds.\n";
+    "--seed defaults to the milliseconds since midnight UTC, as the file program seeds.\n"
+    "The picture is in colour on a terminal unless NO_COLOR is set and not empty.\n"
+    "--help shows this text, --version the version.\n";
+
+const char kAnalyzeVersion[] = "tulvo-analyze " TULVO_VERSION "\n";
 
 namespace {
-
-// The whole text as a decimal number within 0..limit, or -1.
-int64_t DecimalWithin(const std::string& text, int64_t limit) {
-  int64_t value = -1;
-  const char* end = text.data() + text.size();
-  auto [stop, fault] = std::from_chars(text.data(), end, value);
-  if (text.empty() || fault != std::errc() || stop != end || value < 0 || value > limit) return -1;
-  return value;
-}
 
 // Sets the option from its value, or returns what was expected of the value.
 std::string Apply(const std::string& name, const std::string& value, AnalyzeOptions& options) {
@@ -28,13 +23,13 @@ std::string Apply(const std::string& name, const std::string& value, AnalyzeOpti
     if (value != "x" && value != "o") return "x or o";
     options.side = value == "x" ? 1 : 2;
   } else if (name == "--level") {
-    int64_t level = DecimalWithin(value, 6);
-    if (level < 0) return "0..6";
-    options.level = int(level);
+    std::optional<int64_t> level = text::ParseInteger(value, 0, 6);
+    if (!level) return "0..6";
+    options.level = int(*level);
   } else if (name == "--seed") {
-    int64_t seed = DecimalWithin(value, UINT32_MAX);
-    if (seed < 0) return "0..4294967295";
-    options.seed = uint32_t(seed);
+    std::optional<int64_t> seed = text::ParseInteger(value, 0, UINT32_MAX);
+    if (!seed) return "0..4294967295";
+    options.seed = uint32_t(*seed);
     options.seedGiven = true;
   } else {
     if (value != "picture" && value != "tsv") return "picture or tsv";
@@ -59,6 +54,8 @@ ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
       options.help = true;
+    } else if (argument == "--version") {
+      options.version = true;
     } else if (argument.size() > 1 && argument[0] == '-') {
       size_t equals = argument.find('=');
       std::string name = argument.substr(0, equals);
@@ -76,7 +73,7 @@ ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments) {
       inputSeen = true;
     }
   }
-  if (!inputSeen && !options.help) parsed.error = Refuse("no input: give a board file or a folder");
+  if (!inputSeen && !options.help && !options.version) parsed.error = Refuse("no input: give a board file or a folder");
   return parsed;
 }
 

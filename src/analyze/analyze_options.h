@@ -19,6 +19,7 @@ struct AnalyzeOptions {
   uint32_t seed = 0;
   OutputFormat format = OutputFormat::kPicture;
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedOptions {
@@ -27,6 +28,7 @@ struct ParsedOptions {
 };
 
 extern const char kAnalyzeUsage[];
+extern const char kAnalyzeVersion[];
 
 ParsedOptions ParseAnalyzeOptions(const std::vector<std::string>& arguments);
 

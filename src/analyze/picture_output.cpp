@@ -130,4 +130,8 @@ std::string FormatPicture(const Analysis& analysis, bool colour) {
   return Heading(analysis) + "\n" + Board(analysis, marks, colour) + kLegend + BestCells(analysis, order);
 }
 
+bool PictureInColour(bool terminal, const char* noColor) {
+  return terminal && (noColor == nullptr || *noColor == '\0');
+}
+
 }  // namespace tulvo::analyze

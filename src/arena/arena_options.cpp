@@ -1,10 +1,10 @@
 // The command line of tulvo-arena.
 #include "arena/arena_options.h"
 
-#include <charconv>
 #include <cstdint>
 
 #include "arena/engine_command.h"
+#include "parse_integer.h"
 
 namespace tulvo::arena {
 
@@ -39,11 +39,6 @@ const char* const kArenaUsage =
     "  -h, --help           this text\n"
     "      --version        the version\n";
 
-static bool ReadInteger(const std::string& text, int64_t low, int64_t high, int64_t& value) {
-  auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return problem == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
-}
-
 // Options that take a whole number: long and short name, range and field.
 struct NumberOption {
   const char* name;
@@ -68,19 +63,18 @@ static const NumberOption* NumberOptionNamed(const std::string& name) {
 
 static void ReadNumberOption(ArenaOptions& options, const NumberOption& option, const std::string& value,
                              std::string& error) {
-  int64_t number = 0;
-  if (!ReadInteger(value, option.low, option.high, number) ||
-      (option.field == &ArenaOptions::side && number != 15 && number != 20)) {
+  std::optional<int64_t> number = text::ParseInteger(value, option.low, option.high);
+  if (!number || (option.field == &ArenaOptions::side && *number != 15 && *number != 20)) {
     error = std::string(option.name) + " does not accept '" + value + "'";
   }
-  options.*option.field = int(number);
+  options.*option.field = int(number.value_or(0));
 }
 
 // Options whose value is a word or a list: false when name is none of them; error
 // is set when the value does not fit.
 static bool ReadWordOption(ArenaOptions& options, const std::string& name, const std::string& value,
                            std::string& error) {
-  int64_t number = 0;
+  std::optional<int64_t> number;
   bool valid = true;
   if (name == "-o" || name == "--openings") {
     options.openingsFile = value;
@@ -105,14 +99,17 @@ static bool ReadWordOption(ArenaOptions& options, const std::string& name, const
     options.rules.clock = clock.value_or(GameClock{});
     return true;
   } else if (name == "--rule") {
-    valid = ReadInteger(value, 0, 1, number);
-    options.rules.rule = Rule(number);
+    number = text::ParseInteger(value, 0, 1);
+    valid = number.has_value();
+    options.rules.rule = Rule(number.value_or(0));
   } else if (name == "--draw-after") {
-    valid = ReadInteger(value, 1, 1000, number);
-    options.rules.drawAfter = int(number);
+    number = text::ParseInteger(value, 1, 1000);
+    valid = number.has_value();
+    options.rules.drawAfter = int(number.value_or(0));
   } else if (name == "--seed") {
-    valid = ReadInteger(value, 0, INT64_MAX, number);
-    options.seed = uint64_t(number);
+    number = text::ParseInteger(value, 0, INT64_MAX);
+    valid = number.has_value();
+    options.seed = uint64_t(number.value_or(0));
   } else {
     return false;
   }

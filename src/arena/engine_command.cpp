@@ -5,7 +5,7 @@
 
 namespace tulvo::arena {
 
-std::optional<std::vector<std::string>> SplitCommandLine(const std::string& text) {
+std::optional<std::vector<std::string>> SplitEngineCommand(const std::string& text) {
   std::vector<std::string> words;
   std::string word;
   bool inWord = false;
@@ -55,7 +55,7 @@ std::optional<EngineCommand> ParseEngineCommand(const std::string& text, std::st
     error = "engine '" + text + "' must start with file: or pipe:";
     return std::nullopt;
   }
-  auto command = SplitCommandLine(text.substr(colon + 1));
+  auto command = SplitEngineCommand(text.substr(colon + 1));
   if (!command || command->empty()) {
     error = command ? "engine '" + text + "' has no command" : "engine '" + text + "' has an unclosed quote";
     return std::nullopt;

@@ -3,8 +3,10 @@
 #include "arena/opening_file.h"
 
 #include <cctype>
-#include <charconv>
+#include <climits>
 #include <sstream>
+
+#include "parse_integer.h"
 
 namespace tulvo::arena {
 
@@ -27,11 +29,9 @@ std::string Trim(const std::string& text) {
 
 // A whole signed decimal number, nothing around it.
 std::optional<int> WholeNumber(const std::string& text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  auto [stop, problem] = std::from_chars(text.data(), end, value);
-  if (problem != std::errc() || stop != end) return std::nullopt;
-  return value;
+  std::optional<int64_t> value = text::ParseInteger(text, INT_MIN, INT_MAX);
+  if (!value) return std::nullopt;
+  return int(*value);
 }
 
 // 'text' in single quotes.

@@ -2,7 +2,9 @@
 #include "arena/referee.h"
 
 #include <algorithm>
-#include <cctype>
+#include <string_view>
+
+#include "parse_integer.h"
 
 namespace tulvo::arena {
 
@@ -25,29 +27,26 @@ const char* EndReasonName(EndReason reason) {
 
 static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Reads a decimal number, perhaps negative, at text[at...]; false when there are
-// no digits or too many.
-static bool ReadNumber(const std::string& text, size_t& at, int& value) {
-  bool negative = at < text.size() && text[at] == '-';
-  at += negative;
-  size_t start = at;
-  value = 0;
-  while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) && at - start < 6) {
-    value = value * 10 + (text[at++] - '0');
-  }
-  if (negative) value = -value;
-  return at > start && (at >= text.size() || !std::isdigit(static_cast<unsigned char>(text[at])));
+// A coordinate of a reply: a decimal number, perhaps negative, of at most six digits.
+static std::optional<int> Coordinate(std::string_view field) {
+  size_t digits = field.size() - (field.starts_with('-') ? 1 : 0);
+  if (digits > 6) return std::nullopt;
+  std::optional<int64_t> value = text::ParseInteger(field, -999999, 999999);
+  if (!value) return std::nullopt;
+  return int(*value);
 }
 
+// "x,y" with blanks allowed around the whole, not around the comma.
 std::optional<Point> ParseMoveText(const std::string& text) {
-  size_t at = 0;
-  while (at < text.size() && IsBlank(text[at])) at++;
-  Point p{};
-  if (!ReadNumber(text, at, p.x) || at >= text.size() || text[at++] != ',') return std::nullopt;
-  if (!ReadNumber(text, at, p.y)) return std::nullopt;
-  while (at < text.size() && IsBlank(text[at])) at++;
-  if (at != text.size()) return std::nullopt;
-  return p;
+  size_t begin = 0, end = text.size();
+  while (begin < end && IsBlank(text[begin])) begin++;
+  while (end > begin && IsBlank(text[end - 1])) end--;
+  std::string_view move = std::string_view(text).substr(begin, end - begin);
+  size_t comma = move.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  auto x = Coordinate(move.substr(0, comma)), y = Coordinate(move.substr(comma + 1));
+  if (!x || !y) return std::nullopt;
+  return Point{*x, *y};
 }
 
 static EndReason FaultOf(ReplyStatus status) {

@@ -1,6 +1,7 @@
-// The level setting and the characters that name a level.
+// The level setting and the rules that read a level from text.
 #include "driver/ai_level.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tulvo::engine {
@@ -10,6 +11,43 @@ int aiLevel = kDefaultLevel;
 int LevelOfCharacter(char c) {
   uint8_t value = uint8_t(uint8_t(c) - '0');
   return value < 7 ? value : -1;
+}
+
+int LevelOfArgument(const char* argument) {
+  // A missing second character reads as '-', which names no level.
+  if (argument[0] == '\0' || argument[1] == '\0') return -1;
+  return LevelOfCharacter(argument[1]);
+}
+
+static int LevelOrDefault(int level) { return level < 0 ? kDefaultLevel : level; }
+
+static size_t LengthWithin(const char* text, size_t limit) {
+  size_t length = 0;
+  while (length < limit && text[length] != '\0') length++;
+  return length;
+}
+
+int LevelOfFileProgramPath(const char* path) {
+  size_t length = LengthWithin(path, 255);
+  if (length <= 4) return kDefaultLevel;
+  return LevelOrDefault(LevelOfCharacter(path[length - 5]));
+}
+
+static bool EndsWithExe(const char* path, size_t length) {
+  if (length < 4) return false;
+  const char* ending = path + length - 4;
+  for (int i = 0; i < 4; i++) {
+    char c = ending[i] >= 'A' && ending[i] <= 'Z' ? char(ending[i] - 'A' + 'a') : ending[i];
+    if (c != ".exe"[i]) return false;
+  }
+  return true;
+}
+
+int LevelOfPipeProgramPath(const char* path) {
+  size_t length = LengthWithin(path, SIZE_MAX);
+  if (EndsWithExe(path, length)) length -= 4;
+  if (length == 0) return kDefaultLevel;
+  return LevelOrDefault(LevelOfCharacter(path[length - 1]));
 }
 
 }  // namespace tulvo::engine

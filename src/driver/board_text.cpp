@@ -1,6 +1,8 @@
 // The reader's messages and the read into the engine's position.
 #include "driver/board_text.h"
 
+#include <cassert>
+
 #include "driver/position.h"
 
 namespace tulvo::engine {
@@ -25,7 +27,10 @@ const char* ParseBoard(const uint8_t* bytes, int count) {
         else
           PlaceStone(x, y, code);
       },
-      [](int last) { boardMax = uint8_t(last); });
+      [](int last) {
+        assert(last >= 0 && last <= kMaxCoordinate);
+        boardMax = uint8_t(last);
+      });
 }
 
 }  // namespace tulvo::engine

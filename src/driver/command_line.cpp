@@ -47,7 +47,7 @@ static const char* TakeArgument(const char* p, std::string& argument) {
   return p;
 }
 
-std::vector<std::string> SplitCommandLine(const char* line) {
+std::vector<std::string> SplitWindowsCommandLine(const char* line) {
   std::vector<std::string> words(1);
   const char* p = TakeProgramName(line, words[0]);
   for (;;) {

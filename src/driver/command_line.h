@@ -13,6 +13,6 @@ namespace tulvo {
 // double quotes inside quotes give one literal quote, and backslashes are literal
 // except before a double quote: 2n of them give n and the quote still toggles,
 // 2n + 1 give n and a literal quote.
-std::vector<std::string> SplitCommandLine(const char* line);
+std::vector<std::string> SplitWindowsCommandLine(const char* line);
 
 }  // namespace tulvo

@@ -7,8 +7,9 @@ namespace tulvo::file_program {
 
 extern const char usageBanner[];
 
-// Sets aiLevel from "/n" as the first argument, else from the digit before a ".exe"
-// ending; a first argument that names no level ends the run with the usage banner.
+// Sets aiLevel from "/n" as the first argument, else by the file program's name rule
+// (LevelOfFileProgramPath); a first argument that names no level ends the run with
+// the usage banner.
 void SelectLevel();
 
 }  // namespace tulvo::file_program

@@ -23,7 +23,7 @@ static char modulePath[32768];          // room for the longest path Windows all
 void PlatformStart(int, char**) {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
-  words = SplitCommandLine(GetCommandLineA());
+  words = SplitWindowsCommandLine(GetCommandLineA());
   DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
   if (length >= sizeof modulePath) length = 0;
   modulePath[length] = '\0';

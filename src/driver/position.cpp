@@ -2,6 +2,7 @@
 #include "driver/position.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "analysis/cell_tables.h"
@@ -30,6 +31,7 @@ bool IsOnBoard(int x, int y) {
 }
 
 void PlaceStone(int x, int y, uint8_t code) {
+  assert(IsWithinBoardStorage(x, y));
   board[x][y] = code;
   MarkCandidates(x, y);
   stoneCount++;
@@ -45,6 +47,7 @@ void MarkCandidates(int x, int y) {
 
 void PrepareCandidates() {
   SearchBox box = {999, 999, -999, -999};
+  assert(boardMax <= kMaxCoordinate);
   PrepareLineMasks();
   for (int x = 0; x <= boardMax && x < kBoardSide; x++) {
     for (int y = 0; y <= boardMax && y < kBoardSide; y++) {

@@ -67,6 +67,8 @@ std::string MoveText(int x, int y) {
   return std::string(text, size_t(engine::FormatMove(x, y, text)));
 }
 
-int LevelOfCharacter(char c) { return engine::LevelOfCharacter(c); }
+int LevelOfArgument(const char* argument) { return engine::LevelOfArgument(argument); }
+int LevelOfFileProgramPath(const char* path) { return engine::LevelOfFileProgramPath(path); }
+int LevelOfPipeProgramPath(const char* path) { return engine::LevelOfPipeProgramPath(path); }
 
 }  // namespace tulvo

@@ -4,10 +4,6 @@
 
 namespace tulvo::pbrain {
 
-#ifndef TULVO_VERSION
-#define TULVO_VERSION "unknown"
-#endif
-
 void Answer(FILE* out, const std::string& line) {
   fputs(line.c_str(), out);
   fputc('\n', out);

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "parse_integer.h"
+
 namespace tulvo::pbrain {
 
 constexpr int kNumberLimit = 1000000;
@@ -33,17 +35,10 @@ Command ParseCommand(const std::string& line) {
 
 // One optionally signed decimal integer filling the whole (trimmed) field.
 static bool ParseNumber(const std::string& field, int& value) {
-  std::string text = TrimBlanks(field);
-  size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
-  if (i == text.size()) return false;
-  long magnitude = 0;
-  for (; i < text.size(); i++) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    magnitude = magnitude * 10 + (text[i] - '0');
-    if (magnitude > kNumberLimit) magnitude = kNumberLimit;
-  }
-  value = int(text[0] == '-' ? -magnitude : magnitude);
-  return true;
+  std::optional<int64_t> number =
+      text::ParseInteger(TrimBlanks(field), -kNumberLimit, kNumberLimit, text::OutOfRange::kHeldAtBound);
+  if (number) value = int(*number);
+  return number.has_value();
 }
 
 bool ParseNumbers(const std::string& text, int count, int* values) {

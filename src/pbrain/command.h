@@ -17,8 +17,9 @@ Command ParseCommand(const std::string& line);
 Command SplitWord(const std::string& text);
 std::string TrimBlanks(const std::string& text);
 // Reads exactly count integers separated by commas, blanks allowed around each:
-// "10,3" and " 10 , 3" give {10, 3}. Values beyond a million are held at a million,
-// so a huge coordinate reads as one far outside the board. False when malformed.
+// "10,3" and " 10 , 3" give {10, 3}. Values beyond a million either way are held at
+// -1000000 or 1000000, so a huge coordinate reads as one far outside the board. False
+// when malformed.
 bool ParseNumbers(const std::string& text, int count, int* values);
 // The text for a message: at most 40 bytes, anything but printable ASCII as '?'.
 std::string Quote(const std::string& text);

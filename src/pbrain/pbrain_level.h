@@ -1,5 +1,5 @@
-// The AI level of the pipe program: "/n" as the first argument, else a digit at the
-// end of the program's name ("pbrain-tulvo3", "pbrain-tulvo3.exe"), else 6.
+// The AI level of the pipe program: "/n" as the first argument, else the digit ending
+// the program's name before any ".exe" ("pbrain-tulvo3", "pbrain-tulvo3.exe"), else 6.
 #pragma once
 
 namespace tulvo::pbrain {

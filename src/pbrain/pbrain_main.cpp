@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "pbrain_level.h"
+#include "pbrain_options.h"
 #include "session.h"
 #include "tulvo/platform.h"
 
@@ -15,6 +16,8 @@ constexpr int kUsageStatus = 2;
 int main(int argc, char** argv) {
   using namespace tulvo::pbrain;
   tulvo::PlatformStart(argc, argv);
+  if (tulvo::PlatformArgumentCount() >= 1 && IsLongOption(tulvo::PlatformArgument(0)))
+    return AnswerLongOption(tulvo::PlatformArgument(0), stdout, stderr);
   int level = SelectPbrainLevel();
   if (level < 0) {
     fputs(pbrainUsageBanner, stdout);

@@ -133,3 +133,18 @@ TEST(ScanCell, RelationsHoldOnRandomBoards) {
       }
   }
 }
+
+// Debug builds stop at a cell outside the Board's storage or a table index out of
+// range, where Release builds would write or read beyond the arrays.
+TEST(DebugAssertions, StopAtCellsAndIndicesOutOfRange) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are compiled out of this build (NDEBUG)";
+#else
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_DEATH(PlaceStone(kBoardSide, 0, kCellX), "IsWithinBoardStorage");
+  EXPECT_DEATH(SelectCell(0, -1), "IsWithinBoardStorage");
+  EXPECT_DEATH(ScanCell(-1, 3), "IsWithinBoardStorage");
+  EXPECT_DEATH(static_cast<void>(TableIndex(kPlayers, 0)), "kPlayers");
+  EXPECT_DEATH(static_cast<void>(TableIndex(0, kDirections)), "kDirections");
+#endif
+}

@@ -1,6 +1,9 @@
 // The built tulvo-analyze on positions in scratch folders, checked against the file
 // program and against hand-worked scores.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <map>
@@ -298,3 +301,60 @@ TEST(AnalyzeProgram, RefusesBadArgumentsWithStatusTwo) {
   }
   EXPECT_EQ(RunProgramIn(dir.path(), kAnalyze, {"--format", "tsv", "."}).exitCode, 0);
 }
+
+namespace {
+
+TEST(AnalyzeProgram, AnswersHelpAndVersionAndNamesAnUnknownOption) {
+  ScratchDirectory dir;
+  ProgramRun help = RunProgramIn(dir.path(), kAnalyze, {"--help"});
+  EXPECT_EQ(help.output.rfind("Usage: tulvo-analyze ", 0), 0u) << help.output;
+  EXPECT_EQ(help.exitCode, 0);
+  ProgramRun version = RunProgramIn(dir.path(), kAnalyze, {"--version"});
+  EXPECT_EQ(version.output, "tulvo-analyze " TULVO_VERSION "\n");
+  EXPECT_EQ(version.exitCode, 0);
+  ProgramRun unknown = AnalyzeBothStreams(dir.path(), {"--foo"});
+  EXPECT_EQ(unknown.output, "tulvo-analyze: unknown option '--foo'\n");
+  EXPECT_EQ(unknown.exitCode, 2);
+}
+
+// The picture of the five completion with standard output on a new terminal, NO_COLOR
+// as given (null: unset); empty when no terminal can be opened.
+std::string PictureOnATerminal(const char* noColor) {
+  int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+  if (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0) return "";
+  ScratchDirectory dir;
+  dir.Write("plocha.dat", kFiveCompletion);
+  dir.Write("tah.dat", "x");
+  std::string name = ptsname(terminal);
+  pid_t child = fork();
+  if (child == 0) {
+    int screen = open(name.c_str(), O_RDWR);
+    if (screen < 0) _exit(127);
+    dup2(screen, STDOUT_FILENO);
+    if (noColor == nullptr)
+      unsetenv("NO_COLOR");
+    else
+      setenv("NO_COLOR", noColor, 1);
+    ExecProgram(kAnalyze, {"--seed", "1", dir.path()});
+  }
+  std::string output;
+  char buffer[4096];
+  ssize_t got;
+  // The terminal reports an error once the program has exited and closed its side.
+  while ((got = read(terminal, buffer, sizeof buffer)) > 0) output.append(buffer, size_t(got));
+  waitpid(child, nullptr, 0);
+  close(terminal);
+  return output;
+}
+
+TEST(AnalyzeProgram, NoColorTakesTheColoursOffATerminal) {
+  std::string coloured = PictureOnATerminal(nullptr);
+  if (coloured.empty()) GTEST_SKIP() << "no pseudo-terminal can be opened here";
+  EXPECT_NE(coloured.find('\x1b'), std::string::npos);
+  EXPECT_NE(PictureOnATerminal("").find('\x1b'), std::string::npos);
+  std::string plain = PictureOnATerminal("1");
+  EXPECT_NE(plain.find("[1]"), std::string::npos) << plain;
+  EXPECT_EQ(plain.find('\x1b'), std::string::npos);
+}
+
+}  // namespace

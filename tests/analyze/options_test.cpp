@@ -57,3 +57,13 @@ TEST(AnalyzeOptions, RefusesWithOneLineNamingTheArgument) {
     EXPECT_EQ(error.find('\n'), std::string::npos);
   }
 }
+
+TEST(AnalyzeOptions, HelpAndVersionNeedNoInput) {
+  for (const char* argument : {"--help", "-h", "--version"}) {
+    ParsedOptions parsed = ParseAnalyzeOptions({argument});
+    EXPECT_EQ(parsed.error, "") << argument;
+    EXPECT_EQ(parsed.options.help, argument[2] != 'v') << argument;
+    EXPECT_EQ(parsed.options.version, argument[2] == 'v') << argument;
+  }
+  EXPECT_EQ(ParseAnalyzeOptions({"--versions"}).error, "tulvo-analyze: unknown option '--versions'");
+}

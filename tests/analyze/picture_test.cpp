@@ -114,3 +114,12 @@ TEST(Picture, OpeningsAndFullBoards) {
     EXPECT_EQ(BoardRow(none, y).find('['), std::string::npos) << y;
   }
 }
+
+TEST(Picture, ColourOnATerminalUnlessNoColorIsSetAndNotEmpty) {
+  EXPECT_TRUE(PictureInColour(true, nullptr));
+  EXPECT_TRUE(PictureInColour(true, ""));
+  EXPECT_FALSE(PictureInColour(true, "1"));
+  EXPECT_FALSE(PictureInColour(true, "0"));  // any value counts
+  EXPECT_FALSE(PictureInColour(false, nullptr));
+  EXPECT_FALSE(PictureInColour(false, "1"));
+}

@@ -8,13 +8,13 @@ using namespace tulvo::arena;
 
 namespace {
 
-TEST(SplitCommandLine, QuotesGroupWords) {
+TEST(SplitEngineCommand, QuotesGroupWords) {
   using Words = std::vector<std::string>;
-  EXPECT_EQ(SplitCommandLine("  a  b\tc "), (Words{"a", "b", "c"}));
-  EXPECT_EQ(SplitCommandLine("faketime -f \"2026-01-01 12:00:00\" tulvo"),
+  EXPECT_EQ(SplitEngineCommand("  a  b\tc "), (Words{"a", "b", "c"}));
+  EXPECT_EQ(SplitEngineCommand("faketime -f \"2026-01-01 12:00:00\" tulvo"),
             (Words{"faketime", "-f", "2026-01-01 12:00:00", "tulvo"}));
-  EXPECT_EQ(SplitCommandLine("a '' 'b c'd"), (Words{"a", "", "b cd"}));
-  EXPECT_FALSE(SplitCommandLine("a \"b"));
+  EXPECT_EQ(SplitEngineCommand("a '' 'b c'd"), (Words{"a", "", "b cd"}));
+  EXPECT_FALSE(SplitEngineCommand("a \"b"));
 }
 
 TEST(ParseEngineCommand, ReadsProtocolCommandAndLabel) {

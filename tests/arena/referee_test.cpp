@@ -17,12 +17,28 @@ TEST(ParseMoveText, AcceptsDecimalPairsOnly) {
     Point point;
   };
   const Case cases[] = {
-      {"7,7", true, {7, 7}},   {"0,19", true, {0, 19}},  {" 12,3\r\n", true, {12, 3}},
-      {"-1,3", true, {-1, 3}}, {"99,0", true, {99, 0}},  {"7, 7", false, {}},
-      {"7 7", false, {}},      {"7,", false, {}},        {",7", false, {}},
-      {"", false, {}},         {"7,7,7", false, {}},     {"a,b", false, {}},
-      {"7.5,3", false, {}},    {"1234567,1", false, {}}, {"OK", false, {}},
-      {"7,7 8,8", false, {}},  {"--1,3", false, {}},
+      {"7,7", true, {7, 7}},
+      {"0,19", true, {0, 19}},
+      {" 12,3\r\n", true, {12, 3}},
+      {"-1,3", true, {-1, 3}},
+      {"99,0", true, {99, 0}},
+      {"7, 7", false, {}},
+      {"7 7", false, {}},
+      {"7,", false, {}},
+      {",7", false, {}},
+      {"", false, {}},
+      {"7,7,7", false, {}},
+      {"a,b", false, {}},
+      {"7.5,3", false, {}},
+      {"1234567,1", false, {}},
+      {"OK", false, {}},
+      {"7,7 8,8", false, {}},
+      {"--1,3", false, {}},
+      // At most six digits, leading zeros counted; a sign only as a minus.
+      {"-999999,0", true, {-999999, 0}},
+      {"0000007,1", false, {}},
+      {"+1,3", false, {}},
+      {"7 ,7", false, {}},
   };
   for (const Case& c : cases) {
     auto point = ParseMoveText(c.text);

@@ -21,7 +21,7 @@ TEST(WindowsCommandLine, SplitsBackIntoTheSameWords) {
   };
   for (const auto& words : cases) {
     std::string line = JoinWindowsCommandLine(words);
-    EXPECT_EQ(SplitCommandLine(line.c_str()), words) << line;
+    EXPECT_EQ(SplitWindowsCommandLine(line.c_str()), words) << line;
   }
 }
 

@@ -6,7 +6,7 @@ using namespace tulvo;
 
 using Words = std::vector<std::string>;
 
-TEST(SplitCommandLine, ProgramNameQuotesGroupAndBackslashesStay) {
+TEST(SplitWindowsCommandLine, ProgramNameQuotesGroupAndBackslashesStay) {
   struct Case {
     const char* line;
     Words words;
@@ -21,10 +21,10 @@ TEST(SplitCommandLine, ProgramNameQuotesGroupAndBackslashesStay) {
       {"tulvo.exe\t/4", {"tulvo.exe", "/4"}},
       {" /5", {"", "/5"}},  // a leading blank ends an empty name
   };
-  for (const Case& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.words) << c.line;
+  for (const Case& c : cases) EXPECT_EQ(SplitWindowsCommandLine(c.line), c.words) << c.line;
 }
 
-TEST(SplitCommandLine, ArgumentsFollowQuoteAndBackslashRules) {
+TEST(SplitWindowsCommandLine, ArgumentsFollowQuoteAndBackslashRules) {
   struct Case {
     const char* arguments;  // after the program name "p "
     Words words;
@@ -50,6 +50,6 @@ TEST(SplitCommandLine, ArgumentsFollowQuoteAndBackslashRules) {
   for (const Case& c : cases) {
     Words expected = {"p"};
     expected.insert(expected.end(), c.words.begin(), c.words.end());
-    EXPECT_EQ(SplitCommandLine((std::string("p ") + c.arguments).c_str()), expected) << c.arguments;
+    EXPECT_EQ(SplitWindowsCommandLine((std::string("p ") + c.arguments).c_str()), expected) << c.arguments;
   }
 }

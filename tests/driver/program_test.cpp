@@ -13,23 +13,14 @@ namespace {
 
 const std::string kProgram = TULVO_EXECUTABLE;
 
-struct Outcome {
-  ProgramRun run;
-  std::string tah;
-};
-
+// The program run with the arguments, under its own name or through a link called name.
 Outcome Play(const std::string& plocha, const std::string& tah, const std::vector<std::string>& arguments,
              const std::string& name = "") {
-  ScratchDirectory dir;
-  dir.Write("plocha.dat", plocha);
-  dir.Write("tah.dat", tah);
-  std::string program = kProgram;
-  if (!name.empty()) {
+  return PlayInScratch(plocha, tah, [&](const ScratchDirectory& dir) {
+    if (name.empty()) return RunProgramIn(dir.path(), kProgram, arguments);
     dir.Link(name, kProgram);
-    program = dir.path() + "/" + name;
-  }
-  ProgramRun run = RunProgramIn(dir.path(), program, arguments);
-  return {run, dir.Read("tah.dat")};
+    return RunProgramIn(dir.path(), dir.path() + "/" + name, arguments);
+  });
 }
 
 }  // namespace

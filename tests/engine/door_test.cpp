@@ -148,10 +148,6 @@ TEST(Door, SmallHelpersFollowTheFileProtocol) {
   EXPECT_EQ(tulvo::MoveText(12, 3), "12,3");
   EXPECT_EQ(tulvo::SeedOfTimeOfDay(23, 59, 59, 999), kMillisecondsPerDay - 1);
   EXPECT_EQ(tulvo::SeedOfTimeOfDay(1, 2, 3, 4), 3723004u);
-  EXPECT_EQ(tulvo::LevelOfCharacter('0'), 0);
-  EXPECT_EQ(tulvo::LevelOfCharacter('6'), 6);
-  EXPECT_EQ(tulvo::LevelOfCharacter('7'), -1);
-  EXPECT_EQ(tulvo::LevelOfCharacter('/'), -1);
   EXPECT_EQ(tulvo::SideOfTahText("x"), tulvo::kSideX);
   EXPECT_EQ(tulvo::SideOfTahText("X"), tulvo::kSideO);  // as the file program reads tah.dat
   EXPECT_EQ(tulvo::SideOfTahText(""), tulvo::kSideO);

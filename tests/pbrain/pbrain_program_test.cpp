@@ -141,37 +141,37 @@ std::vector<std::string> BoardOf(int (*f)(int x, int y)) {
   return lines;
 }
 
+// A board drawn by a function giving each cell's value, and the answer after "OK".
+struct BoardCase {
+  const char* what;
+  int (*f)(int x, int y);
+  const char* answer;
+};
+
+void ExpectAnswers(std::initializer_list<BoardCase> cases) {
+  for (const BoardCase& c : cases)
+    EXPECT_EQ(Session(Script(BoardOf(c.f))).output, "OK\n" + std::string(c.answer) + "\n") << c.what;
+}
+
 TEST(PbrainProgram, NoPlayableCellAnswersErrorNotAMove) {
-  struct Case {
-    const char* what;
-    int (*f)(int x, int y);
-    const char* answer;
-  } cases[] = {
+  ExpectAnswers({
       {"full of stones", [](int x, int y) { return 1 + (x + y) % 2; }, "ERROR the board is full: no move left"},
       {"full of blocked cells", [](int, int) { return 3; }, "ERROR the board is full: no move left"},
       {"stones walled in by blocked cells", [](int x, int y) { return x + y <= 1         ? 1 + x
                                                                       : x <= 3 && y <= 3 ? 3
                                                                                          : 0; },
        "ERROR the engine found no free cell within two cells of a stone"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Session(Script(BoardOf(c.f))).output, "OK\n" + std::string(c.answer) + "\n") << c.what;
+  });
 }
 
 // A board without stones whose centre is blocked: the centre's first free neighbour
 // in direction order (right, down-right, down, ...), else the first free cell.
 TEST(PbrainProgram, BlockedCentreIsRepairedAsInTheOtherOpenings) {
-  struct Case {
-    const char* what;
-    int (*f)(int x, int y);
-    const char* move;
-  } cases[] = {
+  ExpectAnswers({
       {"centre", [](int x, int y) { return x == 2 && y == 2 ? 3 : 0; }, "3,2"},
       {"centre and right", [](int x, int y) { return y == 2 && (x == 2 || x == 3) ? 3 : 0; }, "3,3"},
       {"centre and every neighbour", [](int x, int y) { return abs(x - 2) <= 1 && abs(y - 2) <= 1 ? 3 : 0; }, "0,0"},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(Session(Script(BoardOf(c.f))).output, "OK\n" + std::string(c.move) + "\n") << c.what;
+  });
   EXPECT_EQ(Session(Script({"START 15", "BOARD", "7,7,3", "DONE"})).output, "OK\n8,7\n");
 }
 
@@ -225,6 +225,22 @@ TEST(PbrainProgram, BadArgumentGivesTheBannerAndStatusTwo) {
     EXPECT_EQ(run.exitCode, 2) << argument;
   }
   EXPECT_EQ(Session("START 20\r\nBEGIN\r\n", {"/0"}).output, "OK\n9,9\n");
+}
+
+TEST(PbrainProgram, LongOptionsAreAnsweredAndNeverTakenForALevel) {
+  ProgramRun help = Session("", {"--help"});
+  EXPECT_EQ(help.output.rfind("Usage: pbrain-tulvo ", 0), 0u) << help.output;
+  EXPECT_EQ(help.exitCode, 0);
+  ProgramRun version = Session("START 20\r\n", {"--version"});
+  EXPECT_EQ(version.output, "pbrain-tulvo " TULVO_VERSION "\n");
+  EXPECT_EQ(version.exitCode, 0);
+  // Standard error joined to standard output: the unknown option named, no session.
+  ScratchDirectory dir;
+  ProgramRun unknown = RunProgramIn(dir.path(), "/bin/sh", {"-c", "exec \"$0\" --foo 2>&1", kProgram}, "START 20\r\n");
+  EXPECT_EQ(unknown.output, "pbrain-tulvo: unknown option '--foo' (see --help)\n");
+  EXPECT_EQ(unknown.exitCode, 2);
+  // An argument with one dash is still a level.
+  EXPECT_EQ(Session("START 20\r\nBEGIN\r\n", {"-0"}).output, "OK\n9,9\n");
 }
 
 }  // namespace

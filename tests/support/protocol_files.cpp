@@ -25,4 +25,13 @@ std::string FiveCompletion(const std::string& end) {
   return text;
 }
 
+Outcome PlayInScratch(const std::string& plocha, const std::string& tah,
+                      const std::function<ProgramRun(const ScratchDirectory&)>& run) {
+  ScratchDirectory dir;
+  dir.Write("plocha.dat", plocha);
+  dir.Write("tah.dat", tah);
+  ProgramRun ran = run(dir);
+  return {ran, dir.Read("tah.dat")};
+}
+
 }  // namespace tulvo::test

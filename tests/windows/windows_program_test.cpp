@@ -20,29 +20,18 @@ namespace {
 
 const std::string kLinuxProgram = TULVO_EXECUTABLE;
 
-struct Outcome {
-  ProgramRun run;
-  std::string tah;
-};
-
 Outcome PlayWindows(const std::string& plocha, const std::string& tah, const std::vector<std::string>& arguments,
                     const std::string& name = "tulvo.exe", const std::string& frozenAt = "") {
-  ScratchDirectory dir;
-  dir.Write("plocha.dat", plocha);
-  dir.Write("tah.dat", tah);
-  ProgramRun run = RunWindows(dir, {"tulvo.exe", name, arguments, frozenAt, ""});
-  return {run, dir.Read("tah.dat")};
+  return PlayInScratch(plocha, tah, [&](const ScratchDirectory& dir) {
+    return RunWindows(dir, {"tulvo.exe", name, arguments, frozenAt, ""});
+  });
 }
 
 Outcome PlayLinux(const std::string& plocha, const std::string& tah, const std::vector<std::string>& arguments,
                   const std::string& frozenAt) {
-  ScratchDirectory dir;
-  dir.Write("plocha.dat", plocha);
-  dir.Write("tah.dat", tah);
   std::vector<std::string> argv = {kLinuxProgram};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  ProgramRun run = RunFrozen(dir.path(), argv, frozenAt);
-  return {run, dir.Read("tah.dat")};
+  return PlayInScratch(plocha, tah, [&](const ScratchDirectory& dir) { return RunFrozen(dir.path(), argv, frozenAt); });
 }
 
 std::string LevelArgument(int level) { return {'/', char('0' + level)}; }
