@@ -9,23 +9,17 @@
 
 namespace tulvo::engine {
 
-const Level6Params level6Params = {
-    .runWeightCap = 17,
-    .lineCoef = 21,
-    .shapeMul = 22,
-    .lineWeightMul = 3,
-    .lineWeightAdd = 20,
-    .bands = {{.spanWeight = 24, .spanDivisor = 2},
-              {.spanWeight = 4, .spanDivisor = 11},
-              {.spanWeight = 17, .spanDivisor = 39},
-              {.spanWeight = 4, .spanDivisor = 19}},
-    .lineWeightCap = 23,
-    .runWeightMul = 43,
-    .runWeightAdd = 36,
-    .gapMul = 34,
-    .lineDiv = 5,
-    .squareDiv = 23,
-};
+// Bands as {spanWeight, spanDivisor}, from the fewest stones to the most.
+// clang-format off
+const LevelConstants level5Constants = {
+    .constants = {.runWeightMul = 2, .runWeightAdd = 2, .runWeightCap = 5, .gapMul = 2, .lineWeightMul = 2,
+        .lineWeightAdd = 7, .lineWeightCap = 15, .lineCoef = 14, .lineDiv = 3, .squareDiv = 2, .shapeMul = 8},
+    .bands = {{2, 1}, {2, 2}, {3, 3}, {3, 4}}};
+const LevelConstants level6Params = {
+    .constants = {.runWeightMul = 43, .runWeightAdd = 36, .runWeightCap = 17, .gapMul = 34, .lineWeightMul = 3,
+        .lineWeightAdd = 20, .lineWeightCap = 23, .lineCoef = 21, .lineDiv = 5, .squareDiv = 23, .shapeMul = 22},
+    .bands = {{24, 2}, {4, 11}, {17, 39}, {4, 19}}};
+// clang-format on
 
 WeightedConstants weightedConstants;
 int32_t spanWeight = 0;
@@ -38,41 +32,6 @@ static int StoneBand() {
   if (stoneCount < 12) return 1;
   if (stoneCount < 18) return 2;
   return 3;
-}
-
-static void PrepareLevel5(int band) {
-  static const int32_t kSpanWeight[4] = {2, 2, 3, 3};
-  static const int32_t kSpanDivisor[4] = {1, 2, 3, 4};
-  weightedConstants = {.runWeightMul = 2,
-                       .runWeightAdd = 2,
-                       .runWeightCap = boardMax < 15 ? 6 : 5,
-                       .gapMul = 2,
-                       .lineWeightMul = 2,
-                       .lineWeightAdd = 7,
-                       .lineWeightCap = 15,
-                       .lineCoef = 14,
-                       .lineDiv = 3,
-                       .squareDiv = 2,
-                       .shapeMul = 8};
-  spanWeight = kSpanWeight[band];
-  spanDivisor = kSpanDivisor[band];
-}
-
-static void PrepareLevel6(int band) {
-  const Level6Params& p = level6Params;
-  weightedConstants = {.runWeightMul = p.runWeightMul,
-                       .runWeightAdd = p.runWeightAdd,
-                       .runWeightCap = p.runWeightCap,
-                       .gapMul = p.gapMul,
-                       .lineWeightMul = p.lineWeightMul,
-                       .lineWeightAdd = p.lineWeightAdd,
-                       .lineWeightCap = p.lineWeightCap,
-                       .lineCoef = p.lineCoef,
-                       .lineDiv = p.lineDiv,
-                       .squareDiv = p.squareDiv,
-                       .shapeMul = p.shapeMul};
-  spanWeight = p.bands[band].spanWeight;
-  spanDivisor = p.bands[band].spanDivisor;
 }
 
 namespace {
@@ -236,10 +195,13 @@ static void PrepareConstantLanes() {
 }
 
 void PrepareSpanWeights(int level) {
-  if (level == 5)
-    PrepareLevel5(StoneBand());
-  else
-    PrepareLevel6(StoneBand());
+  const LevelConstants& k = level == 5 ? level5Constants : level6Params;
+  const SpanBand& band = k.bands[StoneBand()];
+  weightedConstants = k.constants;
+  // Level 5 gives runs more weight on boards under 15 x 15; level 6 ignores the size.
+  if (level == 5 && boardMax < 15) weightedConstants.runWeightCap = 6;
+  spanWeight = band.spanWeight;
+  spanDivisor = band.spanDivisor;
   PrepareConstantLanes();
 }
 

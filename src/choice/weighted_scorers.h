@@ -6,7 +6,7 @@
 
 namespace tulvo::engine {
 
-// The constants of one level; level 6 takes them from level6Params.
+// The constants of one level's line terms.
 struct WeightedConstants {
   int32_t runWeightMul, runWeightAdd, runWeightCap;
   int32_t gapMul;
@@ -14,18 +14,22 @@ struct WeightedConstants {
   int32_t lineCoef, lineDiv, squareDiv, shapeMul;
 };
 
-constexpr int kCrampedLimit = 4;  // an axis whose reach is at most this for both players
-
-// The level-6 constants, in the order they are tuned and published.
-struct Level6Params {
-  int32_t runWeightCap, lineCoef, shapeMul, lineWeightMul, lineWeightAdd;
-  struct {
-    int32_t spanWeight, spanDivisor;
-  } bands[4];  // by stone-count band: 0..6, 7..11, 12..17, 18 and more
-  int32_t lineWeightCap, runWeightMul, runWeightAdd, gapMul, lineDiv, squareDiv;
+// spanWeight and spanDivisor of one stone-count band.
+struct SpanBand {
+  int32_t spanWeight, spanDivisor;
 };
 
-extern const Level6Params level6Params;
+// Everything a level sets: its constants and the span weights of the stone-count
+// bands 0..6, 7..11, 12..17, 18 and more.
+struct LevelConstants {
+  WeightedConstants constants;
+  SpanBand bands[4];
+};
+
+constexpr int kCrampedLimit = 4;  // an axis whose reach is at most this for both players
+
+extern const LevelConstants level5Constants;  // runWeightCap 5; 6 on boards under 15 x 15
+extern const LevelConstants level6Params;
 extern WeightedConstants weightedConstants;  // the level's constants for this run
 extern int32_t spanWeight;
 extern int32_t spanDivisor;

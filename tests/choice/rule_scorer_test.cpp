@@ -169,31 +169,24 @@ void ExpectRuleNeedsEveryCondition(const std::vector<Condition>& conditions, int
 
 }  // namespace
 
-TEST(DecidingRule, DoubleOpenThreeNeedsEveryCondition) {
-  ExpectRuleNeedsEveryCondition({{"bestRun", &AxisSummary::bestRun, 2},
-                                 {"secondRun", &AxisSummary::secondRun, 2},
-                                 {"bestOpenEnds", &AxisSummary::bestOpenEnds, 2},
-                                 {"secondOpenEnds", &AxisSummary::secondOpenEnds, 2},
-                                 {"bestFree", &AxisSummary::bestFree, 3},
-                                 {"secondFree", &AxisSummary::secondFree, 3}},
+// Each rule that combines several conditions: its conditions at their least values,
+// then the rule's number for the own side and for the opponent.
+#define AT_LEAST(field, least) \
+  Condition { #field, &AxisSummary::field, least }
+
+TEST(DecidingRule, EveryConditionOfACombinedRuleCounts) {
+  // Two open threes.
+  ExpectRuleNeedsEveryCondition({AT_LEAST(bestRun, 2), AT_LEAST(secondRun, 2), AT_LEAST(bestOpenEnds, 2),
+                                 AT_LEAST(secondOpenEnds, 2), AT_LEAST(bestFree, 3), AT_LEAST(secondFree, 3)},
                                 4, 3);
-}
-
-TEST(DecidingRule, FourAndThreeNeedsEveryCondition) {
-  ExpectRuleNeedsEveryCondition({{"bestRun", &AxisSummary::bestRun, 3},
-                                 {"secondRun", &AxisSummary::secondRun, 2},
-                                 {"bestOpenEnds", &AxisSummary::bestOpenEnds, 1},
-                                 {"secondOpenEnds", &AxisSummary::secondOpenEnds, 2},
-                                 {"secondFree", &AxisSummary::secondFree, 3}},
+  // A four and a three.
+  ExpectRuleNeedsEveryCondition({AT_LEAST(bestRun, 3), AT_LEAST(secondRun, 2), AT_LEAST(bestOpenEnds, 1),
+                                 AT_LEAST(secondOpenEnds, 2), AT_LEAST(secondFree, 3)},
                                 8, 5);
+  // Two fours, and two gapped fours.
+  ExpectRuleNeedsEveryCondition(
+      {AT_LEAST(bestRun, 3), AT_LEAST(secondRun, 3), AT_LEAST(bestOpenEnds, 1), AT_LEAST(secondOpenEnds, 1)}, 14, 12);
+  ExpectRuleNeedsEveryCondition({AT_LEAST(bestGapped, 4), AT_LEAST(secondGapped, 4)}, 13, 11);
 }
 
-TEST(DecidingRule, DoubleFoursNeedEveryCondition) {
-  ExpectRuleNeedsEveryCondition({{"bestRun", &AxisSummary::bestRun, 3},
-                                 {"secondRun", &AxisSummary::secondRun, 3},
-                                 {"bestOpenEnds", &AxisSummary::bestOpenEnds, 1},
-                                 {"secondOpenEnds", &AxisSummary::secondOpenEnds, 1}},
-                                14, 12);
-  ExpectRuleNeedsEveryCondition(
-      {{"bestGapped", &AxisSummary::bestGapped, 4}, {"secondGapped", &AxisSummary::secondGapped, 4}}, 13, 11);
-}
+#undef AT_LEAST
