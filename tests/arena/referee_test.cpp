@@ -11,42 +11,21 @@ using namespace tulvo::engine;
 namespace {
 
 TEST(ParseMoveText, AcceptsDecimalPairsOnly) {
-  struct Case {
+  struct Valid {
     const char* text;
-    bool valid;
     Point point;
   };
-  const Case cases[] = {
-      {"7,7", true, {7, 7}},
-      {"0,19", true, {0, 19}},
-      {" 12,3\r\n", true, {12, 3}},
-      {"-1,3", true, {-1, 3}},
-      {"99,0", true, {99, 0}},
-      {"7, 7", false, {}},
-      {"7 7", false, {}},
-      {"7,", false, {}},
-      {",7", false, {}},
-      {"", false, {}},
-      {"7,7,7", false, {}},
-      {"a,b", false, {}},
-      {"7.5,3", false, {}},
-      {"1234567,1", false, {}},
-      {"OK", false, {}},
-      {"7,7 8,8", false, {}},
-      {"--1,3", false, {}},
-      // At most six digits, leading zeros counted; a sign only as a minus.
-      {"-999999,0", true, {-999999, 0}},
-      {"0000007,1", false, {}},
-      {"+1,3", false, {}},
-      {"7 ,7", false, {}},
-  };
-  for (const Case& c : cases) {
-    auto point = ParseMoveText(c.text);
-    EXPECT_EQ(point.has_value(), c.valid) << '"' << c.text << '"';
-    if (point && c.valid) {
-      EXPECT_EQ(*point, c.point) << c.text;
-    }
+  const Valid valid[] = {{"7,7", {7, 7}},   {"0,19", {0, 19}},           {" 12,3\r\n", {12, 3}},
+                         {"-1,3", {-1, 3}}, {"-999999,0", {-999999, 0}}, {"99,0", {99, 0}}};
+  for (const Valid& v : valid) {
+    auto point = ParseMoveText(v.text);
+    ASSERT_TRUE(point.has_value()) << '"' << v.text << '"';
+    EXPECT_EQ(*point, v.point) << v.text;
   }
+  // At most six digits, leading zeros counted; a sign only as a minus.
+  const char* const invalid[] = {"7, 7", "7 7",     "7,",    ",7",   "",          "7,7,7",     "a,b", "7.5,3",
+                                 "OK",   "7,7 8,8", "--1,3", "+1,3", "1234567,1", "0000007,1", "7 ,7"};
+  for (const char* text : invalid) EXPECT_FALSE(ParseMoveText(text).has_value()) << '"' << text << '"';
 }
 
 TEST(PlayGame, FiveWinsAndRecordsEveryMove) {
