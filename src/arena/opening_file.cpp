@@ -6,7 +6,7 @@
 #include <climits>
 #include <sstream>
 
-#include "parse_integer.h"
+#include "parse_number.h"
 
 namespace tulvo::arena {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "parse_integer.h"
+#include "parse_number.h"
 
 namespace tulvo::arena {
 

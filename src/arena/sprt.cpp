@@ -2,10 +2,11 @@
 // whether one engine is stronger than the other by elo0 or by elo1 points.
 #include "arena/sprt.h"
 
-#include <charconv>
 #include <cmath>
 #include <sstream>
 #include <vector>
+
+#include "parse_number.h"
 
 namespace tulvo::arena {
 
@@ -17,10 +18,9 @@ std::optional<SprtTest> ParseSprt(const std::string& text, std::string& error) {
   std::istringstream fields(text);
   bool numbers = true;
   for (std::string field; numbers && std::getline(fields, field, ',');) {
-    double value = 0;
-    auto [end, problem] = std::from_chars(field.data(), field.data() + field.size(), value);
-    numbers = problem == std::errc() && end == field.data() + field.size() && std::isfinite(value);
-    values.push_back(value);
+    const std::optional<double> value = text::ParseDecimal(field);
+    numbers = value.has_value();
+    values.push_back(value.value_or(0));
   }
   if (!numbers) values.clear();
   if (values.size() == 2) values.insert(values.end(), {0.05, 0.05});

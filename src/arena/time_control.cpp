@@ -1,17 +1,17 @@
 // Game clocks as tournaments write them: MATCH[/TURN][+INC] in seconds.
 #include "arena/time_control.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "parse_number.h"
 
 namespace tulvo::arena {
 
 // Seconds, perhaps with a fraction, as whole milliseconds; -1 when text is no such number.
 static int Milliseconds(const std::string& text) {
-  double seconds = 0;
-  auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-  bool usable = problem == std::errc() && end == text.data() + text.size() && seconds >= 0 && seconds <= 86400;
-  return usable ? int(std::lround(seconds * 1000)) : -1;
+  const std::optional<double> seconds = text::ParseDecimal(text);
+  bool usable = seconds && *seconds >= 0 && *seconds <= 86400;
+  return usable ? int(std::lround(*seconds * 1000)) : -1;
 }
 
 std::optional<GameClock> ParseTimeControl(const std::string& text, std::string& error) {

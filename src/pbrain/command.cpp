@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "parse_integer.h"
+#include "parse_number.h"
 
 namespace tulvo::pbrain {
 

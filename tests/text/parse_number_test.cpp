@@ -1,5 +1,5 @@
 // The shared integer parser: what is well formed, and what a value out of range gives.
-#include "parse_integer.h"
+#include "parse_number.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +56,14 @@ TEST(ParseInteger, TheWholeInt64RangeAsBounds) {
 TEST(ParseInteger, TextNotEndedByANulCharacter) {
   std::string_view digits = std::string_view("123456").substr(0, 3);
   EXPECT_EQ(ParseInteger(digits, 0, 1000), 123);
+}
+
+TEST(ParseDecimal, TheWholeTextAsAFiniteNumber) {
+  EXPECT_EQ(ParseDecimal("1.5"), 1.5);
+  EXPECT_EQ(ParseDecimal("-3"), -3.0);
+  EXPECT_EQ(ParseDecimal("2e1"), 20.0);
+  for (const char* text : {"", "1.5s", " 1", "+1", "inf", "nan", "1e400", ","})
+    EXPECT_EQ(ParseDecimal(text), std::nullopt) << '"' << text << '"';
 }
 
 }  // namespace

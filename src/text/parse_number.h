@@ -1,4 +1,4 @@
-// Decimal integers read from command lines and protocol fields, whole or not at all.
+// Decimal numbers read from command lines and protocol fields, whole or not at all.
 #pragma once
 
 #include <cstdint>
@@ -15,5 +15,9 @@ enum class OutOfRange { kRefused, kHeldAtBound };
 // [low, high], however many digits it has, as outOfRange says.
 std::optional<int64_t> ParseInteger(std::string_view text, int64_t low, int64_t high,
                                     OutOfRange outOfRange = OutOfRange::kRefused);
+
+// The whole text as a finite decimal number, a fraction or exponent allowed ("1.5",
+// "-3", "2e1"); nothing when malformed or not finite.
+std::optional<double> ParseDecimal(std::string_view text);
 
 }  // namespace tulvo::text

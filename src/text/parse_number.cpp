@@ -1,7 +1,8 @@
-// Decimal integers on std::from_chars, with overflow and trailing text handled here.
-#include "parse_integer.h"
+// Decimal numbers on std::from_chars, with overflow and trailing text handled here.
+#include "parse_number.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace tulvo::text {
 
@@ -16,6 +17,14 @@ std::optional<int64_t> ParseInteger(std::string_view text, int64_t low, int64_t 
   if (within) return value;
   if (outOfRange == OutOfRange::kRefused) return std::nullopt;
   return value < low ? low : high;
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  const char* end = text.data() + text.size();
+  double value = 0;
+  auto [stop, fault] = std::from_chars(text.data(), end, value);
+  if (fault != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace tulvo::text
