@@ -1,11 +1,11 @@
 // Every signature run through the file program's run sequence, files in memory.
-#include "file_program_signature.h"
+#include "bench/file_program_signature.h"
 
 #include <string>
 #include <vector>
 
-#include "choice/move_search.h"
-#include "signature.h"
+#include "engine/choice/move_search.h"
+#include "signature/signature.h"
 #include "support/engine_fixture.h"
 
 namespace tulvo::bench {

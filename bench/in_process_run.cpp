@@ -1,9 +1,10 @@
 // ReadBoardText, DecideMove and MoveText in a row: the door's whole path.
-#include "in_process_run.h"
+#include "bench/in_process_run.h"
 
 #include <cstring>
 
-#include "tulvo/engine.h"
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
 
 namespace tulvo::bench {
 

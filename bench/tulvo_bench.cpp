@@ -5,15 +5,18 @@
 
 #include <cstring>
 
-#include "analysis/cell_tables.h"
-#include "bench_positions.h"
-#include "driver/board_reader.h"
-#include "driver/level.h"
-#include "driver/position.h"
-#include "driver/run_sequence.h"
-#include "file_program_signature.h"
-#include "in_process_run.h"
-#include "signature.h"
+#include <tulvo/file_protocol.h>
+
+#include "bench/file_program_signature.h"
+#include "bench/in_process_run.h"
+#include "engine/analysis/cell_tables.h"
+#include "engine/board/ai_level.h"
+#include "engine/board/position.h"
+#include "engine/board/random.h"
+#include "engine/choice/move_search.h"
+#include "engine/engine_state.h"
+#include "signature/bench_positions.h"
+#include "signature/signature.h"
 #include "support/engine_fixture.h"
 
 namespace tulvo::bench {
@@ -26,15 +29,14 @@ constexpr uint32_t kSeed = 12345;
 const BenchPosition& Load(int64_t index, int level) {
   const BenchPosition& position = BenchPositions()[size_t(index)];
   engine::ResetEngine();
-  engine::ParseBoard(reinterpret_cast<const uint8_t*>(position.board.data()), int(position.board.size()));
-  engine::sideToMove = position.side;
+  engine::LoadPosition(ReadBoardText(position.board, position.side).position);
   engine::aiLevel = level;
   engine::PrepareCandidates();
   return position;
 }
 
 void BM_ScanCell(benchmark::State& state) {
-  Load(kMidgamePosition, engine::kDefaultLevel);
+  Load(kMidgamePosition, kDefaultLevel);
   const int x = engine::searchBox.minX + 3, y = engine::searchBox.minY + 3;
   for (auto _ : state) {
     engine::ScanCell(x, y);
@@ -44,7 +46,7 @@ void BM_ScanCell(benchmark::State& state) {
 BENCHMARK(BM_ScanCell);
 
 void BM_PrepareCandidates(benchmark::State& state) {
-  state.SetLabel(Load(state.range(0), engine::kDefaultLevel).name);
+  state.SetLabel(Load(state.range(0), kDefaultLevel).name);
   for (auto _ : state) {
     engine::PrepareCandidates();
     benchmark::ClobberMemory();
@@ -55,7 +57,12 @@ BENCHMARK(BM_PrepareCandidates)->DenseRange(0, 4)->ArgName("position");
 // Candidate preparation and the move choice, as a run does after reading the files.
 void BM_ChooseMove(benchmark::State& state) {
   state.SetLabel(Load(state.range(0), int(state.range(1))).name);
-  for (auto _ : state) benchmark::DoNotOptimize(engine::ChooseMoveWithSeed(kSeed));
+  for (auto _ : state) {
+    engine::PrepareCandidates();
+    engine::randomSeed = kSeed;
+    engine::ChooseMove();
+    benchmark::DoNotOptimize(engine::bestMove);
+  }
 }
 BENCHMARK(BM_ChooseMove)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 6}})->ArgNames({"position", "level"});
 

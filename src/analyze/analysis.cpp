@@ -1,8 +1,9 @@
 // Runs the engine once through its door, the way the file program chooses, and keeps
 // what it saw.
-#include "analysis.h"
+#include "analyze/analysis.h"
 
-#include "tulvo/platform.h"
+#include <tulvo/file_protocol.h>
+#include <tulvo/platform.h>
 
 namespace tulvo::analyze {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "analyze_options.h"
-#include "tulvo/engine.h"
+#include "analyze/analyze_options.h"
+#include <tulvo/engine.h>
 
 namespace tulvo::analyze {
 

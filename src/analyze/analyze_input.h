@@ -3,8 +3,9 @@
 
 #include <string>
 
-#include "analyze_options.h"
-#include "tulvo/engine.h"
+#include "analyze/analyze_options.h"
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
 
 namespace tulvo::analyze {
 

@@ -2,12 +2,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "analysis.h"
-#include "analyze_input.h"
-#include "os_access.h"
-#include "picture_output.h"
-#include "tsv_output.h"
-#include "tulvo/platform.h"
+#include "analyze/analysis.h"
+#include "analyze/analyze_input.h"
+#include "analyze/os_access.h"
+#include "analyze/picture_output.h"
+#include "analyze/tsv_output.h"
+#include <tulvo/platform.h>
 
 namespace tulvo::analyze {
 

@@ -1,7 +1,7 @@
 // Parses "--name value" options and one input path; the first refused argument wins.
-#include "analyze_options.h"
+#include "analyze/analyze_options.h"
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::analyze {
 

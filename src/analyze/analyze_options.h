@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tulvo/engine.h"
+#include <tulvo/engine.h>
 
 namespace tulvo::analyze {
 

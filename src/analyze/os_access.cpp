@@ -1,5 +1,5 @@
-// POSIX answers for tulvo-analyze: isatty on standard output, stat and chdir.
-#include "os_access.h"
+// POSIX answers for tulvo-analyze: isatty on standard output, and stat.
+#include "analyze/os_access.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,8 +12,6 @@ bool IsFolder(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
-
-bool EnterFolder(const std::string& path) { return chdir(path.c_str()) == 0; }
 
 size_t LastFolderSeparator(const std::string& path) { return path.rfind('/'); }
 

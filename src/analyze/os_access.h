@@ -1,5 +1,5 @@
 // The few questions tulvo-analyze asks the operating system beyond the platform
-// module: whether standard output is a terminal, and entering the input's folder.
+// module: whether standard output is a terminal, and whether a path is a folder.
 #pragma once
 
 #include <string>
@@ -10,7 +10,5 @@ bool StandardOutputIsTerminal();
 bool IsFolder(const std::string& path);
 // Where the folder part of path ends: its last folder separator, or npos.
 size_t LastFolderSeparator(const std::string& path);
-// Makes path the working directory, so that the reader finds the protocol files in it.
-bool EnterFolder(const std::string& path);
 
 }  // namespace tulvo::analyze

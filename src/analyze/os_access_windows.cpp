@@ -2,7 +2,7 @@
 // entering a folder through the Win32 API; both slashes separate folders.
 #include <windows.h>
 
-#include "os_access.h"
+#include "analyze/os_access.h"
 
 namespace tulvo::analyze {
 
@@ -19,8 +19,6 @@ bool IsFolder(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
-
-bool EnterFolder(const std::string& path) { return SetCurrentDirectoryA(path.c_str()) != 0; }
 
 size_t LastFolderSeparator(const std::string& path) { return path.find_last_of("/\\"); }
 

@@ -4,12 +4,12 @@
 //   1 .. 10  the ten best cells, as listed below
 //   # + : .  the other evaluated cells, by the quarter their rank falls in
 //   -        an empty cell the search did not evaluate
-#include "picture_output.h"
+#include "analyze/picture_output.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "tsv_output.h"
+#include "analyze/tsv_output.h"
 
 namespace tulvo::analyze {
 

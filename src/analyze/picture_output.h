@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "analysis.h"
+#include "analyze/analysis.h"
 
 namespace tulvo::analyze {
 

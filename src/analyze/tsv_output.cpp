@@ -1,5 +1,7 @@
 // Tab-separated output, stable for scripts and diffs.
-#include "tsv_output.h"
+#include "analyze/tsv_output.h"
+
+#include <tulvo/file_protocol.h>
 
 namespace tulvo::analyze {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "analysis.h"
+#include "analyze/analysis.h"
 
 namespace tulvo::analyze {
 

@@ -3,28 +3,25 @@
 
 namespace tulvo::arena {
 
-ArenaBoard::ArenaBoard(int side) : side_(side), cells_(size_t(side * side), engine::kCellEmpty) {}
+ArenaBoard::ArenaBoard(int side) : side_(side), cells_(size_t(side * side), kCellEmpty) {}
 
 void ArenaBoard::Place(Point p) {
   cells_[size_t(p.y * side_ + p.x)] = ToMove();
   stones_++;
 }
 
-// Stones of the same colour as p's, counted from p's neighbour in the direction.
-int ArenaBoard::RunFrom(Point p, int direction) const {
+// Stones of the same colour as p's, counted from p's neighbour one step away.
+int ArenaBoard::RunFrom(Point p, Point step) const {
   uint8_t stone = At(p);
   int count = 0;
-  for (Point q{p.x + engine::stepX[direction], p.y + engine::stepY[direction]}; Contains(q) && At(q) == stone;
-       q = {q.x + engine::stepX[direction], q.y + engine::stepY[direction]}) {
-    count++;
-  }
+  for (Point q{p.x + step.x, p.y + step.y}; Contains(q) && At(q) == stone; q = {q.x + step.x, q.y + step.y}) count++;
   return count;
 }
 
 bool ArenaBoard::MakesFive(Point p, Rule rule) const {
-  if (!Contains(p) || At(p) == engine::kCellEmpty) return false;
-  for (int axis = 0; axis < engine::kAxes; axis++) {
-    int run = 1 + RunFrom(p, axis) + RunFrom(p, engine::opposite[axis]);
+  if (!Contains(p) || At(p) == kCellEmpty) return false;
+  for (Point step : kAxisSteps) {
+    int run = 1 + RunFrom(p, step) + RunFrom(p, {-step.x, -step.y});
     if (run == 5 || (run > 5 && rule == Rule::kFreeStyle)) return true;
   }
   return false;
@@ -35,13 +32,13 @@ std::string ArenaBoard::Rows() const {
   for (int y = 0; y < side_; y++) {
     for (int x = 0; x < side_; x++) {
       uint8_t stone = At({x, y});
-      text += stone == engine::kCellEmpty ? '-' : StoneLetter(stone);
+      text += stone == kCellEmpty ? '-' : StoneLetter(stone);
     }
     text += '\n';
   }
   return text;
 }
 
-char StoneLetter(uint8_t stone) { return stone == engine::kCellX ? 'x' : 'o'; }
+char StoneLetter(uint8_t stone) { return stone == kCellX ? 'x' : 'o'; }
 
 }  // namespace tulvo::arena

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "arena/engine_command.h"
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::arena {
 

@@ -6,7 +6,7 @@
 #include <climits>
 #include <sstream>
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::arena {
 
@@ -132,7 +132,7 @@ std::string PlaceAll(const std::vector<WrittenCell>& cells, int side) {
   std::string size = std::to_string(side);
   for (const WrittenCell& cell : cells) {
     if (!board.Contains(cell.point)) return cell.text + " is off the " + size + "x" + size + " board";
-    if (board.At(cell.point) != engine::kCellEmpty) return cell.text + " repeats a cell";
+    if (board.At(cell.point) != kCellEmpty) return cell.text + " repeats a cell";
     board.Place(cell.point);
     if (board.MakesFive(cell.point)) return cell.text + " completes five in a row";
   }

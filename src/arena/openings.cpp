@@ -16,11 +16,11 @@ static uint64_t NextRandom(uint64_t& state) {
 // True when the stone at p has two more of its colour within some five-cell window
 // of a line through p.
 static bool StartsThreat(const ArenaBoard& board, Point p) {
-  for (int axis = 0; axis < engine::kAxes; axis++) {
+  for (Point step : kAxisSteps) {
     for (int start = -4; start <= 0; start++) {
       int own = 0;
       for (int k = start; k < start + 5; k++) {
-        Point q{p.x + k * engine::stepX[axis], p.y + k * engine::stepY[axis]};
+        Point q{p.x + k * step.x, p.y + k * step.y};
         own += board.Contains(q) && board.At(q) == board.At(p);
       }
       if (own >= 3) return true;
@@ -35,7 +35,7 @@ static Opening DrawOpening(int stones, int side, uint64_t& state) {
     Opening opening;
     while (int(opening.size()) < stones) {
       Point p{side / 2 - 3 + int(NextRandom(state) % 7), side / 2 - 3 + int(NextRandom(state) % 7)};
-      if (board.At(p) != engine::kCellEmpty) continue;
+      if (board.At(p) != kCellEmpty) continue;
       board.Place(p);
       if (StartsThreat(board, p)) break;
       opening.push_back(p);

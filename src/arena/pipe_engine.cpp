@@ -60,7 +60,7 @@ class PipeEngine : public Engine {
     for (int y = 0; y < board.side(); y++) {
       for (int x = 0; x < board.side(); x++) {
         uint8_t stone = board.At({x, y});
-        if (stone == engine::kCellEmpty) continue;
+        if (stone == kCellEmpty) continue;
         text += "\r\n" + std::to_string(x) + "," + std::to_string(y) + "," + (stone == own ? "1" : "2");
       }
     }

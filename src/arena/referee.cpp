@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::arena {
 
@@ -62,7 +62,7 @@ static EndReason FaultOf(ReplyStatus status) {
 }
 
 static void Lose(GameResult& game, uint8_t loser, EndReason reason, const std::string& detail) {
-  game.outcome = loser == engine::kCellX ? Outcome::kOWins : Outcome::kXWins;
+  game.outcome = loser == kCellX ? Outcome::kOWins : Outcome::kXWins;
   game.reason = reason;
   game.detail = detail;
 }
@@ -84,14 +84,14 @@ static bool Judge(GameResult& game, const EngineReply& reply, Rule rule) {
     Lose(game, mover, EndReason::kOffBoard, where);
     return false;
   }
-  if (game.board.At(*point) != engine::kCellEmpty) {
+  if (game.board.At(*point) != kCellEmpty) {
     Lose(game, mover, EndReason::kOccupied, where);
     return false;
   }
   game.board.Place(*point);
   game.moves.push_back({*point, reply.ms});
   if (game.board.MakesFive(*point, rule)) {
-    game.outcome = mover == engine::kCellX ? Outcome::kXWins : Outcome::kOWins;
+    game.outcome = mover == kCellX ? Outcome::kXWins : Outcome::kOWins;
     game.reason = EndReason::kFive;
     return false;
   }
@@ -105,16 +105,16 @@ struct Clocks {
   int left[2];
 
   // The limit for the next move of stone, after telling its engine its time.
-  int LimitFor(Engine& engine, uint8_t stone) {
+  int LimitFor(Engine& player, uint8_t stone) {
     if (clock.matchMs == 0) return turnMs;
-    engine.SetTimeLeft(left[stone - engine::kCellX]);
-    return std::max(1, std::min(turnMs, left[stone - engine::kCellX]));
+    player.SetTimeLeft(left[stone - kCellX]);
+    return std::max(1, std::min(turnMs, left[stone - kCellX]));
   }
 
   // Charges the reply to the mover's clock; false when the clock ran out.
   bool Charge(EngineReply& reply, uint8_t stone, int limitMs) {
     if (clock.matchMs == 0) return true;
-    int& time = left[stone - engine::kCellX];
+    int& time = left[stone - kCellX];
     bool pastClock = reply.ms > time || (reply.status == ReplyStatus::kTimedOut && limitMs < turnMs);
     if (pastClock) reply.text = "the clock ran out: " + std::to_string(time) + " ms were left";
     time += clock.incrementMs - reply.ms;
@@ -132,9 +132,9 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
   Clocks clocks{rules.clock,
                 rules.clock.turnMs > 0 ? rules.clock.turnMs : timeLimitMs,
                 {rules.clock.matchMs, rules.clock.matchMs}};
-  for (auto [engine, stone] : {std::pair<Engine*, uint8_t>{&x, engine::kCellX}, {&o, engine::kCellO}}) {
-    engine->SetTerms({clocks.turnMs, rules.clock.matchMs, rules.rule});
-    EngineReply reply = engine->Start(side, clocks.turnMs);
+  for (auto [player, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
+    player->SetTerms({clocks.turnMs, rules.clock.matchMs, rules.rule});
+    EngineReply reply = player->Start(side, clocks.turnMs);
     if (reply.status != ReplyStatus::kAnswered) {
       Lose(game, stone, FaultOf(reply.status), reply.text);
       return game;
@@ -148,7 +148,7 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
       return game;
     }
     uint8_t stone = game.board.ToMove();
-    Engine& mover = stone == engine::kCellX ? x : o;
+    Engine& mover = stone == kCellX ? x : o;
     int limitMs = clocks.LimitFor(mover, stone);
     EngineReply reply = mover.Move(game.board, last, limitMs);
     if (!clocks.Charge(reply, stone, limitMs)) {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::arena {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::arena {
 

@@ -1,13 +1,11 @@
-// Tiers by the same decision functions the scorers use, and their names.
+// The search's recorded trace, and the names of its tiers.
 #include "engine/trace.h"
 
-#include "analysis/axis_summary.h"
-#include "analysis/cell_tables.h"
-#include "analysis/threat_classes.h"
-#include "choice/move_search.h"
-#include "choice/rule_scorer.h"
-#include "choice/threat_priority.h"
-#include "driver/ai_level.h"
+#include <cstddef>
+
+#include "engine/choice/move_search.h"
+#include "engine/choice/rule_scorer.h"
+#include "engine/choice/threat_priority.h"
 
 namespace tulvo {
 
@@ -50,25 +48,14 @@ const char* const kRowTexts[kRowNoThreat + 1] = {
     "no threat",
 };
 
-int TierOf(int x, int y) {
-  SelectCell(x, y);
-  if (aiLevel <= 1) {
-    SummarizeAxes();
-    if (aiLevel == 1) SummarizeGapped();
-    return DecidingRule();
-  }
-  ClassifyThreats();
-  return DecidingThreatRow(threatCounts, ownIndex, oppIndex);
-}
-
 }  // namespace
 
-std::vector<TracedCell> TraceOfSearch() {
+std::vector<TracedCell> engine::TraceOfSearch() {
   std::vector<TracedCell> trace;
   trace.reserve(size_t(evaluatedCount));
   for (int i = 0; i < evaluatedCount; i++) {
     const EvaluatedCell& cell = evaluatedCells[i];
-    trace.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore, TierOf(cell.x, cell.y)});
+    trace.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore, cell.tier});
   }
   return trace;
 }

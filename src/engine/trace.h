@@ -1,15 +1,14 @@
 // The trace of the last search, for the door.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <vector>
 
-#include "tulvo/engine.h"
+namespace tulvo::engine {
 
-namespace tulvo {
-
-// Every cell the last search evaluated, in scan order, with its scores and the rule
-// or threat row that decided it (recomputed from the cell's tables, which the search
-// only reads).
+// Every cell the last search evaluated, in scan order, with its scores and the rule or
+// threat row that decided it, as the scan recorded them.
 std::vector<TracedCell> TraceOfSearch();
 
-}  // namespace tulvo
+}  // namespace tulvo::engine

@@ -1,6 +1,8 @@
 // Answer lines end with LF alone, on every platform: standard output carries bytes
 // unchanged (the Windows platform sets it to binary mode), as the protocol expects.
-#include "answers.h"
+#include "pbrain/answers.h"
+
+#include <tulvo/file_protocol.h>
 
 namespace tulvo::pbrain {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tulvo/engine.h"
+#include <tulvo/engine.h>
 
 namespace tulvo::pbrain {
 

@@ -1,9 +1,9 @@
 // Command words and number lists of the pipe protocol.
-#include "command.h"
+#include "pbrain/command.h"
 
 #include <vector>
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::pbrain {
 

@@ -1,5 +1,5 @@
 // Game board changes, each checked before it is made.
-#include "game_state.h"
+#include "pbrain/game_state.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tulvo/engine.h"
+#include <tulvo/engine.h>
 
 namespace tulvo::pbrain {
 

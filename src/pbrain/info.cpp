@@ -1,9 +1,9 @@
 // INFO handling. The engine needs no time management: a move takes microseconds.
-#include "info.h"
+#include "pbrain/info.h"
 
-#include "answers.h"
-#include "command.h"
-#include "session.h"
+#include "pbrain/answers.h"
+#include "pbrain/command.h"
+#include "pbrain/session.h"
 
 namespace tulvo::pbrain {
 

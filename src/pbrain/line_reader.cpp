@@ -1,6 +1,6 @@
 // Byte-by-byte line reading through getc, with the line end recognised as soon as
 // it arrives.
-#include "line_reader.h"
+#include "pbrain/line_reader.h"
 
 namespace tulvo::pbrain {
 

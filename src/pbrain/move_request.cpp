@@ -1,7 +1,8 @@
 // Builds the engine's position from a Game and asks the engine for its move.
-#include "move_request.h"
+#include "pbrain/move_request.h"
 
-#include "tulvo/platform.h"
+#include <tulvo/file_protocol.h>
+#include <tulvo/platform.h>
 
 namespace tulvo::pbrain {
 

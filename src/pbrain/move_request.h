@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "game_state.h"
-#include "tulvo/engine.h"
+#include "pbrain/game_state.h"
+#include <tulvo/engine.h>
 
 namespace tulvo::pbrain {
 

@@ -1,8 +1,9 @@
 // Level selection from the command line and the program's name.
-#include "pbrain_level.h"
+#include "pbrain/pbrain_level.h"
 
-#include "tulvo/engine.h"
-#include "tulvo/platform.h"
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
+#include <tulvo/platform.h>
 
 namespace tulvo::pbrain {
 

@@ -2,10 +2,10 @@
 // standard input and output.
 #include <cstdio>
 
-#include "pbrain_level.h"
-#include "pbrain_options.h"
-#include "session.h"
-#include "tulvo/platform.h"
+#include "pbrain/pbrain_level.h"
+#include "pbrain/pbrain_options.h"
+#include "pbrain/session.h"
+#include <tulvo/platform.h>
 
 namespace tulvo::pbrain {
 

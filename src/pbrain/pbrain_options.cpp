@@ -1,5 +1,5 @@
 // The help, the version and the refusal of unknown long options.
-#include "pbrain_options.h"
+#include "pbrain/pbrain_options.h"
 
 #include <cstring>
 

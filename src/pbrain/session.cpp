@@ -1,10 +1,10 @@
 // The command loop: dispatch by command word, and the BOARD block's stone lines.
-#include "session.h"
+#include "pbrain/session.h"
 
-#include "answers.h"
-#include "command.h"
-#include "info.h"
-#include "move_request.h"
+#include "pbrain/answers.h"
+#include "pbrain/command.h"
+#include "pbrain/info.h"
+#include "pbrain/move_request.h"
 
 namespace tulvo::pbrain {
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "game_state.h"
-#include "line_reader.h"
+#include "pbrain/game_state.h"
+#include "pbrain/line_reader.h"
 
 namespace tulvo::pbrain {
 

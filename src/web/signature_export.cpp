@@ -2,6 +2,6 @@
 // WebAssembly build's moves and scores with bench/signature.expected.
 #include <cstdint>
 
-#include "signature.h"
+#include "signature/signature.h"
 
 extern "C" __attribute__((export_name("signature"))) uint64_t Signature() { return tulvo::bench::ComputeSignature(); }

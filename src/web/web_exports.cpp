@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tulvo/engine.h"
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
 
 #define TULVO_WEB_EXPORT(name) extern "C" __attribute__((export_name(name)))
 

@@ -1,5 +1,6 @@
 // The board picture, built in-process from a position and a seed.
 #include <gtest/gtest.h>
+#include <tulvo/file_protocol.h>
 
 #include <regex>
 #include <sstream>

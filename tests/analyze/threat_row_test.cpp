@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "analysis/threat_classes.h"
-#include "choice/move_search.h"
-#include "choice/threat_priority.h"
+#include "engine/analysis/threat_classes.h"
+#include "engine/choice/move_search.h"
+#include "engine/choice/threat_priority.h"
 
 using namespace tulvo::engine;
 
@@ -58,7 +58,7 @@ TEST(DecidingThreatRow, HandCheckedCells) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Load(c.counts), c.row) << c.what;
-    EXPECT_EQ(ComposeThreatPriority(c.base), c.score) << c.what;
+    EXPECT_EQ(ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), c.base), c.score) << c.what;
   }
 }
 
@@ -76,7 +76,7 @@ TEST(DecidingThreatRow, EveryCombinationScoresInsideItsRowsBand) {
     int row = Load(c);
     ASSERT_GE(row, 1);
     ASSERT_LE(row, 9);
-    int32_t low = ComposeThreatPriority(0), high = ComposeThreatPriority(99999998);
+    int32_t low = ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), 0), high = ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), 99999998);
     if (row <= 2) {
       EXPECT_EQ(low, row == 1 ? kScoreBlockFive : kScoreMakeFive) << code;
       EXPECT_EQ(high, low) << code;

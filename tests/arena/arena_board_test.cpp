@@ -6,7 +6,6 @@
 #include <algorithm>
 
 using namespace tulvo::arena;
-using namespace tulvo::engine;
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "arena/arena_fault.h"
 #include "arena/results_table.h"
-#include "scripted_engine.h"
+#include "arena/scripted_engine.h"
 
 using namespace tulvo::arena;
 

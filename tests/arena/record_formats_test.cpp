@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_engine.h"
+#include "arena/scripted_engine.h"
 
 using namespace tulvo::arena;
 

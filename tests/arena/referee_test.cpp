@@ -3,10 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_engine.h"
+#include "arena/scripted_engine.h"
 
 using namespace tulvo::arena;
-using namespace tulvo::engine;
 
 namespace {
 

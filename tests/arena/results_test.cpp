@@ -6,7 +6,7 @@
 #include "arena/elo.h"
 #include "arena/game_record.h"
 #include "arena/results_table.h"
-#include "scripted_engine.h"
+#include "arena/scripted_engine.h"
 
 using namespace tulvo::arena;
 

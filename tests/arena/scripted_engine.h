@@ -61,7 +61,7 @@ class ScanningEngine : public Engine {
     int side = board.side();
     for (int i = 0; i < side * side; i++) {
       Point p = rowsFirst_ ? Point{i % side, i / side} : Point{side - 1 - i / side, i % side};
-      if (board.At(p) == engine::kCellEmpty)
+      if (board.At(p) == kCellEmpty)
         return {ReplyStatus::kAnswered, std::to_string(p.x) + "," + std::to_string(p.y), 0};
     }
     return {ReplyStatus::kMissing, "full", 0};

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/command_line.h"
+#include "platform/command_line.h"
 
 using namespace tulvo::arena;
 using namespace tulvo;

@@ -1,20 +1,19 @@
 // The benchmark fixtures: fixed positions, the in-process run and the signature hash.
 #include <gtest/gtest.h>
+#include <tulvo/file_protocol.h>
 
 #include <algorithm>
 #include <string>
 
-#include "bench_positions.h"
-#include "driver/board_reader.h"
-#include "driver/position.h"
-#include "driver/run_sequence.h"
-#include "file_program_signature.h"
-#include "in_process_run.h"
-#include "signature.h"
+#include "signature/bench_positions.h"
+#include "engine/board/position.h"
+#include "bench/file_program_signature.h"
+#include "bench/in_process_run.h"
+#include "signature/signature.h"
 #include "support/engine_fixture.h"
+#include "engine/engine_state.h"
 
 using namespace tulvo::bench;
-using namespace tulvo::file_program;
 using namespace tulvo::engine;
 using namespace tulvo::test;
 
@@ -39,7 +38,7 @@ TEST(BenchPositions, HoldTheirStonesInTurnAndParse) {
     EXPECT_EQ(xs - os, expected[i].stones % 2) << p.name;
     EXPECT_EQ(p.side, xs == os ? 1 : 2) << p.name;
     ResetEngine();
-    ParseBoard(reinterpret_cast<const uint8_t*>(p.board.data()), int(p.board.size()));
+    LoadPosition(tulvo::ReadBoardText(p.board, p.side).position);
     EXPECT_EQ(stoneCount, expected[i].stones) << p.name;
     EXPECT_EQ(int(boardMax), expected[i].side - 1) << p.name;
   }

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "choice/move_search.h"
+#include "engine/choice/move_search.h"
 #include "support/engine_fixture.h"
-#include "tulvo/engine.h"
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
 
 using namespace tulvo::engine;
 using namespace tulvo::test;

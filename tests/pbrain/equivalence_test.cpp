@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <tulvo/file_protocol.h>
+
 #include "pbrain/move_request.h"
 #include "support/engine_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "driver/position.h"
+#include "engine/board/position.h"
 #include "pbrain/move_request.h"
 
 using namespace tulvo::pbrain;

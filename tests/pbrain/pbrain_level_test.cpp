@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/platform_memory.h"
+#include "platform/platform_memory.h"
 
 using namespace tulvo::pbrain;
 using namespace tulvo;

@@ -1,12 +1,14 @@
 // In-process engine set-up shared by the unit tests.
 #include "support/engine_fixture.h"
 
-#include "analysis/cell_tables.h"
-#include "driver/board_reader.h"
-#include "driver/platform_memory.h"
-#include "driver/position.h"
-#include "driver/random.h"
-#include "driver/run_sequence.h"
+#include <tulvo/file_protocol.h>
+
+#include "engine/analysis/cell_tables.h"
+#include "platform/platform_memory.h"
+#include "engine/board/position.h"
+#include "engine/board/random.h"
+#include "engine/engine_state.h"
+#include "file_program/run_sequence.h"
 
 namespace tulvo::test {
 
@@ -30,9 +32,7 @@ void LoadPosition(const std::vector<std::string>& rows, int side) {
   MemoryPlatformReset();
   engine::ResetEngine();
   engine::CreateCellTables();
-  std::string text = BoardText(rows);
-  engine::ParseBoard(reinterpret_cast<const uint8_t*>(text.data()), int(text.size()));
-  engine::sideToMove = side;
+  engine::LoadPosition(ReadBoardText(BoardText(rows), side).position);
   engine::PrepareCandidates();
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tulvo/platform.h"
+#include <tulvo/platform.h>
 
 namespace tulvo::test {
 

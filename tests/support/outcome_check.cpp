@@ -2,19 +2,19 @@
 // only where none can be made.
 #include "support/outcome_check.h"
 
-#include "choice/move_search.h"
-#include "driver/board_reader.h"
-#include "driver/level.h"
-#include "driver/position.h"
+#include "engine/choice/move_search.h"
+#include "file_protocol/board_text.h"
+#include "file_program/level.h"
+#include "engine/board/position.h"
 
 namespace tulvo::test {
 
 namespace {
 
 bool IsKnownMessage(const std::string& console) {
-  const char* messages[] = {file_program::usageBanner,    engine::kMessageBoardNotLoaded,
-                            engine::kMessageBadBoardSize, engine::kMessageLineTooLong,
-                            engine::kMessageTooManyLines, engine::kMessageFilesNotLoaded};
+  const char* messages[] = {file_program::usageBanner,    file_protocol::kMessageBoardNotLoaded,
+                            file_protocol::kMessageBadBoardSize, file_protocol::kMessageLineTooLong,
+                            file_protocol::kMessageTooManyLines, file_protocol::kMessageFilesNotLoaded};
   for (const char* message : messages)
     if (console == std::string(message) + "\r\n") return true;
   return false;

@@ -5,10 +5,10 @@
 #include <random>
 #include <string>
 
-#include "analysis/cell_tables.h"
-#include "analysis/threat_classes.h"
-#include "choice/move_search.h"
-#include "driver/position.h"
+#include "engine/analysis/cell_tables.h"
+#include "engine/analysis/threat_classes.h"
+#include "engine/choice/move_search.h"
+#include "engine/board/position.h"
 #include "support/engine_fixture.h"
 #include "support/outcome_check.h"
 

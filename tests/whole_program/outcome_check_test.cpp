@@ -7,12 +7,11 @@
 #include <functional>
 #include <string>
 
-#include "driver/board_reader.h"
+#include "file_protocol/board_text.h"
 #include "support/engine_fixture.h"
 
 using namespace tulvo::test;
-using namespace tulvo::file_program;
-using namespace tulvo::engine;
+using namespace tulvo::file_protocol;
 
 namespace {
 

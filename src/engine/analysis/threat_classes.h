@@ -1,0 +1,34 @@
+// Per player, how many of the current cell's four axes fall into each threat class.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/board/core_types.h"
+
+namespace tulvo::engine {
+
+// Threat classes, for a stone of the player set on the cell:
+constexpr int kThreatNone = 0;
+constexpr int kThreatOpenThree = 3;  // - x x [] -  -   or  - x - x [] -
+constexpr int kThreatFour = 5;       // o x x x [] -    or  x x - x []
+constexpr int kThreatOpenFour = 8;   // - x x x [] -    or  x - x x [] - x
+constexpr int kThreatFive = 10;      // x x x x []
+constexpr int kThreatRows = 11;
+
+// The measurements of one axis for one player: side A is direction j, side B its
+// opposite.
+struct AxisReadings {
+  uint8_t runA, runB;    // runLen
+  uint8_t freeA, freeB;  // runFree
+  uint8_t spanA, spanB;  // spanLen
+  uint8_t spanFreeA, spanFreeB;
+};
+
+extern int32_t threatCounts[kThreatRows][kPlayers];
+
+int ThreatClassOf(const AxisReadings& axis);
+// Zeroes the counts, then adds one per axis and player to the row of its class.
+void ClassifyThreats();
+void ResetThreatCounts();
+
+}  // namespace tulvo::engine

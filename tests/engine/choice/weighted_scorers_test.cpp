@@ -1,0 +1,221 @@
+#include "engine/choice/weighted_scorers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "engine/analysis/cell_tables.h"
+#include "engine/choice/move_search.h"
+#include "engine/board/position.h"
+
+using namespace tulvo::engine;
+
+namespace {
+
+CellTables tables;
+
+void Entry(int p, int dir, int runLen, int runFree, int spanLen, int spanGap, int spanFree) {
+  int i = TableIndex(p, dir);
+  tables.runLen[i] = uint8_t(runLen);
+  tables.runFree[i] = uint8_t(runFree);
+  tables.spanLen[i] = uint8_t(spanLen);
+  tables.spanGap[i] = uint8_t(spanGap);
+  tables.spanFree[i] = uint8_t(spanFree);
+}
+
+// The worked axis: toward d two own stones, three empty cells, an opponent's stone;
+// toward the opposite direction five empty cells and the edge.
+int32_t WorkedAxis(int level, int side, int d, int stones = 8, int max = 19) {
+  tables = {};
+  int own = side - 1, opp = 2 - side, o = opposite[d];
+  Entry(own, d, 2, 3, 3, 3, 2);
+  Entry(own, o, 0, 5, 1, 1, 4);
+  Entry(opp, o, 0, 5, 1, 1, 4);
+  currentTables = &tables;
+  ownIndex = uint8_t(own);
+  oppIndex = uint8_t(opp);
+  stoneCount = stones;
+  boardMax = uint8_t(max);
+  PrepareSpanWeights(level);
+  const int32_t score = ScoreWeighted();
+  ScoreAxisShapes(d);
+  return score;
+}
+
+}  // namespace
+
+TEST(ScoreWeighted, WorkedAxisLevelFive) {
+  EXPECT_EQ(WorkedAxis(5, 1, 0), 913);
+  EXPECT_EQ(WorkedAxis(5, 1, 1), 841);
+  EXPECT_EQ(WorkedAxis(5, 2, 0), 870);
+  EXPECT_EQ(WorkedAxis(5, 2, 1), 798);
+}
+
+TEST(ScoreWeighted, WorkedAxisShapesLevelFive) {
+  WorkedAxis(5, 1, 0);
+  EXPECT_EQ(shapeScore[0], 85);
+  EXPECT_EQ(shapeScore[1], 14);
+  WorkedAxis(5, 1, 1);
+  EXPECT_EQ(shapeScore[0], 76);
+}
+
+TEST(ScoreWeighted, WorkedAxisLevelSix) {
+  EXPECT_EQ(WorkedAxis(6, 1, 0), (90 + 1 + 22 * 701) + (8 + 0 + 22 * 156));
+  EXPECT_EQ(shapeScore[0], 701);
+  EXPECT_EQ(shapeScore[1], 156);
+}
+
+TEST(ScoreWeighted, CrampedAxisAddsSpanLengths) {
+  tables = {};
+  Entry(1, 0, 1, 0, 1, 0, 0);
+  Entry(1, 4, 1, 0, 1, 0, 0);
+  currentTables = &tables;
+  ownIndex = 0;
+  oppIndex = 1;
+  stoneCount = 8;
+  PrepareSpanWeights(5);
+  EXPECT_EQ(ScoreWeighted(), 2);
+}
+
+TEST(ScoreWeighted, ReachFourIsCrampedReachFiveIsNot) {
+  currentTables = &tables;
+  ownIndex = 0;
+  oppIndex = 1;
+  stoneCount = 8;
+  PrepareSpanWeights(6);
+  tables = {};
+  Entry(0, 0, 1, 1, 2, 2, 2);  // reach 2 + 2 = 4 for own, nothing for opp
+  EXPECT_EQ(ScoreWeighted(), 2);
+  Entry(0, 0, 1, 1, 2, 2, 3);  // reach 5: full line terms
+  EXPECT_GT(ScoreWeighted(), 100);
+}
+
+TEST(PrepareSpanWeights, StoneCountBands) {
+  struct Case {
+    int stones;
+    int level;
+    int32_t weight, divisor;
+  };
+  const Case cases[] = {
+      {0, 5, 2, 1},   {6, 5, 2, 1},  {7, 5, 2, 2},  {11, 5, 2, 2},  {12, 5, 3, 3},   {17, 5, 3, 3},   {18, 5, 3, 4},
+      {400, 5, 3, 4}, {6, 6, 24, 2}, {7, 6, 4, 11}, {11, 6, 4, 11}, {12, 6, 17, 39}, {17, 6, 17, 39}, {18, 6, 4, 19},
+  };
+  for (const Case& c : cases) {
+    stoneCount = c.stones;
+    PrepareSpanWeights(c.level);
+    EXPECT_EQ(spanWeight, c.weight) << c.stones << " L" << c.level;
+    EXPECT_EQ(spanDivisor, c.divisor) << c.stones << " L" << c.level;
+  }
+}
+
+TEST(PrepareSpanWeights, RunWeightCapFollowsBoardSizeAtLevelFiveOnly) {
+  boardMax = 14;
+  PrepareSpanWeights(5);
+  EXPECT_EQ(weightedConstants.runWeightCap, 6);
+  boardMax = 15;
+  PrepareSpanWeights(5);
+  EXPECT_EQ(weightedConstants.runWeightCap, 5);
+  // Level 6 scores the same on both sizes.
+  EXPECT_EQ(WorkedAxis(6, 1, 0, 8, 14), WorkedAxis(6, 1, 0, 8, 15));
+  // At level 5 the own run toward d has 3 free cells: weight min(8, cap) differs.
+  EXPECT_EQ(WorkedAxis(5, 1, 0, 8, 14) - WorkedAxis(5, 1, 0, 8, 15), 8 * 4 * (6 - 5));
+}
+
+TEST(RunBoost, TableAndContinuation) {
+  const int32_t expected[] = {0, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21};
+  for (int n = 0; n < 12; n++) EXPECT_EQ(RunBoost(n), expected[n]) << n;
+}
+
+TEST(ScoreWeighted, BoostOnlyForXToMove) {
+  // A run of four own stones toward direction 0 and open space beyond both ends.
+  auto score = [](int side) {
+    tables = {};
+    int own = side - 1;
+    Entry(own, 0, 4, 5, 5, 5, 4);
+    Entry(own, 4, 0, 6, 1, 1, 5);
+    currentTables = &tables;
+    ownIndex = uint8_t(own);
+    oppIndex = uint8_t(1 - own);
+    stoneCount = 8;
+    PrepareSpanWeights(5);
+    return ScoreWeighted();
+  };
+  // X: B = 1 + boost(4) = 8; O: B = 1 + 4 = 5, A = 5 wins the tie. The line terms differ.
+  EXPECT_GT(score(1), score(2));
+}
+
+namespace {
+
+// The axis contribution as plain integer arithmetic, one player and axis at a time.
+struct ReferenceAxis {
+  const CellTables& t;
+  const WeightedConstants& k;
+  int d;
+
+  static int32_t Capped(int32_t mul, int32_t value, int32_t add, int32_t cap) {
+    return std::min<int32_t>(uint8_t(mul * value + add), cap);
+  }
+  int32_t Shape(int p) const {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    int32_t runA = t.runLen[a], runB = t.runLen[b], spanA = t.spanLen[a], spanB = t.spanLen[b];
+    int32_t score = runA * runA * Capped(k.runWeightMul, t.runFree[a], k.runWeightAdd, k.runWeightCap) +
+                    runB * runB * Capped(k.runWeightMul, t.runFree[b], k.runWeightAdd, k.runWeightCap) +
+                    spanWeight * (spanA + 1) * (spanA + 1) + spanWeight * (spanB + 1) * (spanB + 1) +
+                    k.gapMul * spanWeight * (t.spanGap[b] + t.spanGap[a]);
+    if (d == 0 || d == 2) score += spanA * spanA + spanB * spanB / spanDivisor;
+    return score;
+  }
+  int32_t Line(int p) const {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    bool boosted = p == ownIndex && ownIndex == kPlayerX;
+    auto boost = [boosted](int n) { return boosted && n > 0 ? 2 * n - 1 : n; };
+    int32_t towardA = uint8_t(t.spanLen[a] + boost(t.runLen[b]));
+    int32_t towardB = uint8_t(t.spanLen[b] + boost(t.runLen[a]));
+    bool keepA = towardA >= towardB;
+    int32_t v = keepA ? towardA : towardB;
+    int32_t s = keepA ? t.spanFree[a] + t.runFree[b] : t.spanFree[b] + t.runFree[a];
+    int32_t w = Capped(k.lineWeightMul, s, k.lineWeightAdd, k.lineWeightCap);
+    return (v * v * w + k.lineCoef * v) / k.lineDiv + (v + 1) * (v + 1) / k.squareDiv + k.shapeMul * Shape(p);
+  }
+  int32_t Reach(int p) const {
+    int a = TableIndex(p, d), b = TableIndex(p, opposite[d]);
+    return t.spanLen[a] + t.spanLen[b] + t.spanFree[a] + t.spanFree[b];
+  }
+  bool Cramped() const { return Reach(ownIndex) <= kCrampedLimit && Reach(oppIndex) <= kCrampedLimit; }
+  int32_t Contribution() const {
+    if (!Cramped()) return Line(ownIndex) + Line(oppIndex);
+    int o = opposite[d];
+    return t.spanLen[TableIndex(ownIndex, d)] + t.spanLen[TableIndex(oppIndex, d)] +
+           t.spanLen[TableIndex(ownIndex, o)] + t.spanLen[TableIndex(oppIndex, o)];
+  }
+};
+
+}  // namespace
+
+// The four axes and both players are scored side by side, so every entry gets its own
+// random value (up to the 19 a 20 x 20 board allows), on both levels, in every stone
+// band, for both sides to move.
+TEST(ScoreWeighted, MatchesPlainArithmeticOnRandomTables) {
+  std::mt19937 rng(5);
+  currentTables = &tables;
+  for (int round = 0; round < 20000; round++) {
+    for (uint8_t* table : {tables.runLen, tables.runFree, tables.spanLen, tables.spanGap, tables.spanFree})
+      for (int i = 0; i < kTableEntries; i++) table[i] = uint8_t(rng() % (round % 2 ? 20 : 4));
+    ownIndex = uint8_t(rng() % 2);
+    oppIndex = uint8_t(1 - ownIndex);
+    stoneCount = int32_t(rng() % 30);
+    boardMax = uint8_t(10 + rng() % 10);
+    PrepareSpanWeights(5 + int(rng() % 2));
+    int32_t expected = 0;
+    for (int d = 0; d < kAxes; d++) {
+      const ReferenceAxis axis{tables, weightedConstants, d};
+      expected += axis.Contribution();
+      shapeScore[0] = shapeScore[1] = -1;
+      ScoreAxisShapes(d);
+      ASSERT_EQ(shapeScore[0], axis.Shape(0)) << "round " << round << " axis " << d;
+      ASSERT_EQ(shapeScore[1], axis.Shape(1)) << "round " << round << " axis " << d;
+    }
+    ASSERT_EQ(ScoreWeighted(), expected) << "round " << round;
+  }
+}
