@@ -1,14 +1,22 @@
 // The engine's door against the file program's whole run, and its own promises.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "engine/choice/move_search.h"
-#include "support/engine_fixture.h"
 #include <tulvo/engine.h>
 #include <tulvo/file_protocol.h>
+
+#include "engine/analysis/axis_summary.h"
+#include "engine/analysis/cell_tables.h"
+#include "engine/analysis/threat_classes.h"
+#include "engine/board/ai_level.h"
+#include "engine/choice/move_search.h"
+#include "engine/choice/rule_scorer.h"
+#include "engine/choice/threat_priority.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
 using namespace tulvo::test;
@@ -111,6 +119,70 @@ TEST(Door, TraceNamesTheDecidingRuleOrThreatRow) {
   }
   EXPECT_STREQ(tulvo::TierText(0, 99), "");
   EXPECT_STREQ(tulvo::TierText(4, 0), "");
+}
+
+// The tier of the cell evaluated afresh from the tables the search left, as the
+// scorers decide it.
+int FreshTier(int x, int y) {
+  SelectCell(x, y);
+  if (aiLevel <= 1) {
+    SummarizeAxes();
+    if (aiLevel == 1) SummarizeGapped();
+    return DecidingRule();
+  }
+  ClassifyThreats();
+  return DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+}
+
+TEST(Door, EveryTracedTierIsAFreshEvaluationOfItsCell) {
+  std::mt19937 random(2424);
+  for (int position = 0; position < 60; position++) {
+    const std::string board = BoardText(RandomRows(random));
+    for (int level = 0; level <= 6; level++) {
+      const tulvo::Choice choice = Decide(board, 'o', level, random() % kMillisecondsPerDay);
+      for (const tulvo::TracedCell& cell : choice.trace)
+        ASSERT_EQ(cell.tier, FreshTier(cell.x, cell.y)) << "level " << level << " cell " << cell.x << "," << cell.y
+                                                         << "\n" << board;
+    }
+  }
+}
+
+// The tier is the cell's own, recorded as it was scored, not what the state holds
+// after the scan: here the last cell scanned decides by no rule at all.
+TEST(Door, TraceKeepsEachCellsOwnRuleAfterTheScanMovesOn) {
+  const std::string board = BoardText({"---------------", "---------------", "---------------", "---------------",
+                                       "---------------", "------xooo-----", "-----o-x-------", "-----x-ooo-----",
+                                       "------o--------", "------o-ox-----", "---------------", "---------------",
+                                       "---------------", "---------------", "---------------"});
+  const tulvo::Choice choice = Decide(board, 'x', 1, 1);
+  ASSERT_GE(choice.trace.size(), 2u);
+  const tulvo::TracedCell* gapped = nullptr;
+  for (const tulvo::TracedCell& cell : choice.trace)
+    if (cell.x == 8 && cell.y == 6) gapped = &cell;
+  ASSERT_NE(gapped, nullptr);
+  EXPECT_STREQ(tulvo::TierText(1, gapped->tier), "rule 11: blocks two gapped fours");
+  EXPECT_STREQ(tulvo::TierText(1, choice.trace.back().tier), "no rule");
+}
+
+// Any level plays one that exists: below 0 as 0, above 6 as 6.
+TEST(Door, LevelsOutsideTheRangePlayTheNearestLevel) {
+  std::mt19937 random(99);
+  for (int position = 0; position < 20; position++) {
+    const std::string board = BoardText(RandomRows(random));
+    const uint32_t seed = random() % kMillisecondsPerDay;
+    const struct {
+      int level, plays;
+    } cases[] = {{-1, 0}, {INT32_MIN, 0}, {9, 6}, {7, 6}, {INT32_MAX, 6}};
+    for (const auto& c : cases) {
+      const tulvo::Choice outside = Decide(board, 'x', c.level, seed);
+      EXPECT_EQ(aiLevel, c.plays) << c.level;
+      const tulvo::Choice inside = Decide(board, 'x', c.plays, seed);
+      EXPECT_TRUE(outside.hasMove == inside.hasMove && outside.x == inside.x && outside.y == inside.y) << c.level;
+      ASSERT_EQ(outside.trace.size(), inside.trace.size()) << c.level;
+      for (size_t i = 0; i < inside.trace.size(); i++)
+        EXPECT_EQ(outside.trace[i].cellScore, inside.trace[i].cellScore) << c.level << " cell " << i;
+    }
+  }
 }
 
 TEST(Door, BoardReaderFaultsAreValuesWithTheReadersMessage) {
