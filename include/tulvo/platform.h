@@ -1,13 +1,13 @@
-// The platform modules' interface: command line, clock, console, protocol files, exit.
-// One implementation per target system is linked into each program (POSIX, Windows,
-// or the in-memory one of the tests). The engine core calls none of it: the file
-// program's driver and the front ends do. Two front ends also reach the system on
-// their own, for what no protocol needs: tulvo-analyze asks whether its output is a
-// terminal, reads NO_COLOR and enters folders (os_access, its main), and tulvo-arena
-// runs engines through its process channel.
+// The platform modules' interface: command line, clock, console, protocol files, exit,
+// and the few questions the tools ask about the terminal and folders. One
+// implementation per target system is linked into each program (POSIX, Windows, or the
+// in-memory one of the tests); no other code includes a system header. The engine
+// calls none of it: the programs do.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace tulvo {
 
@@ -40,5 +40,14 @@ int PlatformReadFile(FileHandle file, void* buffer, int count);        // -1 on 
 int PlatformWriteFile(FileHandle file, const void* bytes, int count);  // -1 on failure
 bool PlatformCloseFile(FileHandle file);
 FileHandle PlatformCreateFile(const char* folder, const char* name);  // create, or truncate, for writing
+
+// Whether standard output shows colours: a terminal, or on Windows a console that takes
+// terminal escape sequences (switched on by the call; where the console refuses them,
+// the answer is no).
+bool PlatformStandardOutputIsTerminal();
+bool PlatformIsFolder(const char* path);
+// Where the folder part of path ends: its last folder separator ('/', and on Windows
+// '\\' too), or npos.
+size_t PlatformLastFolderSeparator(std::string_view path);
 
 }  // namespace tulvo

@@ -2,7 +2,8 @@
 // under its own name from its folder, with tah.dat beside it.
 #include "analyze/analyze_input.h"
 
-#include "analyze/os_access.h"
+#include <tulvo/platform.h>
+
 #include "file_protocol/protocol_files.h"
 
 namespace tulvo::analyze {
@@ -17,8 +18,8 @@ struct InputPlace {
 // "games/7" (a folder) -> games/7 + plocha.dat; "games/7/B.dat" -> games/7 + B.dat;
 // "B.dat" -> . + B.dat.
 InputPlace PlaceOf(const std::string& input) {
-  if (IsFolder(input)) return {input, "plocha.dat"};
-  size_t slash = LastFolderSeparator(input);
+  if (PlatformIsFolder(input.c_str())) return {input, "plocha.dat"};
+  size_t slash = PlatformLastFolderSeparator(input);
   if (slash == std::string::npos) return {".", input};
   return {slash == 0 ? "/" : input.substr(0, slash), input.substr(slash + 1)};
 }
@@ -27,7 +28,7 @@ InputPlace PlaceOf(const std::string& input) {
 
 Input LoadInput(const AnalyzeOptions& options) {
   InputPlace place = PlaceOf(options.input);
-  if (!IsFolder(place.folder)) return {"tulvo-analyze: cannot enter folder '" + place.folder + "'", {}};
+  if (!PlatformIsFolder(place.folder.c_str())) return {"tulvo-analyze: cannot enter folder '" + place.folder + "'", {}};
   return {"", file_protocol::ReadProtocolFiles(place.folder.c_str(), place.boardName.c_str(), options.side)};
 }
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "analyze/analysis.h"
+#include "common/exit_status.h"
 #include "analyze/analyze_input.h"
-#include "analyze/os_access.h"
 #include "analyze/picture_output.h"
 #include "analyze/tsv_output.h"
 #include <tulvo/platform.h>
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   ParsedOptions parsed = ParseAnalyzeOptions(arguments);
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "%s\n", parsed.error.c_str());
-    return 2;
+    return tulvo::kUsageStatus;
   }
   if (parsed.options.help || parsed.options.version) {
     Write(parsed.options.help ? kAnalyzeUsage : kAnalyzeVersion);
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   const Input input = LoadInput(parsed.options);
   if (!input.error.empty()) {
     std::fprintf(stderr, "%s\n", input.error.c_str());
-    return 2;
+    return tulvo::kUsageStatus;
   }
   if (!input.read.ok) {
     std::fprintf(stderr, "%s\ntulvo-analyze: %s\n", input.read.message.c_str(), input.read.explanation.c_str());
@@ -45,6 +45,6 @@ int main(int argc, char** argv) {
   const Analysis analysis = Analyze(input.read.position, parsed.options.level, seed);
   bool tsv = parsed.options.format == OutputFormat::kTsv;
   Write(tsv ? FormatTsv(analysis)
-            : FormatPicture(analysis, PictureInColour(StandardOutputIsTerminal(), std::getenv("NO_COLOR"))));
+            : FormatPicture(analysis, PictureInColour(tulvo::PlatformStandardOutputIsTerminal(), std::getenv("NO_COLOR"))));
   return 0;
 }

@@ -2,16 +2,12 @@
 // standard input and output.
 #include <cstdio>
 
+#include <tulvo/platform.h>
+
+#include "common/exit_status.h"
 #include "pbrain/pbrain_level.h"
 #include "pbrain/pbrain_options.h"
 #include "pbrain/session.h"
-#include <tulvo/platform.h>
-
-namespace tulvo::pbrain {
-
-constexpr int kUsageStatus = 2;
-
-}  // namespace tulvo::pbrain
 
 int main(int argc, char** argv) {
   using namespace tulvo::pbrain;
@@ -22,7 +18,7 @@ int main(int argc, char** argv) {
   if (level < 0) {
     fputs(pbrainUsageBanner, stdout);
     fputc('\n', stdout);
-    return kUsageStatus;
+    return tulvo::kUsageStatus;
   }
   return RunSession(stdin, stdout, level);
 }

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-namespace tulvo::pbrain {
+#include "common/exit_status.h"
 
-constexpr int kUsageStatus = 2;
+namespace tulvo::pbrain {
 
 static const char kHelp[] =
     "Usage: pbrain-tulvo [/n | --help | --version]\n"

@@ -114,4 +114,15 @@ FileHandle PlatformCreateFile(const char* folder, const char* name) {
   return Open(path);
 }
 
+bool PlatformStandardOutputIsTerminal() { return false; }
+
+// The working directory, and every folder that holds a file.
+bool PlatformIsFolder(const char* path) {
+  const std::string prefix = std::string(path) + "/";
+  if (prefix == "./") return true;
+  return std::any_of(files.begin(), files.end(), [&prefix](const auto& file) { return file.first.starts_with(prefix); });
+}
+
+size_t PlatformLastFolderSeparator(std::string_view path) { return path.rfind('/'); }
+
 }  // namespace tulvo

@@ -154,4 +154,13 @@ FileHandle PlatformCreateFile(const char* folder, const char* name) {
   return fd < 0 ? kNoFile : fd;
 }
 
+bool PlatformStandardOutputIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
+
+bool PlatformIsFolder(const char* path) {
+  struct stat info;
+  return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+size_t PlatformLastFolderSeparator(std::string_view path) { return path.rfind('/'); }
+
 }  // namespace tulvo

@@ -111,4 +111,18 @@ FileHandle PlatformCreateFile(const char* folder, const char* name) {
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
 }
 
+bool PlatformStandardOutputIsTerminal() {
+  HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD mode = 0;
+  if (!GetConsoleMode(console, &mode)) return false;
+  return SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+}
+
+bool PlatformIsFolder(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+size_t PlatformLastFolderSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+
 }  // namespace tulvo

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Checks the house's one rule: a folder includes only its own headers and those of the
+# layers below it, and only the platform includes system headers. The layers, from the
+# ground up (docs/layout.md draws them):
+#   engine          src/engine, include/tulvo/engine.h
+#   file_protocol   src/file_protocol, include/tulvo/file_protocol.h    (engine, platform)
+#   platform        src/platform, include/tulvo/platform.h             (nothing else)
+#   common          src/common                                         (nothing else)
+#   signature       src/signature                                      (engine, file_protocol)
+#   programs        src/{file_program,pbrain,analyze,arena,web}        (any layer below, never src/engine)
+# Prints one line per include that breaks it and exits 1; prints nothing and exits 0
+# when the tree keeps it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# allowed FOLDER: the quoted-include roots and public headers FOLDER may include.
+allowed() {
+  case "$1" in
+    engine) echo '"engine/ <tulvo/engine.h>' ;;
+    file_protocol) echo '"file_protocol/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h>' ;;
+    platform) echo '"platform/ <tulvo/platform.h>' ;;
+    common) echo '"common/' ;;
+    signature) echo '"signature/ <tulvo/engine.h> <tulvo/file_protocol.h>' ;;
+    file_program | pbrain | analyze | arena | web)
+      echo "\"$1/ \"file_protocol/ \"platform/ \"common/ \"signature/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h>" ;;
+    *) echo "" ;;
+  esac
+}
+
+# The layer a public header belongs to.
+public_layer() {
+  case "$1" in
+    include/tulvo/engine.h) echo engine ;;
+    include/tulvo/file_protocol.h) echo file_protocol ;;
+    include/tulvo/platform.h) echo platform ;;
+  esac
+}
+
+faults=0
+while IFS= read -r file; do
+  if [[ $file == include/* ]]; then
+    layer=$(public_layer "$file")
+  else
+    layer=${file#src/}
+    layer=${layer%%/*}
+  fi
+  roots=$(allowed "$layer")
+  if [ -z "$roots" ]; then
+    echo "$file: in no layer (add its folder to scripts/check-layers.sh and docs/layout.md)"
+    faults=$((faults + 1))
+    continue
+  fi
+  while IFS= read -r line; do
+    included=${line#*#include }
+    included=${included%%[[:space:]]*}
+    ok=false
+    case "$included" in
+      \"*)
+        for root in $roots; do [[ $included == "$root"* ]] && ok=true; done ;;
+      \<tulvo/*)
+        for root in $roots; do [[ $included == "$root" ]] && ok=true; done ;;
+      \<*.h\> | \<*/*\>)
+        # A system header: the platform's alone.
+        [ "$layer" = platform ] && ok=true ;;
+      *) ok=true ;;  # the C++ standard library
+    esac
+    if ! $ok; then
+      echo "$file: $layer includes $included"
+      faults=$((faults + 1))
+    fi
+  done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file" || true)
+done < <(find src include -name '*.h' -o -name '*.cpp' | sort)
+
+[ "$faults" -eq 0 ]
