@@ -58,7 +58,7 @@ TEST(DecidingThreatRow, HandCheckedCells) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Load(c.counts), c.row) << c.what;
-    EXPECT_EQ(ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), c.base), c.score) << c.what;
+    EXPECT_EQ(ComposeThreatPriority(c.base).score, c.score) << c.what;
   }
 }
 
@@ -76,7 +76,7 @@ TEST(DecidingThreatRow, EveryCombinationScoresInsideItsRowsBand) {
     int row = Load(c);
     ASSERT_GE(row, 1);
     ASSERT_LE(row, 9);
-    int32_t low = ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), 0), high = ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), 99999998);
+    int32_t low = ComposeThreatPriority(0).score, high = ComposeThreatPriority(99999998).score;
     if (row <= 2) {
       EXPECT_EQ(low, row == 1 ? kScoreBlockFive : kScoreMakeFive) << code;
       EXPECT_EQ(high, low) << code;

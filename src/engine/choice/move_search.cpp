@@ -40,9 +40,9 @@ int EvaluateCellByRules() {
   SummarizeAxes();
   if (aiLevel == 1) SummarizeGapped();
   baseScore = ScoreRunSquares();
-  const int rule = DecidingRule();
-  cellScore = ScoreByRules(rule, baseScore);
-  return rule;
+  const TieredScore scored = ScoreByRules(baseScore);
+  cellScore = scored.score;
+  return scored.tier;
 }
 
 static int32_t LevelBaseScore() {
@@ -58,9 +58,9 @@ int EvaluateCellByThreats() {
   SelectCell(currentX, currentY);
   ClassifyThreats();
   baseScore = LevelBaseScore();
-  const int row = DecidingThreatRow(threatCounts, ownIndex, oppIndex);
-  cellScore = ComposeThreatPriority(row, baseScore);
-  return row;
+  const TieredScore scored = ComposeThreatPriority(baseScore);
+  cellScore = scored.score;
+  return scored.tier;
 }
 
 void UpdateBestMove() {

@@ -18,6 +18,13 @@ extern int32_t cellScore;
 extern Move bestMove;  // (-1, -1) while no cell is taken
 extern int32_t bestScore;
 
+// A cell's score and the tier that decided it: the rule (levels 0 and 1) or the
+// threat row (levels 2 to 6).
+struct TieredScore {
+  int32_t score;
+  int tier;
+};
+
 // Every cell the last scan evaluated, in scan order, with the scores it compared and
 // the tier that decided its score: the rule (levels 0 and 1) or the threat row.
 struct EvaluatedCell {

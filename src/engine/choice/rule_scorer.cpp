@@ -114,14 +114,15 @@ static int32_t DampBase(int32_t base, int s) {
   return base;
 }
 
-int32_t ScoreByRules(int rule, int32_t base) {
+TieredScore ScoreByRules(int32_t base) {
+  const int rule = DecidingRule();
   int32_t score = kRuleValues[rule];
   if (aiLevel == 0) {
     score = DampRuleValue(score, Random(5));
     base = DampBase(base, Random(4));
   }
   // A five overrides the damping and the base; the draws are made all the same.
-  return rule >= kRuleBlockFive ? kRuleValues[rule] : score + base;
+  return {rule >= kRuleBlockFive ? kRuleValues[rule] : score + base, rule};
 }
 
 }  // namespace tulvo::engine

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/choice/move_search.h"
+
 namespace tulvo::engine {
 
 constexpr int32_t kScoreRuleBlockFive = 32766;
@@ -22,8 +24,8 @@ static_assert(kRuleValues[kRuleBlockFive] == kScoreRuleBlockFive && kRuleValues[
 // the current tables; draws nothing.
 int DecidingRule();
 
-// The cell score for the deciding rule (DecidingRule's): its value, damped at level 0
-// with two draws, plus the base; the two five rules override the result.
-int32_t ScoreByRules(int rule, int32_t base);
+// The deciding rule (DecidingRule's) and the cell score it gives: its value, damped at
+// level 0 with two draws, plus the base; the two five rules override the result.
+TieredScore ScoreByRules(int32_t base);
 
 }  // namespace tulvo::engine

@@ -18,12 +18,13 @@ int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int 
   return kRowNoThreat;
 }
 
-int32_t ComposeThreatPriority(int row, int32_t base) {
-  if (row == kRowBlockFive) return kScoreBlockFive;
-  if (row == kRowMakeFive) return kScoreMakeFive;
+TieredScore ComposeThreatPriority(int32_t base) {
+  const int row = DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+  if (row == kRowBlockFive) return {kScoreBlockFive, row};
+  if (row == kRowMakeFive) return {kScoreMakeFive, row};
   int32_t clamped = base >= kTierStep ? kTierStep - 1 : base;
   // Rows 3 to 9 are the tiers 6 down to 0.
-  return (kRowNoThreat - row) * kTierStep + clamped;
+  return {(kRowNoThreat - row) * kTierStep + clamped, row};
 }
 
 }  // namespace tulvo::engine

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/analysis/threat_classes.h"
+#include "engine/choice/move_search.h"
 
 namespace tulvo::engine {
 
@@ -26,7 +27,8 @@ constexpr int kRowNoThreat = 9;
 // The first row that holds for counts (indexed [threat class][player]) with own the
 // player index of the side to move and opp its opponent's.
 int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int opp);
-// The cell score for the deciding threat row (DecidingThreatRow's) over the base.
-int32_t ComposeThreatPriority(int row, int32_t base);
+// The current cell's deciding threat row (DecidingThreatRow's) and its score over
+// the base.
+TieredScore ComposeThreatPriority(int32_t base);
 
 }  // namespace tulvo::engine

@@ -49,15 +49,15 @@ void DoubleFour(int p) {
 // Scores at level 0 with the damping draws r (of 5) and s (of 4).
 int32_t ScoreWithDraws(int32_t base, int r, int s) {
   SeedGiving({5, 4}, {r, s});
-  return ScoreByRules(DecidingRule(), base);
+  return ScoreByRules(base).score;
 }
 
 }  // namespace
 
 TEST(ScoreByRules, NoRuleGivesTheBase) {
   Start(1);
-  EXPECT_EQ(ScoreByRules(DecidingRule(), 123), 123);
-  EXPECT_EQ(ScoreByRules(DecidingRule(), -7), -7);  // level 1 adds the base without a clamp
+  EXPECT_EQ(ScoreByRules(123).score, 123);
+  EXPECT_EQ(ScoreByRules(-7).score, -7);  // level 1 adds the base without a clamp
   Start(0);
   for (int r = 0; r < 5; r++) {
     EXPECT_EQ(ScoreWithDraws(1000, r, 0), 1000);
@@ -93,14 +93,14 @@ TEST(ScoreByRules, LaterRulesOverwriteEarlierOnes) {
   Start(1);
   OpenRun(1, 3);  // rule 6: 22000
   DoubleFour(1);  // rule 12: 28000
-  EXPECT_EQ(ScoreByRules(DecidingRule(), 40), 28040);
+  EXPECT_EQ(ScoreByRules(40).score, 28040);
 
   Start(1);
   axisSummary.bestRun[0] = axisSummary.bestRun[1] = 3;
   axisSummary.bestOpenEnds[0] = 1;
-  EXPECT_EQ(ScoreByRules(DecidingRule(), 0), 4000);  // rule 1
+  EXPECT_EQ(ScoreByRules(0).score, 4000);  // rule 1
   axisSummary.bestOpenEnds[1] = 1;
-  EXPECT_EQ(ScoreByRules(DecidingRule(), 0), 6000);  // rule 2 overwrites rule 1
+  EXPECT_EQ(ScoreByRules(0).score, 6000);  // rule 2 overwrites rule 1
 }
 
 TEST(ScoreByRules, LevelOneOnlyRules) {
@@ -108,7 +108,7 @@ TEST(ScoreByRules, LevelOneOnlyRules) {
   // gapped totals.
   Start(1);
   axisSummary.bestGapped[0] = axisSummary.secondGapped[0] = 4;
-  EXPECT_EQ(ScoreByRules(DecidingRule(), 5), 29505);
+  EXPECT_EQ(ScoreByRules(5).score, 29505);
   Start(0);
   axisSummary.bestGapped[0] = axisSummary.secondGapped[0] = 4;
   EXPECT_EQ(ScoreWithDraws(5, 0, 0), 5);
@@ -117,7 +117,7 @@ TEST(ScoreByRules, LevelOneOnlyRules) {
   Start(1);
   tables.spanLen[TableIndex(0, 2)] = tables.spanLen[TableIndex(0, 6)] = 3;
   tables.runLen[TableIndex(0, 2)] = tables.runLen[TableIndex(0, 6)] = 1;
-  EXPECT_EQ(ScoreByRules(DecidingRule(), 0), 26500);
+  EXPECT_EQ(ScoreByRules(0).score, 26500);
 }
 
 TEST(ScoreByRules, FivesOverrideEverythingAndStillDraw) {
@@ -126,7 +126,7 @@ TEST(ScoreByRules, FivesOverrideEverythingAndStillDraw) {
       Start(0);
       OpenRun(1, 4);
       uint32_t seed = SeedGiving({5, 4}, {r, s});
-      EXPECT_EQ(ScoreByRules(DecidingRule(), 2000), 32766);
+      EXPECT_EQ(ScoreByRules(2000).score, 32766);
       uint32_t twoStepsLater = (seed * 134775813u + 1u) * 134775813u + 1u;
       EXPECT_EQ(randomSeed, twoStepsLater);  // both damping draws were made
       OpenRun(0, 4);
@@ -135,7 +135,7 @@ TEST(ScoreByRules, FivesOverrideEverythingAndStillDraw) {
   Start(1);
   tables.runLen[TableIndex(0, 1)] = 2;
   tables.runLen[TableIndex(0, 5)] = 2;
-  EXPECT_EQ(ScoreByRules(DecidingRule(), -100), 32767);
+  EXPECT_EQ(ScoreByRules(-100).score, 32767);
 }
 
 namespace {

@@ -25,7 +25,7 @@ int32_t Compose(const Counts& c, int32_t base, int own = 0) {
   threatCounts[kThreatFour][oppIndex] = c.oppFour;
   threatCounts[kThreatOpenThree][ownIndex] = c.ownThree;
   threatCounts[kThreatOpenThree][oppIndex] = c.oppThree;
-  return ComposeThreatPriority(DecidingThreatRow(threatCounts, ownIndex, oppIndex), base);
+  return ComposeThreatPriority(base).score;
 }
 
 }  // namespace
