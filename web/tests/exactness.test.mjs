@@ -5,9 +5,8 @@ import { execFileSync } from "node:child_process";
 import { existsSync, readdirSync, readFileSync } from "node:fs";
 import path from "node:path";
 import { describe, test } from "node:test";
-import { fileURLToPath } from "node:url";
 
-import { generator, inScratch, loadModule, nativeBin, randomBoard } from "./support.mjs";
+import { generator, inScratch, loadModule, nativeBin, randomBoard, repository } from "./support.mjs";
 
 const { analyze, chooseMove } = await loadModule();
 const skip = nativeBin ? false : "TULVO_NATIVE_BIN names no folder of native programs";
@@ -17,7 +16,7 @@ const program = (name) => path.join(nativeBin, name);
 const libfaketime = ["/usr/lib", ...(existsSync("/usr/lib") ? readdirSync("/usr/lib").map((d) => path.join("/usr/lib", d)) : [])]
   .map((folder) => path.join(folder, "faketime/libfaketime.so.1")).find((file) => existsSync(file));
 // Runs the preloaded program and then removes the files the library leaves in /dev/shm for it.
-const frozenClock = fileURLToPath(new URL("../../scripts/frozen-clock.sh", import.meta.url));
+const frozenClock = path.join(repository, "scripts/frozen-clock.sh");
 
 // The positions: every board size from 5 to 20, few and many stones, both sides.
 function positions() {
