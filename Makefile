@@ -22,7 +22,14 @@ run: configure
 	@cmake --build $(BUILD) --target tulvo
 	@scripts/run-sample.sh $(BUILD)/bin/tulvo samples/midgame
 
+# The arena's SGF read-back test needs the SGF parser from npm: installed when npm is
+# there; without it the test is skipped, and this says so first.
 test: build
+	@if ! command -v npm > /dev/null; then \
+	  echo "npm is not installed: ArenaProgram.RecordsReadBackInAnSgfParser will be skipped (scripts/install-sgf-parser.sh installs both)"; \
+	elif ! scripts/install-sgf-parser.sh $(BUILD)/sgf-parser; then \
+	  echo "The SGF parser could not be installed from npm: ArenaProgram.RecordsReadBackInAnSgfParser will be skipped"; \
+	fi
 	@ctest --test-dir $(BUILD) --output-on-failure -j 2
 
 # The browser page: built into build-web/ (static files only) and served locally.

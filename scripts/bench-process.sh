@@ -11,11 +11,12 @@ runs=${2:-2000}
 rounds=${3:-10}
 
 scripts/install-deps.sh hyperfine
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+scripts/configure.sh "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" --target tulvo tulvo_floor > /dev/null
 program=$(realpath "$build/bin/tulvo")
 floor=$(realpath "$build/bench/tulvo-floor")
 faketime_library=$(cat "$build/faketime-library")
+frozen_clock=$PWD/scripts/frozen-clock.sh
 [ -n "$faketime_library" ] || { echo "libfaketime was not found when $build was configured" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -34,7 +35,7 @@ mkdir opening
 moves=()
 for _ in 1 2 3 4 5; do
   printf o > opening/tah.dat
-  (cd opening && LD_PRELOAD=$faketime_library FAKETIME='2026-01-01 12:00:00' "$program")
+  (cd opening && "$frozen_clock" "$faketime_library" '2026-01-01 12:00:00' "$program")
   moves+=("$(cat opening/tah.dat)")
 done
 echo "Opening under a frozen clock: ${moves[*]}"

@@ -9,7 +9,7 @@ build=${1:-build-release}
 repetitions=${2:-9}
 
 scripts/install-deps.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+scripts/configure.sh "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" --target tulvo_bench > /dev/null
 
 "$build/bench/tulvo-bench" --benchmark_repetitions="$repetitions" --benchmark_min_time=0.1 \

@@ -27,8 +27,8 @@ esac
 
 targets=(tulvo pbrain-tulvo tulvo-analyze)
 
-cmake -S . -B "$build" -G Ninja "${flags[@]}" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" \
-  -DTULVO_BUILD_TESTS=OFF -DTULVO_BUILD_BENCH=OFF -DTULVO_WERROR=ON > /dev/null
+scripts/configure.sh "$build" "${flags[@]}" -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" \
+  -DTULVO_BUILD_TESTS=OFF -DTULVO_BUILD_BENCH=OFF -DTULVO_WERROR=ON
 cmake --build "$build" -j 2 --target "${targets[@]}"
 
 # A program with a program interpreter or a dynamic section would need the build

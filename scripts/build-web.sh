@@ -10,8 +10,8 @@ wasm_build=${2:-build-wasm}
 
 mapfile -t toolchain < web/toolchain-packages
 scripts/install-packages.sh --no-recommends "${toolchain[@]}"
-cmake -S . -B "$wasm_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake -DTULVO_WEB=ON \
-  -DTULVO_WERROR=ON > /dev/null
+scripts/configure.sh "$wasm_build" -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake -DTULVO_WEB=ON \
+  -DTULVO_WERROR=ON
 cmake --build "$wasm_build" -j 2 --target tulvo_wasm tulvo_signature_wasm
 
 rm -rf "$web"

@@ -14,8 +14,8 @@ fi
 
 targets=(tulvo pbrain-tulvo tulvo-analyze tulvo-arena fake_engine)
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" -DTULVO_BUILD_TESTS=OFF -DTULVO_BUILD_BENCH=OFF -DTULVO_WERROR=ON > /dev/null
+scripts/configure.sh "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY="$(realpath -m "$build")/bin" -DTULVO_BUILD_TESTS=OFF -DTULVO_BUILD_BENCH=OFF -DTULVO_WERROR=ON
 cmake --build "$build" -j 2 --target "${targets[@]}"
 
 # Windows itself provides these; anything else would have to ship beside the programs.

@@ -9,9 +9,13 @@ build=${FUZZ_BUILD:-build-fuzz}
 seconds=${FUZZ_SECONDS:-90}
 fuzzer="$build/fuzz/tulvo_program_fuzzer"
 
-scripts/install-deps.sh clang libclang-rt-14-dev
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTULVO_FUZZ=ON -DTULVO_BUILD_TESTS=OFF -DTULVO_WERROR=ON > /dev/null
+scripts/install-deps.sh clang
+# libFuzzer and the sanitizer runtimes come in the package of the installed clang's
+# major version.
+clang_major=$(clang -dumpversion | cut -d. -f1)
+scripts/install-packages.sh "libclang-rt-$clang_major-dev"
+CC=clang CXX=clang++ scripts/configure.sh "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTULVO_FUZZ=ON -DTULVO_BUILD_TESTS=OFF -DTULVO_WERROR=ON
 cmake --build "$build" -j "${JOBS:-2}"
 
 echo "Replaying fuzz/corpus"

@@ -13,9 +13,9 @@ flags+=" -Wno-maybe-uninitialized"
 
 scripts/install-deps.sh
 # Optimised with debug information, and with the engine's assertions on (no NDEBUG).
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTULVO_WERROR=ON \
+scripts/configure.sh "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTULVO_WERROR=ON \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g" -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -g" \
-  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" > /dev/null
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags"
 cmake --build "$build" -j "$jobs"
 # verify_asan_link_order=0: the frozen-clock tests run the program under a preloaded
 # clock library, which then comes before the ASan runtime.

@@ -4,7 +4,7 @@
 # the programs must give the very output of the native build on generated positions
 # at every level and several seeds, on pipe-protocol sessions and on file-program runs,
 # the last two under frozen clocks. Installs what it needs when missing; where that
-# cannot be installed, the stage is skipped with one line.
+# cannot be installed, the stage says so in one line and fails under CI=true, else skips.
 # Usage: test-aarch64.sh [NATIVE_BUILD] [AARCH64_BUILD]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,13 +17,13 @@ frozen_times=("2026-01-01 00:00:00" "2026-03-14 15:09:26.535" "2026-12-31 23:59:
 
 if ! scripts/install-packages.sh --no-recommends g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user libfaketime ||
   ! command -v qemu-aarch64 > /dev/null; then
-  echo "aarch64 stage skipped: the aarch64 cross compiler or qemu-user could not be installed on this machine."
-  exit 0
+  exec scripts/stage-unavailable.sh "aarch64 stage" \
+    "the aarch64 cross compiler or qemu-user could not be installed on this machine"
 fi
 
 scripts/build-linux.sh aarch64 "$aarch64_build"
 cmake --build "$aarch64_build" -j 2 --target tulvo_signature
-cmake -S . -B "$native_build" -G Ninja > /dev/null
+scripts/configure.sh "$native_build"
 cmake --build "$native_build" -j 2 --target "${programs[@]}"
 echo "Built (${SECONDS}s)"
 
@@ -48,8 +48,10 @@ echo "tulvo-signature on aarch64: $signature, as bench/signature.expected (${SEC
 
 # The clock library, found when the native build was configured. It is preloaded into
 # the native programs, and into qemu-aarch64, whose C library serves the static
-# aarch64 programs' clock calls.
+# aarch64 programs' clock calls, by scripts/frozen-clock.sh, which removes what it
+# leaves in /dev/shm.
 faketime_library=$(cat "$native_build/faketime-library")
+frozen_clock=$PWD/scripts/frozen-clock.sh
 if [ -z "$faketime_library" ]; then
   echo "test-aarch64.sh: $native_build/faketime-library names no libfaketime" >&2
   exit 1
@@ -62,7 +64,7 @@ run_on() {
   shift 3
   local command=("$work/$platform/$name" "$@")
   [ "$platform" = aarch64 ] && command=(qemu-aarch64 "${command[@]}")
-  [ "$frozen_at" != - ] && command=(env LD_PRELOAD="$faketime_library" FAKETIME="$frozen_at" "${command[@]}")
+  [ "$frozen_at" != - ] && command=("$frozen_clock" "$faketime_library" "$frozen_at" "${command[@]}")
   "${command[@]}"
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The web stage: builds the page, checks the WebAssembly engine against the native
 # programs in Node and drives the page in headless Chromium. Installs what it needs;
-# where that cannot be installed, the stage is skipped with one line.
+# where that cannot be installed, it says so in one line and fails under CI=true, else skips.
 # Usage: test-web.sh [NATIVE_BUILD] [WEB_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,8 +14,8 @@ native_bin=$native_build/bin
 mapfile -t toolchain < web/toolchain-packages
 if ! scripts/install-packages.sh --no-recommends "${toolchain[@]}" nodejs chromium faketime > /dev/null ||
   ! command -v node > /dev/null || ! command -v npm > /dev/null; then
-  echo "Web stage skipped: clang's wasm32 libraries, Node.js or Chromium could not be installed on this machine."
-  exit 0
+  exec scripts/stage-unavailable.sh "Web stage" \
+    "clang's wasm32 libraries, Node.js or Chromium could not be installed on this machine"
 fi
 
 if [ ! -x "$native_bin/tulvo-analyze" ]; then

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows stage: cross-builds the Windows programs, tests them under Wine against
 # the Linux build, and packs the release ZIP. Installs what it needs when missing;
-# where that cannot be installed, the stage is skipped with one line.
+# where that cannot be installed, it says so in one line and fails under CI=true, else skips.
 # Usage: test-windows.sh [LINUX_BUILD] [WINDOWS_BUILD]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,12 +12,11 @@ wineserver=/usr/lib/wine/wineserver64
 
 if ! scripts/install-packages.sh --no-recommends wine64 libfaketime g++-mingw-w64-x86-64 \
   binutils-mingw-w64-x86-64 zip unzip || [ ! -x $wine ]; then
-  echo "Windows stage skipped: Wine or MinGW-w64 could not be installed on this machine."
-  exit 0
+  exec scripts/stage-unavailable.sh "Windows stage" "Wine or MinGW-w64 could not be installed on this machine"
 fi
 
 scripts/build-windows.sh "$windows_build"
-cmake -S . -B "$linux_build" -G Ninja > /dev/null
+scripts/configure.sh "$linux_build"
 cmake --build "$linux_build" -j 2 --target tulvo_windows_tests
 
 # A private Wine prefix, created once and kept in the build directory. Its server

@@ -3,7 +3,9 @@
 // midnight UTC, read through the C library's real-time clock.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
+#include <sstream>
 #include <string>
 
 #include "support/engine_fixture.h"
@@ -25,10 +27,11 @@ std::string RandomBoard(std::mt19937& rng, int side, int stones) {
   return BoardText(rows);
 }
 
-// Runs the program in directory with its clock frozen at time.
-void RunFrozen(const std::string& directory, const std::string& time, const std::vector<std::string>& arguments) {
+// Runs program (by default tulvo) in directory with its clock frozen at time.
+void RunFrozen(const std::string& directory, const std::string& time, const std::vector<std::string>& arguments,
+               const std::string& program = kProgram) {
   std::vector<std::string> words = FrozenClockPrefix(time);
-  words.push_back(kProgram);
+  words.push_back(program);
   words.insert(words.end(), arguments.begin(), arguments.end());
   RunProgramIn(directory, words[0], {words.begin() + 1, words.end()});
 }
@@ -76,4 +79,32 @@ TEST(FrozenClock, NoArgumentAndNoDigitInTheNameMeansLevelSix) {
     differsFromLevelFive += levelSix.tah != levelFive.tah;
   }
   EXPECT_GT(differsFromLevelFive, 0) << "the positions do not tell level 6 from level 5";
+}
+
+// The clock library makes two files in /dev/shm for a process that reads the clock
+// and removes them only on exit(); the shell below, like tulvo, never gets there. The
+// shell records that its files exist, then becomes tulvo, which keeps its process id.
+// Once tulvo has ended, the prefix has removed them; the streams and the exit status
+// are the program's.
+TEST(FrozenClock, ThePrefixRemovesWhatTheClockLibraryLeavesInDevShm) {
+  if (!FrozenClockMissing().empty()) GTEST_SKIP() << FrozenClockMissing();
+  std::mt19937 rng(3);
+  std::string board = RandomBoard(rng, 20, 12);
+  ScratchDirectory dir;
+  dir.Write("plocha.dat", board);
+  dir.Write("tah.dat", "x");
+  RunFrozen(dir.path(), "2026-03-01 08:00:00",
+            {"-c", "ls /dev/shm/faketime_shm_$$ /dev/shm/sem.faketime_sem_$$ > seen && exec \"$0\"", kProgram},
+            "/bin/sh");
+  EXPECT_EQ(dir.Read("tah.dat"), RunInMemory(board.c_str(), "x", {}, 28800000).tah);
+  std::stringstream seen(dir.Read("seen"));
+  int files = 0;
+  for (std::string path; std::getline(seen, path); files++) EXPECT_FALSE(std::filesystem::exists(path)) << path;
+  EXPECT_EQ(files, 2) << "the clock library made no files in /dev/shm";
+
+  std::vector<std::string> words = FrozenClockPrefix("2026-03-01 08:00:00");
+  words.insert(words.end(), {"/bin/sh", "-c", "cat && exit 3"});
+  ProgramRun run = RunProgramIn(dir.path(), words[0], {words.begin() + 1, words.end()}, "to the program\n");
+  EXPECT_EQ(run.output, "to the program\n");
+  EXPECT_EQ(run.exitCode, 3);
 }

@@ -3,7 +3,6 @@
 
 namespace tulvo::test {
 
-const char kEnv[] = "/usr/bin/env";
 const std::string kLibrary = TULVO_FAKETIME_LIBRARY;
 
 std::string FrozenClockMissing() {
@@ -12,7 +11,7 @@ std::string FrozenClockMissing() {
 }
 
 std::vector<std::string> FrozenClockPrefix(const std::string& time) {
-  return {kEnv, "LD_PRELOAD=" + kLibrary, "FAKETIME=" + time};
+  return {"/bin/sh", TULVO_FROZEN_CLOCK_SCRIPT, kLibrary, time};
 }
 
 }  // namespace tulvo::test

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "engine/analysis/axis_summary.h"
 #include "engine/analysis/cell_tables.h"
-#include "engine/choice/move_search.h"
 #include "engine/board/ai_level.h"
 #include "engine/board/random.h"
+#include "engine/choice/move_search.h"
 #include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
@@ -140,52 +144,123 @@ TEST(ScoreByRules, FivesOverrideEverythingAndStillDraw) {
 
 namespace {
 
-using SummaryField = uint8_t (AxisSummary::*)[kPlayers];
+// Where a rule reads a value: the axis summary, or the cell tables toward the
+// direction under test (side a) or toward its opposite (side b).
+enum class Source { kSummary, kSideA, kSideB };
 
-struct Condition {
+// One value a rule reads, set to the least that meets the rule's condition, of the
+// player the rule is about (self) or of the other player. shortGives: the rule that
+// decides when this value alone is one short, with self the mover and with self the
+// opponent (0: none).
+struct Setting {
   const char* name;
-  SummaryField field;
-  uint8_t least;  // the smallest value that meets the condition
+  Source source;
+  uint8_t (AxisSummary::*summary)[kPlayers];
+  uint8_t (CellTables::*table)[kTableEntries];
+  bool other;
+  uint8_t least;
+  int shortGives[kPlayers];
 };
 
-// Every condition at its least value gives the rule (own for player 0, the opponent's
-// for player 1); any one of them a step short gives no rule at all.
-void ExpectRuleNeedsEveryCondition(const std::vector<Condition>& conditions, int ownRule, int oppRule) {
-  for (int p = 0; p < kPlayers; p++) {
-    auto setUp = [&](const Condition* weak) {
-      Start(1);
-      for (const Condition& c : conditions) (axisSummary.*c.field)[p] = c.least;
-      if (weak != nullptr) (axisSummary.*weak->field)[p] = uint8_t(weak->least - 1);
-    };
-    setUp(nullptr);
-    EXPECT_EQ(DecidingRule(), p == 0 ? ownRule : oppRule) << "player " << p;
-    for (const Condition& weak : conditions) {
-      setUp(&weak);
-      EXPECT_EQ(DecidingRule(), 0) << weak.name << " one short, player " << p;
-    }
+// A rule of several conditions, the rule it gives with self the mover and with self
+// the opponent, and whether level 0 leaves it out.
+struct CombinedRule {
+  const char* name;
+  std::vector<Setting> settings;
+  int gives[kPlayers];
+  bool levelOneOnly;
+};
+
+#define SUMMARY(field, least) \
+  Setting { #field, Source::kSummary, &AxisSummary::field, nullptr, false, least, {0, 0} }
+#define OTHERS_SUMMARY(field, least) \
+  Setting { "other's " #field, Source::kSummary, &AxisSummary::field, nullptr, true, least, {0, 0} }
+#define SIDE_A(field, least) \
+  Setting { #field " of side a", Source::kSideA, nullptr, &CellTables::field, false, least, {0, 0} }
+#define SIDE_B(field, least) \
+  Setting { #field " of side b", Source::kSideB, nullptr, &CellTables::field, false, least, {0, 0} }
+
+// Each rule's conditions at their least values; any one of them a step short leaves
+// the rule out. A run total of three is two stones on side a and one on side b, so
+// that either side one short falls short.
+const CombinedRule kCombinedRules[] = {
+    {"a four beside the opponent's four (rule 1)",
+     {SUMMARY(bestRun, 3), OTHERS_SUMMARY(bestRun, 3), SUMMARY(bestOpenEnds, 1)},
+     {1, 0},
+     true},
+    {"two fours, each with a free end (rule 2)",
+     {SUMMARY(bestRun, 3), OTHERS_SUMMARY(bestRun, 3),
+      Setting{"bestOpenEnds", Source::kSummary, &AxisSummary::bestOpenEnds, nullptr, false, 1, {0, 1}},
+      Setting{"other's bestOpenEnds", Source::kSummary, &AxisSummary::bestOpenEnds, nullptr, true, 1, {1, 0}}},
+     {2, 2},
+     true},
+    {"two open threes (rules 4 and 3)",
+     {SUMMARY(bestRun, 2), SUMMARY(secondRun, 2), SUMMARY(bestOpenEnds, 2), SUMMARY(secondOpenEnds, 2),
+      SUMMARY(bestFree, 3), SUMMARY(secondFree, 3)},
+     {4, 3},
+     false},
+    {"a four and an open three (rules 8 and 5)",
+     {SUMMARY(bestRun, 3), SUMMARY(secondRun, 2), SUMMARY(bestOpenEnds, 1), SUMMARY(secondOpenEnds, 2),
+      SUMMARY(secondFree, 3)},
+     {8, 5},
+     false},
+    {"an open four (rules 9 and 6)",
+     {SIDE_A(runLen, 2), SIDE_B(runLen, 1), SIDE_A(runFree, 1), SIDE_B(runFree, 1)},
+     {9, 6},
+     false},
+    {"three cells with a gap on both sides (rules 10 and 7)",
+     {SIDE_A(spanLen, 3), SIDE_B(spanLen, 3), SIDE_A(runLen, 1), SIDE_B(runLen, 1)},
+     {10, 7},
+     true},
+    {"two gapped fours (rules 13 and 11)", {SUMMARY(bestGapped, 4), SUMMARY(secondGapped, 4)}, {13, 11}, true},
+    {"two fours (rules 14 and 12)",
+     {SUMMARY(bestRun, 3), SUMMARY(secondRun, 3), SUMMARY(bestOpenEnds, 1), SUMMARY(secondOpenEnds, 1)},
+     {14, 12},
+     false},
+    {"five (rules 16 and 15)", {SIDE_A(runLen, 2), SIDE_B(runLen, 2)}, {16, 15}, false},
+};
+
+#undef SUMMARY
+#undef OTHERS_SUMMARY
+#undef SIDE_A
+#undef SIDE_B
+
+void Write(const Setting& setting, int self, int direction, uint8_t value) {
+  int player = setting.other ? 1 - self : self;
+  if (setting.source == Source::kSummary) {
+    (axisSummary.*setting.summary)[player] = value;
+  } else {
+    int side = setting.source == Source::kSideA ? direction : opposite[direction];
+    (tables.*setting.table)[TableIndex(player, side)] = value;
   }
 }
 
 }  // namespace
 
-// Each rule that combines several conditions: its conditions at their least values,
-// then the rule's number for the own side and for the opponent.
-#define AT_LEAST(field, least) \
-  Condition { #field, &AxisSummary::field, least }
-
+// Every rule at both levels, for either player as self, on every axis from both of
+// its ends; a rule of level 1 only gives nothing at level 0.
 TEST(DecidingRule, EveryConditionOfACombinedRuleCounts) {
-  // Two open threes.
-  ExpectRuleNeedsEveryCondition({AT_LEAST(bestRun, 2), AT_LEAST(secondRun, 2), AT_LEAST(bestOpenEnds, 2),
-                                 AT_LEAST(secondOpenEnds, 2), AT_LEAST(bestFree, 3), AT_LEAST(secondFree, 3)},
-                                4, 3);
-  // A four and a three.
-  ExpectRuleNeedsEveryCondition({AT_LEAST(bestRun, 3), AT_LEAST(secondRun, 2), AT_LEAST(bestOpenEnds, 1),
-                                 AT_LEAST(secondOpenEnds, 2), AT_LEAST(secondFree, 3)},
-                                8, 5);
-  // Two fours, and two gapped fours.
-  ExpectRuleNeedsEveryCondition(
-      {AT_LEAST(bestRun, 3), AT_LEAST(secondRun, 3), AT_LEAST(bestOpenEnds, 1), AT_LEAST(secondOpenEnds, 1)}, 14, 12);
-  ExpectRuleNeedsEveryCondition({AT_LEAST(bestGapped, 4), AT_LEAST(secondGapped, 4)}, 13, 11);
+  for (const CombinedRule& rule : kCombinedRules) {
+    bool readsTables = std::any_of(rule.settings.begin(), rule.settings.end(),
+                                   [](const Setting& s) { return s.source != Source::kSummary; });
+    for (int level = 0; level <= 1; level++)
+      for (int self = 0; self < kPlayers; self++)
+        for (int direction = 0; direction < (readsTables ? kDirections : 1); direction++) {
+          auto setUp = [&](const Setting* weak) {
+            Start(level);
+            for (const Setting& s : rule.settings) Write(s, self, direction, s.least);
+            if (weak != nullptr) Write(*weak, self, direction, uint8_t(weak->least - 1));
+          };
+          std::string where = std::string(rule.name) + ", level " + std::to_string(level) + ", self player " +
+                              std::to_string(self) + ", side a toward " + std::to_string(direction);
+          int gives = rule.levelOneOnly && level == 0 ? 0 : rule.gives[self];
+          setUp(nullptr);
+          EXPECT_EQ(DecidingRule(), gives) << where;
+          if (gives == 0) continue;
+          for (const Setting& weak : rule.settings) {
+            setUp(&weak);
+            EXPECT_EQ(DecidingRule(), weak.shortGives[self]) << weak.name << " one short: " << where;
+          }
+        }
+  }
 }
-
-#undef AT_LEAST
