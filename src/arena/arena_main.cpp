@@ -1,6 +1,5 @@
 // Entry point of tulvo-arena: plays a match between engines and prints the results.
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -99,8 +98,8 @@ int main(int argc, char** argv) {
   try {
     const GameRules& rules = setup.rules;
     int turnMs = rules.clock.turnMs > 0 ? rules.clock.turnMs : setup.timeLimitMs;
-    std::string problem = CheckEngines(setup.engines, setup.side, {turnMs, rules.clock.matchMs, rules.rule},
-                                       rules.startMs, LaunchEngine);
+    std::string problem =
+        CheckEngines(setup.engines, setup.side, {turnMs, rules.clock.matchMs, rules.rule}, rules.startMs, LaunchEngine);
     if (!problem.empty()) return Fail(problem);
     results = RunMatch(setup, jobs, LaunchEngine, std::ref(reporter));
   } catch (const ArenaFault& fault) {

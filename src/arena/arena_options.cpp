@@ -235,9 +235,10 @@ static std::string Seconds(int ms) {
 }
 
 std::string MatchHeading(const ArenaOptions& options) {
-  std::string openings = options.openingsFile.empty() ? "random openings of " + CountOf(options.openingStones, "stone") +
-                                                            ", seed " + std::to_string(options.seed)
-                                                      : "openings from " + options.openingsFile;
+  std::string openings =
+      options.openingsFile.empty()
+          ? "random openings of " + CountOf(options.openingStones, "stone") + ", seed " + std::to_string(options.seed)
+          : "openings from " + options.openingsFile;
   const GameRules& rules = options.rules;
   std::string rule = rules.rule == Rule::kExactlyFive ? "exactly five" : "free style";
   std::string clock = std::to_string(options.timeLimitMs) + " ms per move";

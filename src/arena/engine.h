@@ -57,8 +57,8 @@ struct EngineInfo {
 // An engine as given on the command line: "file:CMD ARGS" or "pipe:CMD ARGS".
 struct EngineCommand {
   Protocol protocol;
-  std::vector<std::string> command;  // program, then its arguments
-  std::string label;                 // short name for tables and records
+  std::vector<std::string> command;    // program, then its arguments
+  std::string label;                   // short name for tables and records
   std::vector<EngineInfo> infos = {};  // pipe engines only, in the order given
 };
 

@@ -57,8 +57,8 @@ constexpr int kDefaultStartMs = 10000;
 // What decides a game besides the engines' moves.
 struct GameRules {
   Rule rule = Rule::kFreeStyle;
-  int drawAfter = 0;  // the game is drawn once it holds this many moves; 0: never
-  GameClock clock;    // without a match time, only the per-move limit holds
+  int drawAfter = 0;              // the game is drawn once it holds this many moves; 0: never
+  GameClock clock;                // without a match time, only the per-move limit holds
   int startMs = kDefaultStartMs;  // START, or a file engine's first run, beyond the move limit
   int marginMs = -1;              // past the per-move limit before a move is late; -1: MarginMs's default
 };

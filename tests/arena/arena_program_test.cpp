@@ -194,8 +194,9 @@ TEST(ArenaProgram, BoardListsTheStonesInPlayOrder) {
   ScratchDirectory directory;
   directory.Write("openings.txt", "0,0 1,-1 -1,1 2,2\n0,0 1,-1 -1,1\n");
   std::string log = directory.path() + "/received.txt";
-  ProgramRun run = ArenaWithErrors(directory, {"-o", "openings.txt", "-n", "4", "-r", "games",
-                                               "pipe:" + kFake + " pipe greedy 9 " + log, "pipe:" + kFake + " pipe greedy"});
+  ProgramRun run =
+      ArenaWithErrors(directory, {"-o", "openings.txt", "-n", "4", "-r", "games",
+                                  "pipe:" + kFake + " pipe greedy 9 " + log, "pipe:" + kFake + " pipe greedy"});
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(run.output.find("error"), std::string::npos) << run.output;
   std::string received = directory.Read("received.txt");
@@ -213,8 +214,7 @@ TEST(ArenaProgram, NamesAndSettingsReachTheEngineTableAndRecords) {
                                      "file:" + kFake + " file greedy", "pipe:" + kFake + " pipe greedy 9 " + log});
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_TRUE(std::regex_search(run.output, std::regex("\nalpha - beta engine +2 "))) << run.output;
-  EXPECT_NE(directory.Read("received.txt")
-                .find("INFO rule 0\nINFO max_memory 83886080\nINFO style calm, patient\n"),
+  EXPECT_NE(directory.Read("received.txt").find("INFO rule 0\nINFO max_memory 83886080\nINFO style calm, patient\n"),
             std::string::npos)
       << directory.Read("received.txt");
   EXPECT_NE(directory.Read("games/game-0001.psq").find("\nalpha\nbeta engine\n-1\n"), std::string::npos);

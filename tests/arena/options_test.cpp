@@ -174,8 +174,7 @@ TEST(ParseArenaOptions, NamesAndSettingsReachTheirEngines) {
   EXPECT_EQ(options->engines[0].label, "b");
   EXPECT_EQ(options->engines[1].label, "strong one");
   EXPECT_EQ(options->engines[2].label, "b#2") << "a name is kept unique like any label";
-  EXPECT_EQ(options->engines[1].infos,
-            (std::vector<EngineInfo>{{"max_memory", "83886080"}, {"folder", "C:\\x y=z"}}));
+  EXPECT_EQ(options->engines[1].infos, (std::vector<EngineInfo>{{"max_memory", "83886080"}, {"folder", "C:\\x y=z"}}));
   EXPECT_EQ(options->engines[2].infos, (std::vector<EngineInfo>{{"threads", ""}}));
   EXPECT_EQ(InfoForFileEngine(options->engines), "");
   auto file = ParseArenaOptions({"--info", "1:threads=2", "file:a", "pipe:b"}, error);

@@ -45,8 +45,8 @@ class ScriptedEngine : public Engine {
   std::vector<int> stonesSeen;
   std::vector<std::optional<Point>> lastMoves;
   std::vector<std::vector<Point>> playedSeen;  // the stones in play order at each request
-  std::vector<int> limits;     // the time limit of each move request
-  std::vector<int> timesLeft;  // what SetTimeLeft was told
+  std::vector<int> limits;                     // the time limit of each move request
+  std::vector<int> timesLeft;                  // what SetTimeLeft was told
   GameTerms terms{0, 0, Rule::kFreeStyle};
 
  private:
