@@ -23,7 +23,7 @@ const char* const kArenaUsage =
     "                       is late (default a tenth of the limit, at least 50)\n"
     "      --start-time MS  what START, or a file engine's first run, may take\n"
     "                       beyond the move limit (default 10000)\n"
-    "      --name N=LABEL   engine N's name in tables and records (engines count from 1)\n"
+    "      --name N=LABEL   name engine N (counted from 1) in tables and records\n"
     "      --info N:KEY=VALUE  send INFO KEY VALUE to pipe engine N after START;\n"
     "                       repeatable\n"
     "  -g, --gauntlet       the first engine plays each other one (default: round robin)\n"
