@@ -82,7 +82,9 @@ class PipeEngine : public Engine {
       ReplyStatus status = ReadLine(line, clock.LeftOf(timeLimitMs));
       if (status == ReplyStatus::kTimedOut) {
         End();
-        return {status, "no answer to " + command.substr(0, 5) + " within " + std::to_string(timeLimitMs) + " ms",
+        return {status,
+                "no answer to " + command.substr(0, command.find_first_of(" \r")) + " within " +
+                    std::to_string(timeLimitMs) + " ms",
                 clock.Ms()};
       }
       if (status == ReplyStatus::kCrashed) return Died(clock);
