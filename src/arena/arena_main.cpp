@@ -1,11 +1,11 @@
 // Entry point of tulvo-arena: plays a match between engines and prints the results.
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "arena/arena_fault.h"
 #include "arena/arena_options.h"
+#include "arena/engine_command.h"
 #include "arena/engine_process.h"
 #include "arena/match.h"
 #include "arena/match_report.h"
@@ -50,12 +50,15 @@ int Fail(const std::string& message) {
   return 2;
 }
 
-std::string Heading(const ArenaOptions& options) {
-  std::string openings = options.openingsFile.empty() ? "random openings of " + std::to_string(options.openingStones) +
-                                                            " stones, seed " + std::to_string(options.seed)
-                                                      : "openings from " + options.openingsFile;
-  std::string side = std::to_string(options.side);
-  return side + "x" + side + ", " + std::to_string(options.games) + " games per pairing, " + openings + "\n\n";
+// One line when --draw-after would end a game before its first move, else "".
+std::string DrawAfterProblem(int drawAfter, const std::vector<Opening>& openings) {
+  for (size_t i = 0; i < openings.size(); i++) {
+    if (drawAfter > 0 && drawAfter <= int(openings[i].size())) {
+      return "--draw-after " + std::to_string(drawAfter) + " must be above the opening's length: opening " +
+             std::to_string(i + 1) + " has " + CountOf(static_cast<long long>(openings[i].size()), "stone");
+    }
+  }
+  return "";
 }
 
 }  // namespace
@@ -71,12 +74,13 @@ int main(int argc, char** argv) {
     std::fputs(options->help ? kArenaUsage : "tulvo-arena " TULVO_VERSION "\n", stdout);
     return 0;
   }
+  if (std::string problem = InfoForFileEngine(options->engines); !problem.empty()) return Fail(problem);
   auto openings = LoadOpenings(*options, error);
   if (!openings) return Fail(error);
-  std::error_code made;
-  if (!options->recordsDirectory.empty() && !std::filesystem::create_directories(options->recordsDirectory, made) &&
-      made) {
-    return Fail("cannot create " + options->recordsDirectory + ": " + made.message());
+  if (std::string problem = DrawAfterProblem(options->rules.drawAfter, *openings); !problem.empty())
+    return Fail(problem);
+  if (!options->recordsDirectory.empty()) {
+    if (std::string problem = RecordsFolderProblem(options->recordsDirectory); !problem.empty()) return Fail(problem);
   }
   PrepareEngineProcesses();
   int count = int(options->engines.size());
@@ -92,8 +96,10 @@ int main(int argc, char** argv) {
                     {}};
   std::vector<std::optional<GameResult>> results;
   try {
-    int turnMs = setup.rules.clock.turnMs > 0 ? setup.rules.clock.turnMs : setup.timeLimitMs;
-    std::string problem = CheckEngines(setup.engines, setup.side, turnMs, LaunchEngine);
+    const GameRules& rules = setup.rules;
+    int turnMs = rules.clock.turnMs > 0 ? rules.clock.turnMs : setup.timeLimitMs;
+    std::string problem =
+        CheckEngines(setup.engines, setup.side, {turnMs, rules.clock.matchMs, rules.rule}, rules.startMs, LaunchEngine);
     if (!problem.empty()) return Fail(problem);
     results = RunMatch(setup, jobs, LaunchEngine, std::ref(reporter));
   } catch (const ArenaFault& fault) {
@@ -102,7 +108,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (reporter.terminal) std::fputs("\n", stderr);
-  std::fputs(Heading(*options).c_str(), stdout);
+  std::fputs((MatchHeading(*options) + "\n\n").c_str(), stdout);
   std::fputs(
       FormatResults(setup.engines, setup.pairings, TallyPairings(int(setup.pairings.size()), jobs, results)).c_str(),
       stdout);

@@ -41,6 +41,14 @@ constexpr int kSprtGames = 10000;
 
 extern const char* const kArenaUsage;
 
+// "1 game", "2 games".
+std::string CountOf(long long count, const std::string& noun);
+
+// The first line of the results: board, rule, schedule, openings and clock, such as
+// "15x15, free style, 2 games per pairing, random openings of 4 stones, seed 1,
+// 5000 ms per move" or, with a game clock, "..., clock 180/5+1".
+std::string MatchHeading(const ArenaOptions& options);
+
 // The options, or nullopt with error set to a clear message.
 std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& arguments, std::string& error);
 

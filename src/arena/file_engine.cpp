@@ -1,8 +1,10 @@
 // A file-protocol engine: once per move, the position goes into plocha.dat and the
 // side to move into tah.dat in its scratch folder, the command runs there, and its
 // move is read back from tah.dat.
+#include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "arena/arena_fault.h"
 #include "arena/process_channel.h"
@@ -36,9 +38,23 @@ class FileEngine : public Engine {
     std::filesystem::remove_all(directory_, ignored);
   }
 
-  EngineReply Start(int, int) override { return {ReplyStatus::kAnswered, "", 0}; }
+  // The start-up allowance is kept for the first run, which starts the program.
+  EngineReply Start(int, int startMs) override {
+    startMs_ = startMs;
+    return {ReplyStatus::kAnswered, "", 0};
+  }
 
-  EngineReply Move(const ArenaBoard& board, std::optional<Point>, int timeLimitMs) override {
+  // The first run may take the start-up allowance beyond timeLimitMs; what it
+  // takes beyond the limit is start-up, not the move's time.
+  EngineReply Move(const ArenaBoard& board, const std::vector<Point>&, int timeLimitMs) override {
+    int allowanceMs = std::exchange(startMs_, 0);
+    EngineReply reply = Run(board, timeLimitMs + allowanceMs);
+    if (allowanceMs > 0) reply.startupMs = std::max(0, reply.ms - timeLimitMs);
+    return reply;
+  }
+
+ private:
+  EngineReply Run(const ArenaBoard& board, int timeLimitMs) {
     std::string side(1, StoneLetter(board.ToMove()));
     WriteFile(directory_ / "plocha.dat", board.Rows());
     WriteFile(directory_ / "tah.dat", side);
@@ -58,9 +74,9 @@ class FileEngine : public Engine {
     return {ReplyStatus::kAnswered, answer, ms};
   }
 
- private:
   std::vector<std::string> command_;
   std::filesystem::path directory_;
+  int startMs_ = 0;
 };
 
 }  // namespace

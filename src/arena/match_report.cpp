@@ -6,18 +6,41 @@
 #include <filesystem>
 #include <fstream>
 
+#include "arena/arena_fault.h"
 #include "arena/game_record.h"
 #include "arena/record_formats.h"
 
 namespace tulvo::arena {
 
+// A record that cannot be written is the arena's fault: it stops the match.
+static void WriteRecord(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  if (!out) throw ArenaFault("cannot write the record " + path.string());
+}
+
 static void WriteRecords(const ArenaOptions& options, int number, const GameResult& game, const std::string& x,
                          const std::string& o) {
   std::filesystem::path directory(options.recordsDirectory);
   const RecordFormats& formats = options.recordFormats;
-  if (formats.text) std::ofstream(directory / RecordFileName(number), std::ios::binary) << FormatRecord(game, x, o);
-  if (formats.psq) std::ofstream(directory / RecordFileName(number, "psq"), std::ios::binary) << FormatPsq(game, x, o);
-  if (formats.sgf) std::ofstream(directory / RecordFileName(number, "sgf"), std::ios::binary) << FormatSgf(game, x, o);
+  if (formats.text) WriteRecord(directory / RecordFileName(number), FormatRecord(game, x, o));
+  if (formats.psq) WriteRecord(directory / RecordFileName(number, "psq"), FormatPsq(game, x, o));
+  if (formats.sgf) WriteRecord(directory / RecordFileName(number, "sgf"), FormatSgf(game, x, o));
+}
+
+std::string RecordsFolderProblem(const std::string& folder) {
+  std::error_code made;
+  if (!std::filesystem::create_directories(folder, made) && made)
+    return "cannot create the records folder " + folder + ": " + made.message();
+  std::filesystem::path probe = std::filesystem::path(folder) / ".tulvo-arena-write-check";
+  std::ofstream out(probe, std::ios::binary | std::ios::trunc);
+  out << "records\n";
+  out.close();
+  bool written = bool(out);
+  std::error_code ignored;
+  std::filesystem::remove(probe, ignored);
+  return written ? "" : "cannot write into the records folder " + folder;
 }
 
 bool Reporter::operator()(const GameJob& job, const GameResult& game, int finished) {

@@ -12,6 +12,10 @@
 
 namespace tulvo::arena {
 
+// "" when the records folder exists or can be made and a file can be written into
+// it; otherwise one line saying why not.
+std::string RecordsFolderProblem(const std::string& folder);
+
 // Where a sequential test stands: its verdict, and when and where it was reached.
 struct SprtState {
   SprtVerdict verdict = SprtVerdict::kOpen;
@@ -22,6 +26,7 @@ struct SprtState {
 // Writes the records and the board of a finished game, updates the progress line
 // (in place on a terminal; under an SPRT otherwise one line per game) and, under an
 // SPRT, stops the match once a bound is crossed. Used as the match's GameObserver.
+// A record that cannot be written throws ArenaFault, naming the file.
 struct Reporter {
   const ArenaOptions& options;
   const MatchSetup& setup;

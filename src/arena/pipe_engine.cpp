@@ -10,7 +10,7 @@ namespace {
 
 class PipeEngine : public Engine {
  public:
-  explicit PipeEngine(const EngineCommand& engine) : command_(engine.command) {}
+  explicit PipeEngine(const EngineCommand& engine) : command_(engine.command), infos_(engine.infos) {}
   ~PipeEngine() override {
     if (!process_) return;
     Send("END");
@@ -19,50 +19,54 @@ class PipeEngine : public Engine {
 
   void SetTerms(const GameTerms& terms) override { terms_ = terms; }
 
-  EngineReply Start(int side, int timeLimitMs) override {
+  // START may take the start-up allowance. The engine is then told the plain
+  // per-move limit, the game's terms, and the settings given for it, in that order.
+  EngineReply Start(int side, int startMs) override {
     std::string failure;
     process_ = StartEngineProcess(command_, "", true, failure);
     if (!process_) return {ReplyStatus::kNotStarted, failure, 0};
-    EngineReply reply = Ask("START " + std::to_string(side), timeLimitMs);
+    EngineReply reply = Ask("START " + std::to_string(side), startMs);
     if (reply.status != ReplyStatus::kAnswered) return reply;
     if (reply.text != "OK") return {ReplyStatus::kRefused, reply.text, reply.ms};
-    Send("INFO timeout_turn " + std::to_string(timeLimitMs));
+    Send("INFO timeout_turn " + std::to_string(terms_.turnMs));
     Send("INFO timeout_match " + std::to_string(terms_.matchMs));
     Send("INFO game_type 1");
     Send("INFO rule " + std::to_string(int(terms_.rule)));
+    for (const EngineInfo& info : infos_) Send("INFO " + info.key + " " + info.value);
     return reply;
   }
 
   void SetTimeLeft(int ms) override { Send("INFO time_left " + std::to_string(ms)); }
 
   // The first request shows the whole position (BEGIN on an empty board); later
-  // ones pass on the opponent's last move.
-  EngineReply Move(const ArenaBoard& board, std::optional<Point> lastMove, int timeLimitMs) override {
+  // ones pass on the opponent's last move. An ERROR reply keeps its text.
+  EngineReply Move(const ArenaBoard& board, const std::vector<Point>& played, int timeLimitMs) override {
     std::string request;
     if (!started_ && board.stones() == 0) {
       request = "BEGIN";
-    } else if (!started_ || !lastMove) {
-      request = BoardCommand(board);
+    } else if (!started_ || played.empty()) {
+      request = BoardCommand(board, played);
     } else {
-      request = "TURN " + std::to_string(lastMove->x) + "," + std::to_string(lastMove->y);
+      request = "TURN " + std::to_string(played.back().x) + "," + std::to_string(played.back().y);
     }
     started_ = true;
     EngineReply reply = Ask(request, timeLimitMs);
-    if (reply.status == ReplyStatus::kAnswered && reply.text.rfind("ERROR", 0) == 0)
-      reply.status = ReplyStatus::kMissing;
+    if (reply.status == ReplyStatus::kAnswered && reply.text.rfind("ERROR", 0) == 0) {
+      size_t text = reply.text.find_first_not_of(' ', 5);
+      reply = {ReplyStatus::kError, text == std::string::npos ? "" : reply.text.substr(text), reply.ms};
+    }
     return reply;
   }
 
  private:
-  static std::string BoardCommand(const ArenaBoard& board) {
+  // The stones in the order they were played, so that the last one is the
+  // opponent's latest move: engines replay the list as the game.
+  static std::string BoardCommand(const ArenaBoard& board, const std::vector<Point>& played) {
     std::string text = "BOARD";
-    uint8_t own = board.ToMove();
-    for (int y = 0; y < board.side(); y++) {
-      for (int x = 0; x < board.side(); x++) {
-        uint8_t stone = board.At({x, y});
-        if (stone == kCellEmpty) continue;
-        text += "\r\n" + std::to_string(x) + "," + std::to_string(y) + "," + (stone == own ? "1" : "2");
-      }
+    bool ownFirst = board.ToMove() == kCellX;  // X played the first stone
+    for (size_t i = 0; i < played.size(); i++) {
+      bool own = (i % 2 == 0) == ownFirst;
+      text += "\r\n" + std::to_string(played[i].x) + "," + std::to_string(played[i].y) + "," + (own ? "1" : "2");
     }
     return text + "\r\nDONE";
   }
@@ -78,7 +82,9 @@ class PipeEngine : public Engine {
       ReplyStatus status = ReadLine(line, clock.LeftOf(timeLimitMs));
       if (status == ReplyStatus::kTimedOut) {
         End();
-        return {status, "no answer to " + command.substr(0, 5) + " within " + std::to_string(timeLimitMs) + " ms",
+        return {status,
+                "no answer to " + command.substr(0, command.find_first_of(" \r")) + " within " +
+                    std::to_string(timeLimitMs) + " ms",
                 clock.Ms()};
       }
       if (status == ReplyStatus::kCrashed) return Died(clock);
@@ -119,6 +125,7 @@ class PipeEngine : public Engine {
   }
 
   std::vector<std::string> command_;
+  std::vector<EngineInfo> infos_;
   std::unique_ptr<EngineProcess> process_;
   GameTerms terms_{0, 0, Rule::kFreeStyle};
   std::string pending_;

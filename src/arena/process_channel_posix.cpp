@@ -1,5 +1,10 @@
-// Engine processes on POSIX: spawning in a process group of their own, pipes,
-// waiting with a deadline, killing the group, and scratch folders.
+// Engine processes on Linux: spawning in a process group of their own, pipes,
+// waiting with a deadline, ending the group, and scratch folders. It uses calls
+// that only Linux has: pidfd_open, pipe2 and posix_spawn_file_actions_addchdir_np.
+#ifndef __linux__
+#error "the arena's POSIX process channel needs Linux (pidfd_open, pipe2, posix_spawn_file_actions_addchdir_np)"
+#endif
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -91,9 +96,8 @@ class PosixProcess : public EngineProcess {
   std::optional<ProcessEnd> WaitForExit(int timeoutMs) override {
     Stopwatch clock;
     while (!end_) {
-      int status = 0;
-      if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        Reaped(EndOf(status));
+      if (HasExited()) {
+        EndGroupAndReap();
         break;
       }
       int left = clock.LeftOf(timeoutMs);
@@ -108,20 +112,32 @@ class PosixProcess : public EngineProcess {
     return end_;
   }
 
-  // Kills the whole process group, then reaps the process.
+  // Kills the process and the rest of its group, then reaps the process.
   void Kill() override {
     if (end_) return;
-    kill(-pid_, SIGKILL);
     kill(pid_, SIGKILL);
-    int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
-    Reaped(EndOf(status));
+    EndGroupAndReap();
   }
 
  private:
-  void Reaped(ProcessEnd end) {
-    end_ = std::move(end);
+  // True once the process has ended; it stays unreaped, so that its pid, the
+  // group's id, cannot be taken by another process yet.
+  bool HasExited() const {
+    siginfo_t info{};
+    while (waitid(P_PID, id_t(pid_), &info, WEXITED | WNOHANG | WNOWAIT) < 0) {
+      if (errno != EINTR) return false;
+    }
+    return info.si_pid == pid_;
+  }
+
+  // Kills whatever is left in the process's group, such as helpers it started,
+  // then reaps the process itself.
+  void EndGroupAndReap() {
+    kill(-pid_, SIGKILL);
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    end_ = EndOf(status);
     CloseFd(pidfd_);
   }
 

@@ -101,10 +101,11 @@ class WindowsProcess : public EngineProcess {
     return end_;
   }
 
-  // Ends the whole job, or the process alone where it could not join one.
+  // Ends the whole job, also when the process itself has already exited, or the
+  // process alone where it could not join one.
   void Kill() override {
-    if (end_) return;
     if (job_ != nullptr) TerminateJobObject(job_, 1);
+    if (end_) return;
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, 10000);
     end_ = ProcessEnd{false, "ended by the arena"};

@@ -21,6 +21,7 @@ const char* EndReasonName(EndReason reason) {
     case EndReason::kRefused: return "refused to start";
     case EndReason::kMoveLimit: return "move limit";
     case EndReason::kTimeForfeit: return "lost on time";
+    case EndReason::kError: return "error";
   }
   return "?";
 }
@@ -56,6 +57,7 @@ static EndReason FaultOf(ReplyStatus status) {
     case ReplyStatus::kNotStarted: return EndReason::kCrash;
     case ReplyStatus::kTimedOut: return EndReason::kTimeout;
     case ReplyStatus::kRefused: return EndReason::kRefused;
+    case ReplyStatus::kError: return EndReason::kError;
     case ReplyStatus::kAnswered: break;
   }
   return EndReason::kMalformed;
@@ -98,26 +100,34 @@ static bool Judge(GameResult& game, const EngineReply& reply, Rule rule) {
   return true;
 }
 
+int MarginMs(const GameRules& rules, int turnMs) {
+  return rules.marginMs >= 0 ? rules.marginMs : std::max(50, turnMs / 10);
+}
+
 // Each side's clock in a game with a match time.
 struct Clocks {
   GameClock clock;
   int turnMs;
+  int marginMs;
   int left[2];
 
-  // The limit for the next move of stone, after telling its engine its time.
+  // The deadline of the next move of stone, after telling its engine its time:
+  // the per-move limit and its margin, cut to what the clock holds.
   int LimitFor(Engine& player, uint8_t stone) {
-    if (clock.matchMs == 0) return turnMs;
+    if (clock.matchMs == 0) return turnMs + marginMs;
     player.SetTimeLeft(left[stone - kCellX]);
-    return std::max(1, std::min(turnMs, left[stone - kCellX]));
+    return std::max(1, std::min(turnMs + marginMs, left[stone - kCellX]));
   }
 
-  // Charges the reply to the mover's clock; false when the clock ran out.
+  // Charges the reply, less any start-up time, to the mover's clock; false when
+  // the clock ran out.
   bool Charge(EngineReply& reply, uint8_t stone, int limitMs) {
     if (clock.matchMs == 0) return true;
     int& time = left[stone - kCellX];
-    bool pastClock = reply.ms > time || (reply.status == ReplyStatus::kTimedOut && limitMs < turnMs);
+    int spent = reply.ms - reply.startupMs;
+    bool pastClock = spent > time || (reply.status == ReplyStatus::kTimedOut && limitMs < turnMs + marginMs);
     if (pastClock) reply.text = "the clock ran out: " + std::to_string(time) + " ms were left";
-    time += clock.incrementMs - reply.ms;
+    time += clock.incrementMs - spent;
     return !pastClock;
   }
 };
@@ -129,19 +139,17 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
     game.board.Place(p);
     game.moves.push_back({p, 0});
   }
-  Clocks clocks{rules.clock,
-                rules.clock.turnMs > 0 ? rules.clock.turnMs : timeLimitMs,
-                {rules.clock.matchMs, rules.clock.matchMs}};
+  int turnMs = rules.clock.turnMs > 0 ? rules.clock.turnMs : timeLimitMs;
+  Clocks clocks{rules.clock, turnMs, MarginMs(rules, turnMs), {rules.clock.matchMs, rules.clock.matchMs}};
   for (auto [player, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
     player->SetTerms({clocks.turnMs, rules.clock.matchMs, rules.rule});
-    EngineReply reply = player->Start(side, clocks.turnMs);
+    EngineReply reply = player->Start(side, rules.startMs);
     if (reply.status != ReplyStatus::kAnswered) {
       Lose(game, stone, FaultOf(reply.status), reply.text);
       return game;
     }
   }
-  std::optional<Point> last;
-  if (!opening.empty()) last = opening.back();
+  std::vector<Point> played(opening);
   while (!game.board.IsFull()) {
     if (rules.drawAfter > 0 && int(game.moves.size()) >= rules.drawAfter) {
       game.reason = EndReason::kMoveLimit;
@@ -150,13 +158,13 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
     uint8_t stone = game.board.ToMove();
     Engine& mover = stone == kCellX ? x : o;
     int limitMs = clocks.LimitFor(mover, stone);
-    EngineReply reply = mover.Move(game.board, last, limitMs);
+    EngineReply reply = mover.Move(game.board, played, limitMs);
     if (!clocks.Charge(reply, stone, limitMs)) {
       Lose(game, stone, EndReason::kTimeForfeit, reply.text);
       return game;
     }
     if (!Judge(game, reply, rules.rule)) return game;
-    last = game.moves.back().point;
+    played.push_back(game.moves.back().point);
   }
   return game;
 }

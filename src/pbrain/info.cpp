@@ -17,11 +17,20 @@ static std::string LowerCase(std::string text) {
   return text;
 }
 
+// Any rule but free style gets one MESSAGE: tulvo plays free style under every
+// rule. Under exactly five, that means a line of six it makes may be its
+// "winning" move, which wins nothing there.
 static void AnnounceRule(Session& session, const std::string& value, FILE* out) {
   int rule = 0;
-  if (!ParseNumbers(value, 1, &rule) || rule == kRuleFreeStyle || rule == kRuleExactlyFive) return;
+  if (!ParseNumbers(value, 1, &rule) || rule == kRuleFreeStyle) return;
   if (rule == session.announcedRule) return;
   session.announcedRule = rule;
+  if (rule == kRuleExactlyFive) {
+    AnswerMessage(out,
+                  "rule 1 is not applied: tulvo plays free style, so its winning move may be a line of six or more, "
+                  "which does not win under exactly five");
+    return;
+  }
   AnswerMessage(out,
                 "rule " + std::to_string(rule) + " is not applied: tulvo plays free style, without its restrictions");
 }

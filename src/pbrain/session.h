@@ -15,7 +15,7 @@ struct Session {
   int level;
   bool inBoardBlock;                        // between BOARD and DONE
   std::map<std::string, std::string> info;  // INFO keys as sent; they do not change play
-  int announcedRule;                        // the last unsupported rule a MESSAGE was sent for, -1 for none
+  int announcedRule;                        // the last rule a MESSAGE was sent for, -1 for none
 };
 
 Session MakeSession(int level);

@@ -1,7 +1,9 @@
 // The built tulvo-arena: reproducible matches, parallel runs, and a short real match.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -95,7 +97,8 @@ TEST(ArenaProgram, TulvoWithAFrozenClockRepeatsExactly) {
   ProgramRun first = Arena(directory, with({"-r", "first"}));
   ProgramRun parallel = Arena(directory, with({"-j", "2", "-r", "parallel"}));
   ASSERT_EQ(first.exitCode, 0) << first.output;
-  EXPECT_NE(first.output.find("20x20, 4 games per pairing, random openings of 4 stones, seed 5"), std::string::npos)
+  EXPECT_NE(first.output.find("20x20, free style, 4 games per pairing, random openings of 4 stones, seed 5"),
+            std::string::npos)
       << first.output;
   EXPECT_EQ(parallel.output, first.output);
   EXPECT_EQ(RecordsWithoutTimes(directory, "parallel"), RecordsWithoutTimes(directory, "first"));
@@ -141,6 +144,120 @@ TEST(ArenaProgram, AnArenaFaultEndsTheMatchWithAClearMessage) {
   EXPECT_NE(run.output.find("tulvo-arena: cannot create a scratch folder /proc/self/status/"), std::string::npos)
       << run.output;
   EXPECT_EQ(run.output.find("games per pairing"), std::string::npos) << run.output;
+}
+
+// Mistakes that are no misuse of the command line's form: one line each, before play.
+TEST(ArenaProgram, SettingsThatCannotApplyAreOneLine) {
+  ScratchDirectory directory;
+  directory.Write("openings.txt", "0,0 1,1\n0,0 1,1 2,2 3,3 4,4\n");
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--draw-after", "4"}, "--draw-after 4 must be above the opening's length: opening 1 has 4 stones"},
+      {{"--draw-after=5", "-o", "openings.txt"},
+       "--draw-after 5 must be above the opening's length: opening 2 has 5 stones"},
+      {{"--info", "1:threads=2"},
+       "--info 1:threads=... is for pipe engines; engine 1 (fake_engine file greedy) is a file engine, which is "
+       "told nothing"},
+      {{"-r", "openings.txt/games"}, "cannot create the records folder openings.txt/games: Not a directory"},
+      {{"-r", "/proc/self"}, "cannot write into the records folder /proc/self"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"file:" + kFake + " file greedy", "pipe:" + kFake + " pipe greedy"});
+    ProgramRun run = ArenaWithErrors(directory, arguments);
+    EXPECT_EQ(run.exitCode, 2) << c.message;
+    EXPECT_EQ(run.output, "tulvo-arena: " + c.message + "\n");
+  }
+}
+
+// A record that cannot be written mid-match (its path leads to a full device) stops
+// the match as the arena's own fault, naming the file.
+TEST(ArenaProgram, ARecordThatCannotBeWrittenStopsTheMatch) {
+  ScratchDirectory directory;
+  std::filesystem::create_directory(directory.path() + "/games");
+  directory.Link("games/game-0002.psq", "/dev/full");
+  ProgramRun run = ArenaWithErrors(
+      directory, {"-n", "4", "-r", "games", "file:" + kFake + " file greedy", "pipe:" + kFake + " pipe greedy"});
+  EXPECT_EQ(run.exitCode, 1) << run.output;
+  EXPECT_EQ(run.output, "tulvo-arena: cannot write the record games/game-0002.psq; the match is stopped\n");
+  EXPECT_TRUE(directory.Exists("games/game-0001.sgf"));
+  EXPECT_FALSE(directory.Exists("games/game-0003.txt")) << "no game starts after the fault";
+}
+
+// Engines replay a BOARD list as the game: the stones come in the order they were
+// played, the opening's first. The fake engines answer ERROR to any other order;
+// here the opening's rows run against its order of play.
+TEST(ArenaProgram, BoardListsTheStonesInPlayOrder) {
+  ScratchDirectory directory;
+  directory.Write("openings.txt", "0,0 1,-1 -1,1 2,2\n0,0 1,-1 -1,1\n");
+  std::string log = directory.path() + "/received.txt";
+  ProgramRun run =
+      ArenaWithErrors(directory, {"-o", "openings.txt", "-n", "4", "-r", "games",
+                                  "pipe:" + kFake + " pipe greedy 9 " + log, "pipe:" + kFake + " pipe greedy"});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(run.output.find("error"), std::string::npos) << run.output;
+  std::string received = directory.Read("received.txt");
+  EXPECT_NE(received.find("BOARD\n7,7,1\n8,6,2\n6,8,1\n9,9,2\nDONE\n"), std::string::npos) << received;
+  EXPECT_NE(received.find("BOARD\n7,7,2\n8,6,1\n6,8,2\nDONE\n"), std::string::npos) << received;
+}
+
+// --name labels an engine in the table, the progress and the records; --info
+// settings reach the pipe engine after the arena's own, in the order given.
+TEST(ArenaProgram, NamesAndSettingsReachTheEngineTableAndRecords) {
+  ScratchDirectory directory;
+  std::string log = directory.path() + "/received.txt";
+  ProgramRun run = Arena(directory, {"-n", "2", "-r", "games", "--name", "1=alpha", "--name=2=beta engine",
+                                     "--info=2:max_memory=83886080", "--info", "2:style=calm, patient",
+                                     "file:" + kFake + " file greedy", "pipe:" + kFake + " pipe greedy 9 " + log});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(std::regex_search(run.output, std::regex("\nalpha - beta engine +2 "))) << run.output;
+  EXPECT_NE(directory.Read("received.txt").find("INFO rule 0\nINFO max_memory 83886080\nINFO style calm, patient\n"),
+            std::string::npos)
+      << directory.Read("received.txt");
+  EXPECT_NE(directory.Read("games/game-0001.psq").find("\nalpha\nbeta engine\n-1\n"), std::string::npos);
+  EXPECT_NE(directory.Read("games/game-0002.sgf").find("PB[beta engine]PW[alpha]"), std::string::npos);
+  EXPECT_NE(directory.Read("games/game-0002.txt").find("# x beta engine\n# o alpha\n"), std::string::npos);
+}
+
+// The process groups of all processes on this machine that are still running
+// (zombies, which have ended, aside), read from /proc.
+std::vector<long> RunningGroups() {
+  std::vector<long> groups;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) continue;
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    char state = 0;
+    long parent = 0, group = 0;
+    if (fields >> state >> parent >> group && state != 'Z') groups.push_back(group);
+  }
+  return groups;
+}
+
+// An engine started through a launcher that leaves a helper running: once the match
+// is over, nothing of the launcher's process group is left, for either protocol.
+// The launcher also notes where it runs: a pipe engine in the arena's folder.
+TEST(ArenaProgram, NothingAnEngineStartedOutlivesItsGame) {
+  ScratchDirectory directory;
+  directory.Write("launch.sh", "#!/bin/sh\necho $$ >> '" + directory.path() + "/groups'\necho \"$1 $(pwd -P)\" >> '" +
+                                   directory.path() + "/folders'\nsleep 300 &\nexec '" + kFake + "' \"$@\"\n");
+  std::filesystem::permissions(directory.path() + "/launch.sh", std::filesystem::perms::owner_all);
+  ProgramRun run = Arena(directory, {"-n", "2", "file:./launch.sh file greedy", "pipe:./launch.sh pipe greedy"});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  std::istringstream started(directory.Read("groups"));
+  std::vector<long> groups = RunningGroups(), launchers;
+  for (long group = 0; started >> group;) launchers.push_back(group);
+  EXPECT_GT(launchers.size(), 4u) << "the checks before play and each move or game start the launcher";
+  for (long launcher : launchers) {
+    EXPECT_EQ(std::count(groups.begin(), groups.end(), launcher), 0) << "group " << launcher << " is still running";
+  }
+  std::string folders = directory.Read("folders"), arena = std::filesystem::canonical(directory.path()).string();
+  EXPECT_NE(folders.find("pipe " + arena + "\n"), std::string::npos) << folders;
+  EXPECT_EQ(folders.find("file " + arena + "\n"), std::string::npos) << "file engines run in scratch folders";
 }
 
 TEST(ArenaProgram, TheVersionIsTheProjectsAndUnknownOptionsAreNamed) {

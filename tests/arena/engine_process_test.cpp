@@ -33,9 +33,13 @@ EngineCommand Fake(const std::string& protocol, const std::string& arguments) {
   return *command;
 }
 
+// A game with a start-up allowance of two seconds, plenty for the fake engines and
+// short enough that a file engine that hangs in its first run soon loses.
 GameResult Play(const EngineCommand& x, const EngineCommand& o, const Opening& opening, int timeLimitMs = 5000) {
   auto xEngine = LaunchEngine(x), oEngine = LaunchEngine(o);
-  return PlayGame(*xEngine, *oEngine, 15, opening, timeLimitMs);
+  GameRules rules;
+  rules.startMs = 2000;
+  return PlayGame(*xEngine, *oEngine, 15, opening, timeLimitMs, rules);
 }
 
 class EngineProcess : public testing::TestWithParam<std::string> {
@@ -56,7 +60,12 @@ TEST_P(EngineProcess, EveryFaultLosesWithItsReason) {
   };
   for (const Case& c : cases) {
     GameResult game = Play(Fake(GetParam(), "greedy"), Fake(GetParam(), c.behaviour), {{7, 7}, {8, 8}}, 1500);
-    EXPECT_EQ(game.reason, c.reason) << c.behaviour << ": " << game.detail;
+    // A pipe engine without a move says so with ERROR, and loses by that error.
+    bool error = GetParam() == "pipe" && c.reason == EndReason::kMissing;
+    EXPECT_EQ(game.reason, error ? EndReason::kError : c.reason) << c.behaviour << ": " << game.detail;
+    if (error) {
+      EXPECT_EQ(game.detail, "no move");
+    }
     EXPECT_EQ(game.outcome, Outcome::kXWins) << c.behaviour;
     EXPECT_EQ(game.moves.size(), 3u) << c.behaviour;
   }
@@ -219,6 +228,28 @@ TEST(GameClock, ASlowEngineLosesOnTimeAndPipeEnginesAreToldTheirTime) {
   }
 }
 
+// An engine may start slower than -t allows a move, within the start-up allowance;
+// a move may run into the margin, but not past it. Both protocols; in a file
+// engine the start-up is its first run, so its second move is the one held to time.
+TEST_P(EngineProcess, StartUpAllowanceAndMargin) {
+  struct Case {
+    const char* behaviour;
+    int marginMs;
+    EndReason reason;
+  };
+  const Case cases[] = {{"late-start 600", 0, EndReason::kMoveLimit},
+                        {"slow 300", 400, EndReason::kMoveLimit},
+                        {"slow 300", 0, EndReason::kTimeout}};
+  for (const Case& c : cases) {
+    auto x = LaunchEngine(Fake(GetParam(), c.behaviour)), o = LaunchEngine(Fake("pipe", "greedy"));
+    GameRules rules{Rule::kFreeStyle, 6, {}};
+    rules.startMs = 3000;
+    rules.marginMs = c.marginMs;
+    GameResult game = PlayGame(*x, *o, 15, {}, 200, rules);
+    EXPECT_EQ(game.reason, c.reason) << c.behaviour << ", margin " << c.marginMs << ": " << game.detail;
+  }
+}
+
 TEST(CheckEngines, NamesAnEngineThatCannotPlay) {
   PrepareEngineProcesses();
   EngineCommand missingFile = Fake("file", "greedy"), missingPipe = Fake("pipe", "greedy");
@@ -227,9 +258,15 @@ TEST(CheckEngines, NamesAnEngineThatCannotPlay) {
   struct Case {
     std::vector<EngineCommand> engines;
     std::string problem;
+    int startMs = 2000;
   };
   const Case cases[] = {
       {{Fake("file", "greedy"), Fake("pipe", "greedy"), Fake("file", "crash")}, ""},
+      {{Fake("pipe", "late-start 400"), Fake("file", "late-start 400")}, ""},
+      {{Fake("pipe", "late-start 3000")},
+       "engine 'fake_engine pipe late-start 3000' cannot play: no answer to START within 300 ms (the start-up "
+       "allowance, --start-time)",
+       300},
       {{Fake("pipe", "greedy"), missingFile},
        "engine 'lost' cannot play: cannot start ./no-such-engine: No such file or directory"},
       {{missingPipe}, "engine 'fake_engine pipe greedy' cannot play: cannot start ./no-such-engine: "},
@@ -238,7 +275,7 @@ TEST(CheckEngines, NamesAnEngineThatCannotPlay) {
       {{Fake("pipe", "crash")}, ""},
   };
   for (const Case& c : cases) {
-    std::string problem = CheckEngines(c.engines, 15, 2000, LaunchEngine);
+    std::string problem = CheckEngines(c.engines, 15, {100, 0, Rule::kFreeStyle}, c.startMs, LaunchEngine);
     EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem);
     EXPECT_EQ(problem.empty(), c.problem.empty()) << problem;
   }

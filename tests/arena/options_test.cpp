@@ -26,7 +26,10 @@ TEST(ParseEngineCommand, ReadsProtocolCommandAndLabel) {
   EXPECT_EQ(file->label, "tulvo /3");
   auto frozen = ParseEngineCommand("file:/usr/bin/faketime -f '2026-01-01 12:00:00' ../b/tulvo /3", error);
   ASSERT_TRUE(frozen) << error;
-  EXPECT_EQ(frozen->label, "faketime -f 2026-01-01 12:00:00 tulvo /3");
+  EXPECT_EQ(frozen->label, "faketime ... tulvo /3") << "cut to a readable width, the ends kept";
+  auto longWord = ParseEngineCommand("pipe:pbrain-a-very-long-engine-name-indeed-v12 --x", error);
+  ASSERT_TRUE(longWord) << error;
+  EXPECT_EQ(longWord->label, "pbrain-a-very-long-engine-nam...");
   auto pipe = ParseEngineCommand("pipe:pbrain-x", error);
   ASSERT_TRUE(pipe) << error;
   EXPECT_EQ(pipe->protocol, Protocol::kPipe);
@@ -98,29 +101,105 @@ TEST(ParseArenaOptions, RejectsWhatItCannotUse) {
   };
   const Case cases[] = {
       {{"file:a"}, "two engines"},
-      {{"-s", "17", "file:a", "file:b"}, "--size"},
+      {{"-s", "19", "file:a", "file:b"}, "--size does not accept '19': it takes 15 or 20"},
       {{"-s", "19x", "file:a", "file:b"}, "--size"},
       {{"-n", "0", "file:a", "file:b"}, "--games"},
-      {{"-j", "-2", "file:a", "file:b"}, "--jobs"},
+      {{"-j", "-2", "file:a", "file:b"}, "--jobs does not accept '-2': it takes a whole number from 1 to 64"},
       {{"--opening-stones", "9", "file:a", "file:b"}, "--opening-stones"},
       {{"--seed", "x", "file:a", "file:b"}, "--seed"},
       {{"file:a", "file:b", "-t"}, "needs a value"},
       {{"--fast", "1", "file:a", "file:b"}, "unknown option --fast"},
       {{"file:a", "file:b", "--foo"}, "unknown option --foo"},
       {{"--opening-format", "auto", "file:a", "file:b"}, "--opening-format does not accept 'auto'"},
-      {{"--opening-order", "shuffled", "file:a", "file:b"}, "--opening-order"},
-      {{"--record-format", "pgn", "file:a", "file:b"}, "--record-format"},
+      {{"--opening-order", "shuffled", "file:a", "file:b"}, "it takes sequential or random"},
+      {{"--record-format", "pgn", "file:a", "file:b"}, "it takes a comma-separated list of txt, psq and sgf"},
       {{"--sprt", "50,0", "file:a", "file:b"}, "--sprt needs elo0,elo1"},
       {{"--sprt", "0,50", "file:a", "file:b", "file:c"}, "--sprt needs exactly two engines"},
-      {{"--rule", "2", "file:a", "file:b"}, "--rule"},
+      {{"--rule=2", "file:a", "file:b"}, "--rule does not accept '2': it takes 0 (five or more) or 1 (exactly five)"},
       {{"--tc", "5/", "file:a", "file:b"}, "--tc needs MATCH[/TURN][+INC]"},
-      {{"--draw-after", "0", "file:a", "file:b"}, "--draw-after"},
+      {{"--draw-after", "0", "file:a", "file:b"}, "--draw-after does not accept '0': it takes a whole number from 1"},
+      {{"--start-time", "0", "file:a", "file:b"}, "--start-time does not accept '0': it takes a whole number from 1"},
+      {{"--margin", "-5", "file:a", "file:b"}, "--margin does not accept '-5': it takes a whole number from 0"},
+      {{"--help=yes", "file:a", "file:b"}, "--help takes no value"},
+      {{"--size=", "file:a", "file:b"}, "--size does not accept ''"},
+      {{"--name", "3=x", "file:a", "file:b"}, "--name needs N=LABEL, with N from 1 to 2"},
+      {{"--name", "1=", "file:a", "file:b"}, "--name needs N=LABEL"},
+      {{"--name", "1=a\nb", "file:a", "file:b"}, "--name needs N=LABEL"},
+      {{"--info", "1=threads", "pipe:a", "pipe:b"}, "--info needs N:KEY=VALUE"},
+      {{"--info", "0:threads=2", "pipe:a", "pipe:b"}, "--info needs N:KEY=VALUE, with N from 1 to 2"},
+      {{"--info", "1:max memory=2", "pipe:a", "pipe:b"}, "a KEY without blanks"},
+      {{"--info", "2:folder=a\r\nEND", "pipe:a", "pipe:b"}, "--info does not accept a VALUE with a line break"},
       {{"a", "file:b"}, "file: or pipe:"},
   };
   for (const Case& c : cases) {
     std::string error;
     EXPECT_FALSE(ParseArenaOptions(c.arguments, error)) << c.needle;
     EXPECT_NE(error.find(c.needle), std::string::npos) << error;
+  }
+}
+
+// Every option with a value also takes it after '='; the value may hold '=' itself.
+TEST(ParseArenaOptions, TheEqualsFormMeansTheSame) {
+  std::string error;
+  auto options = ParseArenaOptions({"--size=20", "--games=4", "--time-limit=300", "--margin=20", "--start-time=900",
+                                    "--records=a=b", "--tc=10/1+0.5", "--opening-order=random", "file:a", "file:b"},
+                                   error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->side, 20);
+  EXPECT_EQ(options->games, 4);
+  EXPECT_EQ(options->timeLimitMs, 300);
+  EXPECT_EQ(options->rules.marginMs, 20);
+  EXPECT_EQ(options->rules.startMs, 900);
+  EXPECT_EQ(options->recordsDirectory, "a=b");
+  EXPECT_EQ(options->rules.clock.incrementMs, 500);
+  EXPECT_TRUE(options->randomOrder);
+  auto defaults = ParseArenaOptions({"file:a", "file:b"}, error);
+  ASSERT_TRUE(defaults) << error;
+  EXPECT_EQ(defaults->rules.startMs, kDefaultStartMs);
+  EXPECT_EQ(defaults->rules.marginMs, -1) << "the margin follows the per-move limit";
+}
+
+// --name and --info name engines by position, wherever they stand on the line.
+TEST(ParseArenaOptions, NamesAndSettingsReachTheirEngines) {
+  std::string error;
+  auto options = ParseArenaOptions({"--info", "2:max_memory=83886080", "--name=2=strong one", "file:a /1", "pipe:b",
+                                    "pipe:b", "--info=2:folder=C:\\x y=z", "--info", "3:threads=", "--name", "1=b"},
+                                   error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->engines[0].label, "b");
+  EXPECT_EQ(options->engines[1].label, "strong one");
+  EXPECT_EQ(options->engines[2].label, "b#2") << "a name is kept unique like any label";
+  EXPECT_EQ(options->engines[1].infos, (std::vector<EngineInfo>{{"max_memory", "83886080"}, {"folder", "C:\\x y=z"}}));
+  EXPECT_EQ(options->engines[2].infos, (std::vector<EngineInfo>{{"threads", ""}}));
+  EXPECT_EQ(InfoForFileEngine(options->engines), "");
+  auto file = ParseArenaOptions({"--info", "1:threads=2", "file:a", "pipe:b"}, error);
+  ASSERT_TRUE(file) << error;
+  EXPECT_EQ(InfoForFileEngine(file->engines),
+            "--info 1:threads=... is for pipe engines; engine 1 (a) is a file engine, which is told nothing");
+}
+
+TEST(MatchHeading, NamesTheRuleAndTheClockInGoodEnglish) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* heading;
+  };
+  const Case cases[] = {
+      {{}, "15x15, free style, 2 games per pairing, random openings of 4 stones, seed 1, 5000 ms per move"},
+      {{"-n", "1", "--opening-stones", "1", "--rule", "1", "-t", "300", "-s", "20"},
+       "20x20, exactly five, 1 game per pairing, random openings of 1 stone, seed 1, 300 ms per move"},
+      {{"--tc", "1/0.5+0.1", "-o", "o.txt", "--draw-after", "1"},
+       "15x15, free style, 2 games per pairing, openings from o.txt, clock 1/0.5+0.1, drawn after 1 move"},
+      {{"--tc=180", "-t", "2500", "--draw-after=100"},
+       "15x15, free style, 2 games per pairing, random openings of 4 stones, seed 1, clock 180/2.5, drawn after "
+       "100 moves"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"file:a", "file:b"});
+    std::string error;
+    auto options = ParseArenaOptions(arguments, error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(MatchHeading(*options), c.heading);
   }
 }
 

@@ -36,8 +36,9 @@ TEST(PlayGame, FiveWinsAndRecordsEveryMove) {
   ASSERT_EQ(game.moves.size(), 9u);
   EXPECT_EQ(game.moves.back().point, (Point{9, 5}));
   EXPECT_EQ(game.moves.back().ms, 3);
-  EXPECT_EQ(x.startedWith, (std::pair{15, 1000}));
-  EXPECT_EQ(o.startedWith, (std::pair{15, 1000}));
+  EXPECT_EQ(x.startedWith, (std::pair{15, kDefaultStartMs})) << "START gets the start-up allowance";
+  EXPECT_EQ(o.startedWith, (std::pair{15, kDefaultStartMs}));
+  EXPECT_EQ(x.limits[0], 1100) << "the per-move limit and the default margin, a tenth of it";
 }
 
 TEST(PlayGame, OWinsWithAnOverline) {
@@ -100,9 +101,8 @@ TEST(PlayGame, TheIncrementAndTheTurnLimitOfTheClock) {
   GameResult game = PlayGame(x, o, 15, {}, 5000, {Rule::kFreeStyle, 0, {1000, 700, 300}});
   EXPECT_EQ(game.outcome, Outcome::kXWins) << "the increment keeps X's clock going";
   EXPECT_EQ(x.timesLeft, (std::vector<int>{1000, 900, 800, 700, 600}));
-  EXPECT_EQ(x.limits, (std::vector<int>{700, 700, 700, 700, 600}));
-  EXPECT_EQ(x.terms.turnMs, 700) << "the clock's turn time replaces -t";
-  EXPECT_EQ(x.startedWith.second, 700);
+  EXPECT_EQ(x.limits, (std::vector<int>{770, 770, 770, 700, 600})) << "the margin, cut to what the clock holds";
+  EXPECT_EQ(x.terms.turnMs, 700) << "the clock's turn time replaces -t; the engine is told no margin";
   auto plain = ScriptedEngine::Playing({{5, 5}});
   auto other = ScriptedEngine::Playing({});
   PlayGame(plain, other, 15, {}, 5000);
@@ -119,6 +119,50 @@ TEST(PlayGame, ATimeoutIsLostOnTimeOnlyWhenTheClockSetTheLimit) {
     EXPECT_EQ(game.outcome, Outcome::kOWins);
     EXPECT_EQ(game.reason, matchMs == 300 ? EndReason::kTimeForfeit : EndReason::kTimeout) << matchMs;
   }
+}
+
+// The deadline of a move is the per-move limit and the margin: given, or a tenth of
+// the limit but at least 50 ms. A game clock is never stretched by the margin.
+TEST(PlayGame, AMoveMayRunIntoTheMarginButNotPastIt) {
+  struct Case {
+    int turnMs;
+    int marginMs;  // -1: the default
+    int matchMs;
+    int deadline;
+  };
+  const Case cases[] = {{1000, -1, 0, 1100}, {200, -1, 0, 250},    {300, 0, 0, 300},
+                        {300, 40, 0, 340},   {1000, 200, 0, 1200}, {1000, 200, 1100, 1100}};
+  for (const Case& c : cases) {
+    auto x = ScriptedEngine::Playing({{5, 5}});
+    auto o = ScriptedEngine::Playing({});
+    GameRules rules{Rule::kFreeStyle, 0, {c.matchMs, 0, 0}};
+    rules.marginMs = c.marginMs;
+    PlayGame(x, o, 15, {}, c.turnMs, rules);
+    ASSERT_EQ(x.limits.size(), 1u);
+    EXPECT_EQ(x.limits[0], c.deadline) << c.turnMs << " ms, margin " << c.marginMs << ", clock " << c.matchMs;
+    EXPECT_EQ(x.terms.turnMs, c.turnMs) << "engines are told the plain limit";
+  }
+}
+
+// A file engine's first run may include its start-up: that part is kept off its clock.
+TEST(PlayGame, StartUpTimeIsNotChargedToTheClock) {
+  ScriptedEngine x({{ReplyStatus::kAnswered, "5,5", 900, 800}, {ReplyStatus::kAnswered, "6,5", 100}});
+  auto o = ScriptedEngine::Playing({{5, 9}, {7, 9}});
+  PlayGame(x, o, 15, {}, 1000, {Rule::kFreeStyle, 0, {1000, 0, 0}});
+  EXPECT_EQ(x.timesLeft, (std::vector<int>{1000, 900, 800}));
+}
+
+// The stones reach the engine in the order they were played: the opening's order,
+// not the board's, then the game's moves.
+TEST(PlayGame, EnginesSeeTheStonesInPlayOrder) {
+  auto x = ScriptedEngine::Playing({{0, 0}});
+  auto o = ScriptedEngine::Playing({{1, 1}, {2, 2}});
+  PlayGame(x, o, 15, {{7, 7}, {8, 6}, {6, 8}}, 1000);
+  using Points = std::vector<Point>;
+  ASSERT_EQ(o.playedSeen.size(), 2u);
+  EXPECT_EQ(o.playedSeen[0], (Points{{7, 7}, {8, 6}, {6, 8}}));
+  EXPECT_EQ(x.playedSeen[0], (Points{{7, 7}, {8, 6}, {6, 8}, {1, 1}}));
+  EXPECT_EQ(o.playedSeen[1], (Points{{7, 7}, {8, 6}, {6, 8}, {1, 1}, {0, 0}}));
 }
 
 TEST(PlayGame, OpeningIsPlacedAndTheRightSideMovesNext) {
@@ -146,6 +190,7 @@ TEST(PlayGame, EveryFaultLosesWithItsReason) {
   const Case cases[] = {
       {"no move", {ReplyStatus::kMissing, "tah.dat holds no move", 5}, EndReason::kMissing},
       {"crash", {ReplyStatus::kCrashed, "killed by signal 6", 5}, EndReason::kCrash},
+      {"ERROR reply", {ReplyStatus::kError, "out of memory", 5}, EndReason::kError},
       {"timeout", {ReplyStatus::kTimedOut, "no move within 100 ms", 100}, EndReason::kTimeout},
       {"malformed", {ReplyStatus::kAnswered, "seven,seven", 5}, EndReason::kMalformed},
       {"empty answer", {ReplyStatus::kAnswered, "", 5}, EndReason::kMalformed},

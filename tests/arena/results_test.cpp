@@ -98,6 +98,9 @@ TEST(ResultText, NamesTheFaultAndCleansWhatTheEngineSaid) {
   game.detail = "bad\x01move";
   EXPECT_EQ(ResultText(game), "0-1 (malformed move: bad move)");
   EXPECT_EQ(ResultText(Finished(Outcome::kDraw, EndReason::kFullBoard)), "1/2-1/2 (full board)");
+  GameResult error = Finished(Outcome::kXWins, EndReason::kError);
+  error.detail = "no memory for the tables";
+  EXPECT_EQ(ResultText(error), "1-0 (error: no memory for the tables)");
 }
 
 }  // namespace

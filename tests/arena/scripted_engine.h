@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,16 +24,17 @@ class ScriptedEngine : public Engine {
     return ScriptedEngine(replies);
   }
 
-  EngineReply Start(int side, int timeLimitMs) override {
-    startedWith = {side, timeLimitMs};
+  EngineReply Start(int side, int startMs) override {
+    startedWith = {side, startMs};
     return start_;
   }
   void SetTerms(const GameTerms& given) override { terms = given; }
   void SetTimeLeft(int ms) override { timesLeft.push_back(ms); }
-  EngineReply Move(const ArenaBoard& board, std::optional<Point> lastMove, int timeLimitMs) override {
+  EngineReply Move(const ArenaBoard& board, const std::vector<Point>& played, int timeLimitMs) override {
     limits.push_back(timeLimitMs);
     stonesSeen.push_back(board.stones());
-    lastMoves.push_back(lastMove);
+    lastMoves.push_back(played.empty() ? std::nullopt : std::optional<Point>(played.back()));
+    playedSeen.push_back(played);
     if (moves_.empty()) return {ReplyStatus::kMissing, "script ended", 0};
     EngineReply reply = moves_.front();
     moves_.pop_front();
@@ -42,8 +44,9 @@ class ScriptedEngine : public Engine {
   std::pair<int, int> startedWith{0, 0};
   std::vector<int> stonesSeen;
   std::vector<std::optional<Point>> lastMoves;
-  std::vector<int> limits;     // the time limit of each move request
-  std::vector<int> timesLeft;  // what SetTimeLeft was told
+  std::vector<std::vector<Point>> playedSeen;  // the stones in play order at each request
+  std::vector<int> limits;                     // the time limit of each move request
+  std::vector<int> timesLeft;                  // what SetTimeLeft was told
   GameTerms terms{0, 0, Rule::kFreeStyle};
 
  private:
@@ -57,7 +60,7 @@ class ScanningEngine : public Engine {
  public:
   explicit ScanningEngine(bool rowsFirst) : rowsFirst_(rowsFirst) {}
   EngineReply Start(int, int) override { return {ReplyStatus::kAnswered, "", 0}; }
-  EngineReply Move(const ArenaBoard& board, std::optional<Point>, int) override {
+  EngineReply Move(const ArenaBoard& board, const std::vector<Point>&, int) override {
     int side = board.side();
     for (int i = 0; i < side * side; i++) {
       Point p = rowsFirst_ ? Point{i % side, i / side} : Point{side - 1 - i / side, i % side};

@@ -20,7 +20,7 @@ int PbrainLevelFor(const std::vector<std::string>& arguments, const char* path) 
   return SelectPbrainLevel();
 }
 
-// The rules themselves are in tests/driver/level_rules_test.cpp; here, which one applies.
+// The rules themselves are in tests/file_protocol/level_rules_test.cpp; here, which one applies.
 TEST(PbrainLevel, ArgumentFirstThenThePipeProgramsNameRule) {
   EXPECT_EQ(PbrainLevelFor({}, "C:\\engines\\pbrain-tulvo3.exe"), 3);
   EXPECT_EQ(PbrainLevelFor({}, "tulvo3.bin"), 6);  // the file program's rule would read 3

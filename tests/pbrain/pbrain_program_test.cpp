@@ -56,10 +56,12 @@ TEST(PbrainProgram, DeterministicSessions) {
        "OK\n9,5\n"},
       {"blank lines are ignored", {"", "START 20", "   ", "", "BEGIN"}, "OK\n9,9\n"},
       {"END exits at once", {"START 20", "END", "BEGIN", "ABOUT"}, "OK\n"},
-      {"INFO answers only an unsupported rule, once",
-       {"INFO timeout_turn 5000", "INFO rule 4", "INFO rule 4", "INFO rule 1", "INFO rule 0", "INFO rule 2",
-        "INFO folder C:\\temp dir", "INFO", "INFO evaluate 3,4", "INFO rule x"},
+      {"INFO answers only a rule other than free style, once",
+       {"INFO timeout_turn 5000", "INFO rule 4", "INFO rule 4", "INFO rule 1", "INFO rule 1", "INFO rule 0",
+        "INFO rule 2", "INFO folder C:\\temp dir", "INFO", "INFO evaluate 3,4", "INFO rule x"},
        "MESSAGE rule 4 is not applied: tulvo plays free style, without its restrictions\n"
+       "MESSAGE rule 1 is not applied: tulvo plays free style, so its winning move may be a line of six or more, "
+       "which does not win under exactly five\n"
        "MESSAGE rule 2 is not applied: tulvo plays free style, without its restrictions\n"},
   };
   for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -160,6 +161,49 @@ TEST(WindowsTools, FaultyEnginesLoseWithTheirReason) {
       EXPECT_TRUE(std::regex_search(table, std::regex(row))) << row << " in\n" << table;
     }
   }
+}
+
+// The processes still running whose command line holds word, read from /proc;
+// under Wine a Windows program's command line is its own.
+int RunningWith(const std::string& word) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream stat(entry.path() / "stat"), cmdline(entry.path() / "cmdline");
+    std::string line, command;
+    std::getline(stat, line);
+    std::getline(cmdline, command, '\0');
+    for (std::string argument; std::getline(cmdline, argument, '\0');) command += " " + argument;
+    if (line.find(") Z ") == std::string::npos && command.find(word) != std::string::npos) count++;
+  }
+  return count;
+}
+
+// What engines from elsewhere need, under Wine: a slow START within the start-up
+// allowance, BOARD in play order (the fake engines answer ERROR otherwise), names
+// and INFO settings, pipe engines in the arena's folder, and no helper process left
+// once the match is over.
+TEST(WindowsTools, ArenaMeetsRealEnginesNeeds) {
+  ScratchDirectory windows;
+  CopyWindowsPrograms(windows.path(), {"tulvo-arena.exe", "fake_engine.exe"});
+  windows.Write("openings.txt", "0,0 1,-1 -1,1 2,2\n");
+  ProgramRun run =
+      RunWindowsIn(windows.path(), "tulvo-arena.exe",
+                   {"-n", "2", "-t", "1000", "--start-time=8000", "-o", "openings.txt", "--name", "1=late", "--info",
+                    "1:style=calm", "-r", "games", "pipe:fake_engine.exe pipe late-start 1500 log.txt",
+                    "pipe:fake_engine.exe pipe helper", "file:fake_engine.exe file helper"});
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  std::string table = WithoutCarriageReturns(run.output);
+  EXPECT_EQ(table.rfind("15x15, free style, 2 games per pairing, openings from openings.txt, 1000 ms per move\n", 0),
+            0u)
+      << table;
+  EXPECT_TRUE(std::regex_search(table, std::regex("\nlate - fake_engine.exe pipe helper +2 "))) << table;
+  EXPECT_EQ(table.find("error"), std::string::npos) << table;
+  EXPECT_EQ(table.find("timeout"), std::string::npos) << table;
+  std::string log = WithoutCarriageReturns(windows.Read("log.txt"));
+  EXPECT_NE(log.find("INFO rule 0\nINFO style calm\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("BOARD\n7,7,1\n8,6,2\n6,8,1\n9,9,2\nDONE\n"), std::string::npos) << log;
+  EXPECT_NE(windows.Read("games/game-0001.sgf").find("PB[late]"), std::string::npos);
+  EXPECT_EQ(RunningWith("lingering"), 0) << "a helper outlived its engine's game";
 }
 
 }  // namespace
