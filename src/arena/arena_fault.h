@@ -2,13 +2,11 @@
 // a file or pipe it cannot make. It ends the match with its message.
 #pragma once
 
-#include <stdexcept>
+#include "platform/process_channel.h"
 
 namespace tulvo::arena {
 
-class ArenaFault : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+// The same kind as the platform's: a pipe, file or folder the system cannot make.
+using ArenaFault = SystemFault;
 
 }  // namespace tulvo::arena

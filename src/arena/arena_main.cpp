@@ -12,6 +12,7 @@
 #include "arena/opening_file.h"
 #include "arena/preflight.h"
 #include "arena/results_table.h"
+#include "platform/process_channel.h"
 
 namespace tulvo::arena {
 
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
   if (!options->recordsDirectory.empty()) {
     if (std::string problem = RecordsFolderProblem(options->recordsDirectory); !problem.empty()) return Fail(problem);
   }
-  PrepareEngineProcesses();
+  tulvo::PrepareChildProcesses();
   int count = int(options->engines.size());
   MatchSetup setup{options->engines,
                    options->gauntlet ? Gauntlet(count) : RoundRobin(count),
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
                    options->threads,
                    options->rules};
   auto jobs = ScheduleGames(int(setup.pairings.size()), options->games, int(openings->size()));
-  Reporter reporter{*options, setup, jobs.size(), StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()),
+  Reporter reporter{*options, setup, jobs.size(), tulvo::StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()),
                     {}};
   std::vector<std::optional<GameResult>> results;
   try {

@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "arena/arena_fault.h"
-#include "arena/process_channel.h"
+#include "platform/process_channel.h"
 #include "arena/protocol_engines.h"
-#include "arena/stopwatch.h"
+#include "platform/stopwatch.h"
 
 namespace tulvo::arena {
 
@@ -60,7 +60,7 @@ class FileEngine : public Engine {
     WriteFile(directory_ / "tah.dat", side);
     Stopwatch clock;
     std::string failure;
-    auto process = StartEngineProcess(command_, directory_, false, failure);
+    auto process = StartChildProcess(command_, directory_, false, failure);
     if (!process) return {ReplyStatus::kNotStarted, failure, 0};
     auto end = process->WaitForExit(timeLimitMs);
     if (!end) {

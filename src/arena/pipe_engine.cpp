@@ -1,8 +1,8 @@
 // A pipe-protocol engine: one process for the whole game, commands on its standard
 // input, answers line by line on its standard output.
-#include "arena/process_channel.h"
+#include "platform/process_channel.h"
 #include "arena/protocol_engines.h"
-#include "arena/stopwatch.h"
+#include "platform/stopwatch.h"
 
 namespace tulvo::arena {
 
@@ -23,7 +23,7 @@ class PipeEngine : public Engine {
   // per-move limit, the game's terms, and the settings given for it, in that order.
   EngineReply Start(int side, int startMs) override {
     std::string failure;
-    process_ = StartEngineProcess(command_, "", true, failure);
+    process_ = StartChildProcess(command_, "", true, failure);
     if (!process_) return {ReplyStatus::kNotStarted, failure, 0};
     EngineReply reply = Ask("START " + std::to_string(side), startMs);
     if (reply.status != ReplyStatus::kAnswered) return reply;
@@ -126,7 +126,7 @@ class PipeEngine : public Engine {
 
   std::vector<std::string> command_;
   std::vector<EngineInfo> infos_;
-  std::unique_ptr<EngineProcess> process_;
+  std::unique_ptr<ChildProcess> process_;
   GameTerms terms_{0, 0, Rule::kFreeStyle};
   std::string pending_;
   bool started_ = false;

@@ -1,4 +1,6 @@
-// Splits a Windows command line into the program name and its arguments.
+// Windows command lines: split into the program name and its arguments, as the C
+// runtime splits them, and joined from words, the reverse. Pure code, built everywhere
+// so that it is tested on Linux.
 #pragma once
 
 #include <string>
@@ -14,5 +16,10 @@ namespace tulvo {
 // except before a double quote: 2n of them give n and the quote still toggles,
 // 2n + 1 give n and a literal quote.
 std::vector<std::string> SplitWindowsCommandLine(const char* line);
+
+// The program name in double quotes (it cannot hold one), then each argument,
+// quoted when it is empty or holds a blank, a tab or a double quote, with the
+// backslashes before a quote doubled, so that the child sees the very words.
+std::string JoinWindowsCommandLine(const std::vector<std::string>& words);
 
 }  // namespace tulvo

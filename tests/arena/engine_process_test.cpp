@@ -17,9 +17,10 @@
 #include "arena/engine_command.h"
 #include "arena/openings.h"
 #include "arena/preflight.h"
-#include "arena/process_channel.h"
+#include "platform/process_channel.h"
 #include "arena/referee.h"
 
+using namespace tulvo;
 using namespace tulvo::arena;
 
 namespace {
@@ -42,13 +43,13 @@ GameResult Play(const EngineCommand& x, const EngineCommand& o, const Opening& o
   return PlayGame(*xEngine, *oEngine, 15, opening, timeLimitMs, rules);
 }
 
-class EngineProcess : public testing::TestWithParam<std::string> {
+class ChildProcess : public testing::TestWithParam<std::string> {
  protected:
-  static void SetUpTestSuite() { PrepareEngineProcesses(); }
+  static void SetUpTestSuite() { PrepareChildProcesses(); }
 };
 
 // Each misbehaving engine moves second after a two-stone opening and loses.
-TEST_P(EngineProcess, EveryFaultLosesWithItsReason) {
+TEST_P(ChildProcess, EveryFaultLosesWithItsReason) {
   struct Case {
     const char* behaviour;
     EndReason reason;
@@ -71,14 +72,14 @@ TEST_P(EngineProcess, EveryFaultLosesWithItsReason) {
   }
 }
 
-TEST_P(EngineProcess, GreedyEnginesFinishAGame) {
+TEST_P(ChildProcess, GreedyEnginesFinishAGame) {
   GameResult game = Play(Fake(GetParam(), "greedy 9"), Fake(GetParam(), "greedy 11"), {});
   EXPECT_EQ(game.reason, EndReason::kFive) << game.detail;
   EXPECT_GT(game.moves.size(), 8u);
   EXPECT_EQ(game.moves[0].point, (Point{7, 7})) << "the first mover saw an empty board";
 }
 
-TEST_P(EngineProcess, AMissingProgramCountsAsACrash) {
+TEST_P(ChildProcess, AMissingProgramCountsAsACrash) {
   EngineCommand missing = Fake(GetParam(), "greedy");
   missing.command[0] = "./no-such-engine";
   GameResult game = Play(missing, Fake(GetParam(), "greedy"), {});
@@ -86,10 +87,10 @@ TEST_P(EngineProcess, AMissingProgramCountsAsACrash) {
   EXPECT_EQ(game.outcome, Outcome::kOWins);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothProtocols, EngineProcess, testing::Values("file", "pipe"));
+INSTANTIATE_TEST_SUITE_P(BothProtocols, ChildProcess, testing::Values("file", "pipe"));
 
 TEST(PipeEngine, RefusalAndHangupLose) {
-  PrepareEngineProcesses();
+  PrepareChildProcesses();
   GameResult refused = Play(Fake("pipe", "refuse"), Fake("pipe", "greedy"), {});
   EXPECT_EQ(refused.reason, EndReason::kRefused);
   EXPECT_EQ(refused.detail, "ERROR unsupported size");
@@ -102,7 +103,7 @@ TEST(PipeEngine, RefusalAndHangupLose) {
 // The same engine behind either protocol sees the same positions, so it plays the
 // same game: with an opening (BOARD) and without (BEGIN), and across protocols.
 TEST(BothProtocols, DeliverTheSamePositions) {
-  PrepareEngineProcesses();
+  PrepareChildProcesses();
   for (const Opening& opening : {Opening{}, Opening{{7, 7}, {9, 8}, {6, 6}}}) {
     auto moves = [&](const std::string& xProtocol, const std::string& oProtocol) {
       GameResult game = Play(Fake(xProtocol, "greedy 9"), Fake(oProtocol, "greedy 11"), opening);
@@ -121,8 +122,8 @@ TEST(BothProtocols, DeliverTheSamePositions) {
 // and a second process that exits meanwhile is still found by its own wait.
 TEST(ProcessChannel, EachWaitSeesOnlyItsOwnProcess) {
   std::string failure;
-  auto sleeper = StartEngineProcess({kFake, "file", "timeout"}, "", false, failure);
-  auto crasher = StartEngineProcess({kFake, "file", "crash"}, "", false, failure);
+  auto sleeper = StartChildProcess({kFake, "file", "timeout"}, "", false, failure);
+  auto crasher = StartChildProcess({kFake, "file", "crash"}, "", false, failure);
   ASSERT_TRUE(sleeper && crasher) << failure;
   sleeper->Kill();
   auto killed = sleeper->WaitForExit(2000);
@@ -160,7 +161,7 @@ TEST(ProcessChannel, NoPipesLeakWhenOnlyOneCanBeMade) {
   tight.rlim_cur = rlim_t(free - 1);  // the two lowest free descriptors, and no third
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
   std::string failure;
-  EXPECT_THROW(StartEngineProcess({kFake, "pipe", "greedy"}, "", true, failure), ArenaFault);
+  EXPECT_THROW(StartChildProcess({kFake, "pipe", "greedy"}, "", true, failure), ArenaFault);
   setrlimit(RLIMIT_NOFILE, &saved);
   EXPECT_EQ(OpenDescriptors(), before);
 }
@@ -204,7 +205,7 @@ class LogFolder {
 // X sleeps 400 ms a move on a 1-second clock and runs out at its third move, by
 // either protocol; a pipe engine is told the terms and, before each move, its time.
 TEST(GameClock, ASlowEngineLosesOnTimeAndPipeEnginesAreToldTheirTime) {
-  PrepareEngineProcesses();
+  PrepareChildProcesses();
   for (const std::string protocol : {"file", "pipe"}) {
     LogFolder folder;
     auto x = LaunchEngine(Fake(protocol, "slow 400 " + folder.Log()));
@@ -231,7 +232,7 @@ TEST(GameClock, ASlowEngineLosesOnTimeAndPipeEnginesAreToldTheirTime) {
 // An engine may start slower than -t allows a move, within the start-up allowance;
 // a move may run into the margin, but not past it. Both protocols; in a file
 // engine the start-up is its first run, so its second move is the one held to time.
-TEST_P(EngineProcess, StartUpAllowanceAndMargin) {
+TEST_P(ChildProcess, StartUpAllowanceAndMargin) {
   struct Case {
     const char* behaviour;
     int marginMs;
@@ -251,7 +252,7 @@ TEST_P(EngineProcess, StartUpAllowanceAndMargin) {
 }
 
 TEST(CheckEngines, NamesAnEngineThatCannotPlay) {
-  PrepareEngineProcesses();
+  PrepareChildProcesses();
   EngineCommand missingFile = Fake("file", "greedy"), missingPipe = Fake("pipe", "greedy");
   missingFile.command[0] = missingPipe.command[0] = "./no-such-engine";
   missingFile.label = "lost";

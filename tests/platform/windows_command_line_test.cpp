@@ -1,11 +1,8 @@
 // Windows command lines built from words come apart into the very same words.
-#include "arena/windows_command_line.h"
+#include "platform/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/command_line.h"
-
-using namespace tulvo::arena;
 using namespace tulvo;
 
 namespace {

@@ -7,13 +7,11 @@
 #include <cstdio>
 #include <mutex>
 
-#include "arena/arena_fault.h"
-#include "arena/engine_process.h"
-#include "arena/process_channel.h"
-#include "arena/stopwatch.h"
-#include "arena/windows_command_line.h"
+#include "platform/process_channel.h"
+#include "platform/stopwatch.h"
+#include "platform/command_line.h"
 
-namespace tulvo::arena {
+namespace tulvo {
 
 namespace {
 
@@ -50,7 +48,7 @@ ProcessEnd EndOf(DWORD code) {
   return {code == 0, "exited with code " + std::to_string(code)};
 }
 
-class WindowsProcess : public EngineProcess {
+class WindowsProcess : public ChildProcess {
  public:
   WindowsProcess(HANDLE process, HANDLE job, HANDLE toChild, HANDLE fromChild)
       : process_(process), job_(job), toChild_(toChild), fromChild_(fromChild) {}
@@ -131,7 +129,7 @@ struct ChildHandles {
 
 HANDLE OpenNullDevice(DWORD access) {
   HANDLE device = CreateFileA("NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (device == INVALID_HANDLE_VALUE) throw ArenaFault("cannot open the null device: " + LastErrorText());
+  if (device == INVALID_HANDLE_VALUE) throw SystemFault("cannot open the null device: " + LastErrorText());
   return device;
 }
 
@@ -144,7 +142,7 @@ void MakeHandles(bool pipes, ChildHandles& handles) {
   }
   if (!CreatePipe(&handles.input, &handles.toChild, nullptr, 0) ||
       !CreatePipe(&handles.fromChild, &handles.output, nullptr, 0)) {
-    throw ArenaFault("cannot create pipes for an engine: " + LastErrorText());
+    throw SystemFault("cannot create pipes for an engine: " + LastErrorText());
   }
 }
 
@@ -186,7 +184,7 @@ DWORD Create(std::string line, const std::filesystem::path& directory, ChildHand
 
 }  // namespace
 
-std::unique_ptr<EngineProcess> StartEngineProcess(const std::vector<std::string>& command,
+std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
                                                   const std::filesystem::path& directory, bool pipes,
                                                   std::string& failure) {
   ChildHandles handles;
@@ -212,21 +210,21 @@ std::filesystem::path MakeScratchFolder() {
   static std::atomic<unsigned> count{0};
   char base[MAX_PATH + 1];
   DWORD length = GetTempPathA(sizeof base, base);
-  if (length == 0 || length > MAX_PATH) throw ArenaFault("cannot find the temporary folder: " + LastErrorText());
+  if (length == 0 || length > MAX_PATH) throw SystemFault("cannot find the temporary folder: " + LastErrorText());
   for (int attempt = 0; attempt < 100; attempt++) {
     std::string name = "tulvo-arena-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(count++);
     std::filesystem::path folder = std::filesystem::path(base) / name;
     if (CreateDirectoryA(folder.string().c_str(), nullptr)) return folder;
     if (GetLastError() != ERROR_ALREADY_EXISTS) {
-      throw ArenaFault("cannot create a scratch folder " + folder.string() + ": " + LastErrorText());
+      throw SystemFault("cannot create a scratch folder " + folder.string() + ": " + LastErrorText());
     }
   }
-  throw ArenaFault(std::string("cannot create a scratch folder under ") + base + ": all names are taken");
+  throw SystemFault(std::string("cannot create a scratch folder under ") + base + ": all names are taken");
 }
 
 // A crashing engine ends at once instead of waiting on an error dialog; engines
 // inherit this error mode.
-void PrepareEngineProcesses() { SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX); }
+void PrepareChildProcesses() { SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX); }
 
 // A console that takes the escape sequence the progress line uses.
 bool StandardErrorIsTerminal() {
@@ -236,4 +234,4 @@ bool StandardErrorIsTerminal() {
   return SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 }
 
-}  // namespace tulvo::arena
+}  // namespace tulvo

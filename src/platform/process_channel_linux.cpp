@@ -2,7 +2,7 @@
 // waiting with a deadline, ending the group, and scratch folders. It uses calls
 // that only Linux has: pidfd_open, pipe2 and posix_spawn_file_actions_addchdir_np.
 #ifndef __linux__
-#error "the arena's POSIX process channel needs Linux (pidfd_open, pipe2, posix_spawn_file_actions_addchdir_np)"
+#error "the process channel needs Linux (pidfd_open, pipe2, posix_spawn_file_actions_addchdir_np)"
 #endif
 
 #include <fcntl.h>
@@ -18,12 +18,10 @@
 #include <cstring>
 #include <thread>
 
-#include "arena/arena_fault.h"
-#include "arena/engine_process.h"
-#include "arena/process_channel.h"
-#include "arena/stopwatch.h"
+#include "platform/process_channel.h"
+#include "platform/stopwatch.h"
 
-namespace tulvo::arena {
+namespace tulvo {
 
 namespace {
 
@@ -41,7 +39,7 @@ void MakePipes(int input[2], int output[2]) {
     CloseFd(input[1]);
     errno = error;
   }
-  throw ArenaFault(std::string("cannot create pipes for an engine: ") + std::strerror(errno));
+  throw SystemFault(std::string("cannot create pipes for an engine: ") + std::strerror(errno));
 }
 
 // A program path with a slash that is not absolute is taken relative to the
@@ -56,7 +54,7 @@ ProcessEnd EndOf(int status) {
   return {WEXITSTATUS(status) == 0, "exited with code " + std::to_string(WEXITSTATUS(status))};
 }
 
-class PosixProcess : public EngineProcess {
+class PosixProcess : public ChildProcess {
  public:
   PosixProcess(pid_t pid, int toChild, int fromChild)
       : pid_(pid), pidfd_(int(syscall(SYS_pidfd_open, pid, 0))), toChild_(toChild), fromChild_(fromChild) {}
@@ -178,7 +176,7 @@ void PrepareAttributes(posix_spawnattr_t& attributes) {
 
 }  // namespace
 
-std::unique_ptr<EngineProcess> StartEngineProcess(const std::vector<std::string>& command,
+std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
                                                   const std::filesystem::path& directory, bool pipes,
                                                   std::string& failure) {
   int input[2] = {-1, -1}, output[2] = {-1, -1};
@@ -210,11 +208,11 @@ std::filesystem::path MakeScratchFolder() {
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base != nullptr && *base != 0 ? base : "/tmp") + "/tulvo-arena-XXXXXX";
   if (mkdtemp(pattern.data()) != nullptr) return pattern;
-  throw ArenaFault("cannot create a scratch folder " + pattern + ": " + std::strerror(errno));
+  throw SystemFault("cannot create a scratch folder " + pattern + ": " + std::strerror(errno));
 }
 
-void PrepareEngineProcesses() { signal(SIGPIPE, SIG_IGN); }
+void PrepareChildProcesses() { signal(SIGPIPE, SIG_IGN); }
 
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 
-}  // namespace tulvo::arena
+}  // namespace tulvo

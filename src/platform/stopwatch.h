@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-namespace tulvo::arena {
+namespace tulvo {
 
 class Stopwatch {
  public:
@@ -16,4 +16,4 @@ class Stopwatch {
   Clock::time_point start_ = Clock::now();
 };
 
-}  // namespace tulvo::arena
+}  // namespace tulvo
