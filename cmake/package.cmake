@@ -24,14 +24,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Gomoku (five in a row) move generator
- tulvo chooses moves for Gomoku on boards of up to 20 x 20, at seven levels
- from 0 (weakest) to 6. It is exact: the same position, level and clock give
- the same move on every machine.
- .
- This package holds the file-protocol program tulvo, the pipe-protocol program
- pbrain-tulvo, the analysis tool tulvo-analyze and the match runner
- tulvo-arena, and the engine as a library (libtulvo, shared and static) with
- its C header, CMake package and pkg-config file.")
+tulvo chooses moves for Gomoku on boards of up to 20 x 20, at seven levels
+from 0 (weakest) to 6. It is exact: the same position, level and clock give
+the same move on every machine.
+
+This package holds the file-protocol program tulvo, the pipe-protocol program
+pbrain-tulvo, the analysis tool tulvo-analyze and the match runner
+tulvo-arena, and the engine as a library (libtulvo, shared and static) with
+its C header, CMake package and pkg-config file.")
 # Dependencies from the binaries (dpkg-shlibdeps), and a shlibs file for libtulvo.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
