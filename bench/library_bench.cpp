@@ -1,11 +1,13 @@
 // Moves per second through libtulvo's C interface on the 100-stone midgame, at levels
 // 0, 3 and 6: one thread (per second of its CPU time), eight threads at once (their
 // total, per second and per second of CPU time), and the file program started once per
-// move on the same position (per second).
+// move on the same position (per second, and per second of the CPU time it and its
+// starter take).
 // Usage: tulvo-library-bench [--board FILE] [TULVO]
 //   --board FILE  writes the position's plocha.dat text to FILE and exits.
 //   TULVO         the file program to time; without it only the library is timed.
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,9 +80,21 @@ Threaded ThreadedRate(const Board& board, int level) {
   return {moves / Seconds(start), moves / (CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart)};
 }
 
-// Moves per second of the file program started once per move in a scratch folder
-// holding the position, tah.dat rewritten before each start.
-double ProgramRate(const std::string& program, const std::string& boardText, int side, int level) {
+double ChildrenCpuSeconds() {
+  rusage usage;
+  getrusage(RUSAGE_CHILDREN, &usage);
+  return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+struct Spawned {
+  double perWallSecond;  // moves per second
+  double perCpuSecond;   // moves per second of CPU time, the programs' and the starter's
+};
+
+// The file program started once per move in a scratch folder holding the position,
+// tah.dat rewritten before each start.
+Spawned ProgramRate(const std::string& program, const std::string& boardText, int side, int level) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("tulvo-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "plocha.dat", std::ios::binary) << boardText;
@@ -92,14 +106,16 @@ double ProgramRate(const std::string& program, const std::string& boardText, int
   std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(folder);
   const Clock::time_point start = Clock::now();
+  const double cpuStart = ChildrenCpuSeconds() + CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
   for (int i = 0; i < kRuns; i++) {
     std::ofstream(tah, std::ios::binary) << (side == TULVO_X ? "x" : "o");
     pid_t child;
     int status = 0;
-    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) return 0;
+    if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ) != 0) return {};
     waitpid(child, &status, 0);
   }
-  const double rate = kRuns / Seconds(start);
+  const Spawned rate{kRuns / Seconds(start),
+                     kRuns / (ChildrenCpuSeconds() + CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart)};
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(folder);
   return rate;
@@ -122,13 +138,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf("%s, moves per second (CPU: per second of CPU time; 8 threads: their total)\n", position.name.c_str());
-  std::printf("%-6s %14s %14s %14s %14s\n", "level", "1 thread, CPU", "8 threads", "8 threads, CPU", "file program");
+  std::printf("%-6s %14s %14s %14s %14s %14s\n", "level", "1 thread, CPU", "8 threads", "8 threads, CPU",
+              "file program", "program, CPU");
   for (int level : {0, 3, 6}) {
-    const double program = argc == 2 ? ProgramRate(argv[1], position.board, position.side, level) : 0;
+    const Spawned program = argc == 2 ? ProgramRate(argv[1], position.board, position.side, level) : Spawned{};
     const double single = LibraryRate(board, level);
     const Threaded threaded = ThreadedRate(board, level);
-    std::printf("%-6d %14.0f %14.0f %14.0f %14.0f\n", level, single, threaded.perWallSecond, threaded.perCpuSecond,
-                program);
+    std::printf("%-6d %14.0f %14.0f %14.0f %14.0f %14.0f\n", level, single, threaded.perWallSecond,
+                threaded.perCpuSecond, program.perWallSecond, program.perCpuSecond);
   }
   return 0;
 }
