@@ -9,9 +9,8 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
 #include <time.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -95,7 +94,8 @@ struct Spawned {
 // The file program started once per move in a scratch folder holding the position,
 // tah.dat rewritten before each start.
 Spawned ProgramRate(const std::string& program, const std::string& boardText, int side, int level) {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("tulvo-bench-" + std::to_string(getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("tulvo-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "plocha.dat", std::ios::binary) << boardText;
   char argument[4];

@@ -1,7 +1,7 @@
 /* tulvo's C interface: the engine for programs in C, C++ and any language with a
    foreign-function interface. Plain C99: no C++ types, nothing thrown, a status code
-   from every call that can fail. Safe to call from several threads at once (the
-   engine's calls are serialized inside the library).
+   from every call that can fail. Safe to call from several threads at once: the
+   engine keeps one working state, so the library runs one decision at a time.
 
    Boards are size * size bytes, cells[y * size + x], x across and y down as in
    plocha.dat. The move and every score are the ones the file program gives for the
@@ -15,9 +15,8 @@
 extern "C" {
 #endif
 
-#if defined(_WIN32) && defined(TULVO_SHARED_BUILD)
-#define TULVO_API __declspec(dllexport)
-#elif defined(__GNUC__)
+/* The library is built with hidden visibility: these are what it exports. */
+#if defined(__GNUC__)
 #define TULVO_API __attribute__((visibility("default")))
 #else
 #define TULVO_API

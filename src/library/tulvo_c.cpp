@@ -2,14 +2,13 @@
 // decision at a time (the engine keeps one state per process), results copied out.
 // Nothing thrown leaves a call: a failed allocation inside the engine ends as
 // TULVO_E_MEMORY rather than unwinding into C.
-#include "tulvo/tulvo.h"
-
 #include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <new>
 
 #include "tulvo/engine.h"
+#include "tulvo/tulvo.h"
 
 namespace {
 
@@ -53,8 +52,7 @@ int MoveResult(const tulvo::Choice& choice, tulvo_move* move) {
 
 extern "C" {
 
-int tulvo_choose_move(const unsigned char* cells, int size, int side, int level, unsigned int seed,
-                      tulvo_move* move) {
+int tulvo_choose_move(const unsigned char* cells, int size, int side, int level, unsigned int seed, tulvo_move* move) {
   if (move == nullptr) return TULVO_E_NULL;
   if (const int fault = CheckPosition(cells, size, side, level)) return fault;
   try {
@@ -89,8 +87,8 @@ int tulvo_read_board(const char* text, size_t length, unsigned char* cells, int*
       (message == nullptr && message_size > 0))
     return TULVO_E_NULL;
   try {
-    const tulvo::BoardRead read = tulvo::ReadBoardText(std::string_view(text == nullptr ? "" : text, length),
-                                                       tulvo::kSideX);
+    const tulvo::BoardRead read =
+        tulvo::ReadBoardText(std::string_view(text == nullptr ? "" : text, length), tulvo::kSideX);
     if (message_size > 0) message[0] = '\0';
     if (!read.ok) {
       if (message_size > 0) {
