@@ -30,13 +30,15 @@ done
 
 # A scratch root with an empty package database of its own.
 root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+trap 'rm -rf "$root" 2> /dev/null || sudo rm -rf "$root"' EXIT
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
 # The C library and the rest it depends on are the host's, not in the scratch database;
 # the scripts (ldconfig after installing and removing the library) run on the host, as
 # the scratch root has no shell.
+# dpkg and the library's ldconfig need root (sudo when this script is not).
 dpkg=(dpkg --root="$root" --force-script-chrootless --log=/dev/null)
+[ "$(id -u)" -eq 0 ] || dpkg=(sudo "${dpkg[@]}")
 "${dpkg[@]}" --force-depends -i "$deb" > /dev/null 2>&1 || "${dpkg[@]}" --force-depends -i "$deb"
 
 mkdir "$root/game"
