@@ -31,15 +31,8 @@ Move = Tuple[int, int]
 _MAX_SIZE = 20
 _MAX_CELLS = 400
 _CODES = {"-": 0, "x": 1, "X": 1, "o": 2, "O": 2, "#": 3}
-_STATUS = {
-    -1: "a required argument is missing",
-    -2: "the board must be 1 to 20 cells a side",
-    -3: "a cell code is not 0 (empty), 1 (X), 2 (O) or 3 (blocked)",
-    -4: 'the side must be "x" or "o", 1 or 2',
-    -5: "the level must be 0 to 6",
-    -6: "more cells were evaluated than there was room for",
-    -8: "the engine ran out of memory",
-}
+# The statuses left once the arguments are checked here (TULVO_E_... in tulvo.h).
+_STATUS = {-6: "more cells were evaluated than there was room for", -8: "the engine ran out of memory"}
 
 
 class _Move(ctypes.Structure):
@@ -138,6 +131,12 @@ def _side(side: Side) -> int:
     raise ValueError(f'the side is {side!r}; it must be "x" or "o", 1 or 2')
 
 
+def _level(level: int) -> int:
+    if isinstance(level, int) and not isinstance(level, bool) and 0 <= level <= 6:
+        return level
+    raise ValueError(f"the level is {level!r}; it must be 0 to 6")
+
+
 def _seed(seed: Optional[int]) -> int:
     if seed is None:
         return clock_seed()
@@ -172,7 +171,8 @@ def choose_move(board: Board, side: Side, level: int = 6, seed: Optional[int] = 
     """
     cells, size = _cells(board)
     move = _Move()
-    moved = _check(_library.tulvo_choose_move(cells, size, _side(side), level, _seed(seed), ctypes.byref(move)))
+    moved = _check(_library.tulvo_choose_move(cells, size, _side(side), _level(level), _seed(seed),
+                                                     ctypes.byref(move)))
     return (move.x, move.y) if moved else None
 
 
@@ -186,8 +186,8 @@ def analyze(board: Board, side: Side, level: int = 6, seed: Optional[int] = None
     cells, size = _cells(board)
     move = _Move()
     out = (_Cell * _MAX_CELLS)()
-    count = _check(_library.tulvo_analyze(cells, size, _side(side), level, _seed(seed), ctypes.byref(move), out,
-                                          _MAX_CELLS))
+    count = _check(_library.tulvo_analyze(cells, size, _side(side), _level(level), _seed(seed), ctypes.byref(move),
+                                          out, _MAX_CELLS))
     evaluated = [Cell(c.x, c.y, c.base_score, c.cell_score, _library.tulvo_tier_text(level, c.tier).decode())
                  for c in out[:count]]
     return Analysis((move.x, move.y) if move.x >= 0 else None, evaluated)

@@ -128,7 +128,8 @@ class BoardFormsTest(unittest.TestCase):
             (lambda: tulvo.choose_move("-x-", "x"), "not one string"),
             (lambda: tulvo.choose_move(["-"], "z"), "the side is 'z'"),
             (lambda: tulvo.choose_move(["-"], 3), "the side is 3"),
-            (lambda: tulvo.choose_move(["-"], "x", level=7), "the level must be 0 to 6"),
+            (lambda: tulvo.choose_move(["-"], "x", level=7), "the level is 7; it must be 0 to 6"),
+            (lambda: tulvo.analyze(["-"], "x", level="6"), "the level is '6'"),
             (lambda: tulvo.analyze(["-"], "x", seed=-1), "the seed is -1"),
         ]
         for call, message in cases:
