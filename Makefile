@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 # A new build folder gets Ninja; one configured before keeps the generator it has.
 GENERATOR = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: all deps configure build run test clean web-build web
+.PHONY: all deps configure build run test deb clean web-build web
 
 all: build
 
@@ -31,6 +31,11 @@ test: build
 	  echo "The SGF parser could not be installed from npm: ArenaProgram.RecordsReadBackInAnSgfParser will be skipped"; \
 	fi
 	@ctest --test-dir $(BUILD) --output-on-failure -j 2
+
+# The Debian package of the programs and the library: $(BUILD)/tulvo_<version>_<arch>.deb.
+deb: build
+	@scripts/install-packages.sh dpkg-dev file
+	@cd $(BUILD) && cpack -G DEB > /dev/null && ls tulvo_*.deb
 
 # The browser page: built into build-web/ (static files only) and served locally.
 WEB ?= build-web

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the browser page into one folder of static files: the page, its scripts and
-# style, and the engine as tulvo.wasm. The WebAssembly build folder also gets
+# style, the engine as tulvo.wasm, and the license. The WebAssembly build folder also gets
 # tulvo-signature.wasm, which only the tests use.
 # Usage: build-web.sh [WEB_FOLDER] [WASM_BUILD]
 set -euo pipefail
@@ -16,4 +16,4 @@ cmake --build "$wasm_build" -j 2 --target tulvo_wasm tulvo_signature_wasm
 
 rm -rf "$web"
 mkdir -p "$web"
-cp web/page/index.html web/page/style.css web/page/*.js "$wasm_build/src/web/tulvo.wasm" "$web/"
+cp web/page/index.html web/page/style.css web/page/*.js "$wasm_build/src/web/tulvo.wasm" LICENSE "$web/"

@@ -7,7 +7,8 @@
 #   platform        src/platform, include/tulvo/platform.h             (nothing else)
 #   common          src/common                                         (nothing else)
 #   signature       src/signature                                      (engine, file_protocol)
-#   programs        src/{file_program,pbrain,analyze,arena,web}        (any layer below, never src/engine)
+#   programs        src/{file_program,pbrain,analyze,arena,web}, and libtulvo's C interface
+#                   src/library with include/tulvo/tulvo.h         (any layer below, never src/engine)
 # Prints one line per include that breaks it and exits 1; prints nothing and exits 0
 # when the tree keeps it.
 set -euo pipefail
@@ -21,8 +22,8 @@ allowed() {
     platform) echo '"platform/ <tulvo/platform.h>' ;;
     common) echo '"common/' ;;
     signature) echo '"signature/ <tulvo/engine.h> <tulvo/file_protocol.h>' ;;
-    file_program | pbrain | analyze | arena | web)
-      echo "\"$1/ \"file_protocol/ \"platform/ \"common/ \"signature/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h>" ;;
+    file_program | pbrain | analyze | arena | web | library)
+      echo "\"$1/ \"file_protocol/ \"platform/ \"common/ \"signature/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h> <tulvo/tulvo.h>" ;;
     *) echo "" ;;
   esac
 }
@@ -33,6 +34,7 @@ public_layer() {
     include/tulvo/engine.h) echo engine ;;
     include/tulvo/file_protocol.h) echo file_protocol ;;
     include/tulvo/platform.h) echo platform ;;
+    include/tulvo/tulvo.h) echo library ;;
   esac
 }
 
@@ -59,6 +61,7 @@ while IFS= read -r file; do
         for root in $roots; do [[ $included == "$root"* ]] && ok=true; done ;;
       \<tulvo/*)
         for root in $roots; do [[ $included == "$root" ]] && ok=true; done ;;
+      \<stddef.h\> | \<stdint.h\> | \<stdbool.h\>) ok=true ;;  # C's own, for tulvo.h
       \<*.h\> | \<*/*\>)
         # A system header: the platform's alone.
         [ "$layer" = platform ] && ok=true ;;

@@ -34,5 +34,9 @@ need make command -v make
 need "libgtest-dev googletest" header gtest/gtest.h
 need libbenchmark-dev header benchmark/benchmark.h
 need libfaketime faketime_library
+# The library's tests: Debian's Python with NumPy for the module, pkg-config for the
+# consumer program built against the installed tree.
+need "python3 python3-numpy" /usr/bin/python3 -c 'import numpy'
+need pkg-config command -v pkg-config
 
 [ ${#packages[@]} -eq 0 ] || exec scripts/install-packages.sh "${packages[@]}"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs the Linux releases for aarch64 and x86-64: the three statically linked
-# programs and a note on running them, in one folder per archive.
+# programs, a note on running them and the license, in one folder per archive.
 # Usage: package-linux.sh [AARCH64_BUILD] [X86_64_BUILD]
 # Writes AARCH64_BUILD/tulvo-linux-aarch64.tar.gz and X86_64_BUILD/tulvo-linux-x86_64.tar.gz.
 set -euo pipefail
@@ -47,15 +47,16 @@ for arch in aarch64 x86_64; do
   mkdir "$stage/$folder"
   for program in "${programs[@]}"; do cp "$build/bin/$program" "$stage/$folder/"; done
   write_readme "$arch" > "$stage/$folder/README.txt"
+  cp LICENSE "$stage/$folder/"
 
   # Fixed owners, times and order: the same build packs to the same bytes.
   archive=$(realpath "$build")/$folder.tar.gz
   tar -C "$stage" --sort=name --owner=0 --group=0 --numeric-owner --mtime=@0 -cf - "$folder" | gzip -9n > "$archive"
   listed=$(tar -tzf "$archive" | LC_ALL=C sort | tr '\n' ' ')
-  expected="$folder/ $folder/README.txt $folder/pbrain-tulvo $folder/tulvo $folder/tulvo-analyze "
+  expected="$folder/ $folder/LICENSE $folder/README.txt $folder/pbrain-tulvo $folder/tulvo $folder/tulvo-analyze "
   if [ "$listed" != "$expected" ]; then
     echo "$archive holds: $listed; expected: $expected" >&2
     exit 1
   fi
-  echo "$archive: ${programs[*]} README.txt"
+  echo "$archive: ${programs[*]} README.txt LICENSE"
 done

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Packs the Windows release: tulvo.exe, its level copies tulvo0.exe .. tulvo6.exe,
-# pbrain-tulvo.exe, the tools tulvo-analyze.exe and tulvo-arena.exe, and a note on
-# adding the engines to a manager and using the tools.
+# pbrain-tulvo.exe, the tools tulvo-analyze.exe and tulvo-arena.exe, a note on
+# adding the engines to a manager and using the tools, and the license.
 # Usage: package-windows.sh [WINDOWS_BUILD]   Writes WINDOWS_BUILD/tulvo-windows.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -65,7 +65,9 @@ inside: "pipe:'C:\my engines\pbrain-mine.exe'". -t sets the time per move in
 milliseconds, -r FOLDER keeps every game; tulvo-arena.exe --help lists the rest.
 TEXT
 
+sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt"
+
 archive=$(realpath "$build")/tulvo-windows.zip
 rm -f "$archive"
-(cd "$stage" && zip -q -X "$archive" "${names[@]}" README.txt)
-echo "$archive: ${names[*]} README.txt"
+(cd "$stage" && zip -q -X "$archive" "${names[@]}" README.txt LICENSE.txt)
+echo "$archive: ${names[*]} README.txt LICENSE.txt"

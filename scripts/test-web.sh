@@ -23,6 +23,7 @@ if [ ! -x "$native_bin/tulvo-analyze" ]; then
   exit 1
 fi
 scripts/build-web.sh "$web" "$wasm_build"
+cmp -s LICENSE "$web/LICENSE" || { echo "test-web.sh: $web has no copy of LICENSE" >&2; exit 1; }
 (cd web && npm ci --no-audit --no-fund --loglevel=error)
 
 export TULVO_WEB_DIR TULVO_WASM_DIR TULVO_NATIVE_BIN TULVO_CHROMIUM=/usr/bin/chromium

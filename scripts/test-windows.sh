@@ -42,9 +42,9 @@ export NO_FAKE_STAT=1 FAKETIME_DONT_FAKE_MONOTONIC=1
 TULVO_WINDOWS_BIN=$(realpath "$windows_build/bin")
 "$linux_build/tests/tulvo_windows_tests"
 
-# The release ZIP holds exactly the programs, the level copies and the note.
+# The release ZIP holds exactly the programs, the level copies, the note and the license.
 scripts/package-windows.sh "$windows_build"
-expected="README.txt pbrain-tulvo.exe tulvo-analyze.exe tulvo-arena.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe \
+expected="LICENSE.txt README.txt pbrain-tulvo.exe tulvo-analyze.exe tulvo-arena.exe tulvo.exe tulvo0.exe tulvo1.exe tulvo2.exe \
 tulvo3.exe tulvo4.exe tulvo5.exe tulvo6.exe"
 listed=$(unzip -Z1 "$windows_build/tulvo-windows.zip" | LC_ALL=C sort | tr '\n' ' ')
 if [ "$listed" != "$expected " ]; then
