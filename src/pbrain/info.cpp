@@ -38,8 +38,6 @@ static void AnnounceRule(Session& session, const std::string& value, FILE* out) 
 void HandleInfo(Session& session, const std::string& argument, FILE* out) {
   Command pair = SplitWord(argument);
   std::string key = LowerCase(pair.word);
-  if (key.empty()) return;
-  session.info[key] = pair.argument;
   if (key == "rule") AnnounceRule(session, pair.argument, out);
 }
 

@@ -1,4 +1,4 @@
-// INFO keys: stored for the record; only an unsupported rule is answered.
+// INFO keys: only a rule other than free style is answered; the others change nothing.
 #pragma once
 
 #include <cstdio>

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "pbrain/game_state.h"
@@ -14,7 +13,6 @@ struct Session {
   Game game;
   int level;
   bool inBoardBlock;                        // between BOARD and DONE
-  std::map<std::string, std::string> info;  // INFO keys as sent; they do not change play
   int announcedRule;                        // the last rule a MESSAGE was sent for, -1 for none
 };
 
