@@ -7,6 +7,7 @@
 #include "arena/arena_fault.h"
 #include "arena/arena_options.h"
 #include "arena/engine_process.h"
+#include "arena/game_record.h"
 #include "arena/match.h"
 #include "arena/match_report.h"
 #include "arena/opening_file.h"
@@ -36,6 +37,19 @@ std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, st
   if (openings && options.transform) openings = WithTransforms(*openings, options.side);
   if (openings && options.randomOrder) openings = Shuffled(*openings, options.seed);
   return openings;
+}
+
+// The last record number in the records folder, which it creates when missing; -1
+// with error set when it can be neither created nor read.
+int PrepareRecordsFolder(const std::string& folder, std::string& error) {
+  std::error_code fault;
+  std::filesystem::create_directories(folder, fault);
+  std::vector<std::string> names;
+  for (std::filesystem::directory_iterator entry(folder, fault), end; !fault && entry != end; entry.increment(fault)) {
+    names.push_back(entry->path().filename().string());
+  }
+  if (fault) error = "cannot use " + folder + " for records: " + fault.message();
+  return fault ? -1 : LastRecordNumber(names);
 }
 
 // A mistake on the command line: the message and the usage text.
@@ -73,10 +87,14 @@ int main(int argc, char** argv) {
   }
   auto openings = LoadOpenings(*options, error);
   if (!openings) return Fail(error);
-  std::error_code made;
-  if (!options->recordsDirectory.empty() && !std::filesystem::create_directories(options->recordsDirectory, made) &&
-      made) {
-    return Fail("cannot create " + options->recordsDirectory + ": " + made.message());
+  int recordsBefore = 0;
+  if (!options->recordsDirectory.empty()) {
+    recordsBefore = PrepareRecordsFolder(options->recordsDirectory, error);
+    if (recordsBefore < 0) return Fail(error);
+    if (recordsBefore > 0)
+      std::fprintf(stderr, "tulvo-arena: %s holds records up to %s; this match's records start at %s\n",
+                   options->recordsDirectory.c_str(), RecordFileName(recordsBefore - 1, "*").c_str(),
+                   RecordFileName(recordsBefore, "*").c_str());
   }
   PrepareEngineProcesses();
   int count = int(options->engines.size());
@@ -90,6 +108,7 @@ int main(int argc, char** argv) {
   auto jobs = ScheduleGames(int(setup.pairings.size()), options->games, int(openings->size()));
   Reporter reporter{*options, setup, jobs.size(), StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()),
                     {}};
+  reporter.recordsBefore = recordsBefore;
   std::vector<std::optional<GameResult>> results;
   try {
     int turnMs = setup.rules.clock.turnMs > 0 ? setup.rules.clock.turnMs : setup.timeLimitMs;
