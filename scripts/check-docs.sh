@@ -95,7 +95,6 @@ shows() {
 # --- Run the blocks ------------------------------------------------------------------
 ran=0
 not_run=()
-before=$(LC_ALL=C ls -A)
 for ((n = 1; n <= count; n++)); do
   IFS=$'\t' read -r page line reason < "$blocks/$n.where"
   if [ -n "$reason" ]; then
@@ -105,8 +104,16 @@ for ((n = 1; n <= count; n++)); do
   script=$(< "$blocks/$n.sh")
   for ((i = 0; i < ${#stand_ins[@]}; i += 2)); do script=${script//"${stand_ins[i]}"/"${stand_ins[i + 1]}"}; done
   block_started=$EPOCHREALTIME
+  before=$(LC_ALL=C ls -A)
   (cd "$root" && TMPDIR="$work/tmp" timeout 300 bash -e -o pipefail -c "$script") < /dev/null > "$work/output" 2>&1
   status=$?
+  # What the block wrote into the root (such as a records folder) goes again; build
+  # folders, which other work may be making meanwhile, stay.
+  left=$(LC_ALL=C comm -13 <(printf '%s\n' "$before") <(LC_ALL=C ls -A) | grep -v '^build' || true)
+  if [ -n "$left" ]; then
+    echo "removed what $page:$line left in the root:" $left
+    while IFS= read -r entry; do rm -rf -- "$entry"; done <<< "$left"
+  fi
   seconds=$(awk -v a="$block_started" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", b - a }')
   ran=$((ran + 1))
   if [ "$status" -ne 0 ]; then
@@ -118,10 +125,6 @@ for ((n = 1; n <= count; n++)); do
     printf 'ok   %s:%s (%s s)\n' "$page" "$line" "$seconds"
   fi
 done
-# What the pages' commands wrote into the root (such as a records folder) goes again;
-# build folders, which other work may be making meanwhile, stay.
-left=$(LC_ALL=C comm -13 <(printf '%s\n' "$before") <(LC_ALL=C ls -A) | grep -v '^build' || true)
-[ -z "$left" ] || { echo "removed what the pages' commands left in the root:" $left; rm -rf $left; }
 
 # --- Paths and options ---------------------------------------------------------------
 paths=0

@@ -51,6 +51,10 @@ ${fence}
 ${fence}sh
 false
 ${fence}
+
+${fence}sh
+mkdir "records of the test" build-of-the-docs-test && touch "records of the test/game-0001.txt"
+${fence}
 PAGE
 sed -i "s|(../../README.md)|($PWD/README.md)|" "$pages/good.md"
 
@@ -112,7 +116,12 @@ good=$(scripts/check-docs.sh "$pages/good.md" 2>&1)
 good_status=$?
 echo "$good"
 expect "a page whose claims hold passes" [ "$good_status" -eq 0 ]
-expect "three blocks run, one not" grep -q "check-docs: 3 blocks run, 1 not run, 4 paths and 2 options checked; 0 failures" <<< "$good"
+expect "four blocks run, one not" grep -q "check-docs: 4 blocks run, 1 not run, 4 paths and 2 options checked; 0 failures" <<< "$good"
+expect "what a block leaves in the root is named and removed" \
+  grep -q "^removed what $pages/good.md:39 left in the root: records of the test\$" <<< "$good"
+expect "the records are gone" test ! -e "records of the test"
+expect "a build folder stays" test -d build-of-the-docs-test
+rmdir build-of-the-docs-test
 
 bad=$(scripts/check-docs.sh "$pages/bad.md" 2>&1)
 bad_status=$?
