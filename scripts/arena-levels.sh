@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Round robin of tulvo's levels 0..6 with tulvo-arena: the tables in the README.
+# Round robin of tulvo's levels 0..6 with tulvo-arena: the tables in docs/strength.md.
 # Usage: arena-levels.sh SIZE file|pipe [GAMES] [JOBS] [MORE tulvo-arena OPTIONS]
 # "file" starts tulvo once per move; "pipe" keeps one pbrain-tulvo per game running
 # (the same moves, without a process per move). BUILD (default build) names the build

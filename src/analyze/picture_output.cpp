@@ -107,6 +107,8 @@ std::string Heading(const Analysis& analysis) {
 const char kLegend[] =
     "[1] the move   1..10 the cells listed below   # + : . the other evaluated cells,\n"
     "by the quarter of the ranking they fall in   - not evaluated\n";
+// An opening rule evaluates no cell, so its move has no place in a list.
+const char kOpeningLegend[] = "[@] the move, chosen by an opening rule   - not evaluated\n";
 
 std::string BestCells(const Analysis& analysis, const std::vector<int>& order) {
   if (order.empty()) return "";
@@ -127,7 +129,8 @@ std::string BestCells(const Analysis& analysis, const std::vector<int>& order) {
 std::string FormatPicture(const Analysis& analysis, bool colour) {
   std::vector<int> order = BestFirst(analysis);
   std::vector<CellMark> marks = MarkCells(analysis, order);
-  return Heading(analysis) + "\n" + Board(analysis, marks, colour) + kLegend + BestCells(analysis, order);
+  return Heading(analysis) + "\n" + Board(analysis, marks, colour) +
+         (order.empty() && analysis.choice.hasMove ? kOpeningLegend : kLegend) + BestCells(analysis, order);
 }
 
 bool PictureInColour(bool terminal, const char* noColor) {

@@ -7,6 +7,7 @@
 #include "arena/arena_options.h"
 #include "arena/engine_command.h"
 #include "arena/engine_process.h"
+#include "arena/game_record.h"
 #include "arena/match.h"
 #include "arena/match_report.h"
 #include "arena/opening_file.h"
@@ -37,6 +38,19 @@ std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, st
   if (openings && options.transform) openings = WithTransforms(*openings, options.side);
   if (openings && options.randomOrder) openings = Shuffled(*openings, options.seed);
   return openings;
+}
+
+// The last record number in the records folder, which it creates when missing; -1
+// with error set when it can be neither created nor read.
+int PrepareRecordsFolder(const std::string& folder, std::string& error) {
+  std::error_code fault;
+  std::filesystem::create_directories(folder, fault);
+  std::vector<std::string> names;
+  for (std::filesystem::directory_iterator entry(folder, fault), end; !fault && entry != end; entry.increment(fault)) {
+    names.push_back(entry->path().filename().string());
+  }
+  if (fault) error = "cannot use " + folder + " for records: " + fault.message();
+  return fault ? -1 : LastRecordNumber(names);
 }
 
 // A mistake on the command line: the message and the usage text.
@@ -80,8 +94,15 @@ int main(int argc, char** argv) {
   if (!openings) return Fail(error);
   if (std::string problem = DrawAfterProblem(options->rules.drawAfter, *openings); !problem.empty())
     return Fail(problem);
+  int recordsBefore = 0;
   if (!options->recordsDirectory.empty()) {
     if (std::string problem = RecordsFolderProblem(options->recordsDirectory); !problem.empty()) return Fail(problem);
+    recordsBefore = PrepareRecordsFolder(options->recordsDirectory, error);
+    if (recordsBefore < 0) return Fail(error);
+    if (recordsBefore > 0)
+      std::fprintf(stderr, "tulvo-arena: %s holds records up to %s; this match's records start at %s\n",
+                   options->recordsDirectory.c_str(), RecordFileName(recordsBefore - 1, "*").c_str(),
+                   RecordFileName(recordsBefore, "*").c_str());
   }
   tulvo::PrepareChildProcesses();
   int count = int(options->engines.size());
@@ -95,6 +116,7 @@ int main(int argc, char** argv) {
   auto jobs = ScheduleGames(int(setup.pairings.size()), options->games, int(openings->size()));
   Reporter reporter{*options, setup, jobs.size(), tulvo::StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()),
                     {}};
+  reporter.recordsBefore = recordsBefore;
   std::vector<std::optional<GameResult>> results;
   try {
     const GameRules& rules = setup.rules;

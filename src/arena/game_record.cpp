@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "parse_number.h"
+
 namespace tulvo::arena {
 
 std::string ResultText(const GameResult& game) {
@@ -56,6 +58,20 @@ std::string RecordFileName(int number, const char* extension) {
   char name[32];
   std::snprintf(name, sizeof name, "game-%04d.%s", number + 1, extension);
   return name;
+}
+
+int LastRecordNumber(const std::vector<std::string>& names) {
+  int last = 0;
+  for (const std::string& name : names) {
+    size_t dot = name.rfind('.');
+    if (name.rfind("game-", 0) != 0 || dot == std::string::npos) continue;
+    std::string extension = name.substr(dot + 1);
+    if (extension != "txt" && extension != "psq" && extension != "sgf") continue;
+    std::string digits = name.substr(5, dot - 5);
+    auto number = text::ParseInteger(digits, 1, 99999999);
+    if (number && int(*number) > last) last = int(*number);
+  }
+  return last;
 }
 
 }  // namespace tulvo::arena

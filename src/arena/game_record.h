@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "arena/referee.h"
 
@@ -19,5 +20,10 @@ std::string FormatFinalBoard(const GameResult& game);
 
 // "game-0007.txt" for schedule number 6 and extension "txt".
 std::string RecordFileName(int number, const char* extension = "txt");
+
+// The highest number among the records (game-NNNN.txt, .psq or .sgf) in a folder
+// holding these file names, 0 when there are none. A new match numbers its records
+// after it, so that it never overwrites an earlier match's games.
+int LastRecordNumber(const std::vector<std::string>& names);
 
 }  // namespace tulvo::arena

@@ -49,7 +49,7 @@ bool Reporter::operator()(const GameJob& job, const GameResult& game, int finish
   const EngineCommand& second = setup.engines[size_t(pairing.second)];
   const EngineCommand& x = job.firstIsX ? first : second;
   const EngineCommand& o = job.firstIsX ? second : first;
-  if (!options.recordsDirectory.empty()) WriteRecords(options, job.number, game, x.label, o.label);
+  if (!options.recordsDirectory.empty()) WriteRecords(options, recordsBefore + job.number, game, x.label, o.label);
   if (options.showBoards) {
     std::printf("game %d: x %s, o %s: %s\n%s\n", job.number + 1, x.label.c_str(), o.label.c_str(),
                 ResultText(game).c_str(), FormatFinalBoard(game).c_str());

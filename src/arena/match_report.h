@@ -34,6 +34,7 @@ struct Reporter {
   bool terminal;
   std::vector<Tally> tallies;
   SprtState sprt;
+  int recordsBefore = 0;  // the last record number already in the records folder
 
   bool operator()(const GameJob& job, const GameResult& game, int finished);
 

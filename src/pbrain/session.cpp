@@ -8,7 +8,7 @@
 
 namespace tulvo::pbrain {
 
-Session MakeSession(int level) { return {MakeGame(), level, false, {}, -1}; }
+Session MakeSession(int level) { return {MakeGame(), level, false, -1}; }
 
 // Answers the engine's move for the game and puts it on the board.
 static void PlayMove(Session& session, FILE* out) {

@@ -105,6 +105,8 @@ TEST(Picture, OpeningsAndFullBoards) {
   EXPECT_NE(opening.find("0 cells evaluated"), std::string::npos);
   EXPECT_NE(opening.find("opening rule"), std::string::npos);
   EXPECT_NE(opening.find("[@]"), std::string::npos) << opening;
+  EXPECT_NE(opening.find("\n[@] the move, chosen by an opening rule "), std::string::npos) << opening;
+  EXPECT_EQ(opening.find("[1]"), std::string::npos) << "the legend names the mark the board shows";
   EXPECT_EQ(opening.find("cellScore"), std::string::npos);
 
   std::vector<std::string> full(15, std::string(15, 'x'));

@@ -328,6 +328,31 @@ TEST(ArenaProgram, RecordsReadBackInAnSgfParser) {
   EXPECT_EQ(std::regex_replace(read.output, std::regex("RE [^\n]*\n"), "RE "), expectedSgf + "\n");
 }
 
+// A second match into the same folder numbers its records after the first's and
+// says so; the first match's records stay as they were.
+TEST(ArenaProgram, ASecondMatchIntoARecordsFolderKeepsTheFirstsRecords) {
+  ScratchDirectory directory;
+  std::vector<std::string> arguments{"-n",
+                                     "2",
+                                     "-r",
+                                     "games",
+                                     "--record-format",
+                                     "txt",
+                                     "file:" + kFake + " file greedy 9",
+                                     "pipe:" + kFake + " pipe greedy 11"};
+  ASSERT_EQ(Arena(directory, arguments).exitCode, 0);
+  std::string first = RecordsWithoutTimes(directory, "games");
+  ProgramRun second = ArenaWithErrors(directory, arguments);
+  ASSERT_EQ(second.exitCode, 0) << second.output;
+  EXPECT_NE(second.output.find("games holds records up to game-0002.*; this match's records start at game-0003.*\n"),
+            std::string::npos)
+      << second.output;
+  std::string both = RecordsWithoutTimes(directory, "games");
+  EXPECT_EQ(both.substr(0, first.size()), first);
+  EXPECT_NE(both.find("game-0004.txt\n# board 15x15\n"), std::string::npos) << both;
+  EXPECT_FALSE(directory.Exists("games/game-0005.txt"));
+}
+
 // Level 6 against level 0 is no close match: the SPRT accepts H1 long before the
 // 10000 games it may play, and shows its ratio after every game.
 TEST(ArenaProgram, AnSprtBetweenDistantLevelsStopsEarlyWithH1) {

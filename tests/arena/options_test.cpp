@@ -3,6 +3,7 @@
 
 #include "arena/arena_options.h"
 #include "arena/engine_command.h"
+#include "arena/game_record.h"
 
 using namespace tulvo::arena;
 
@@ -210,6 +211,29 @@ TEST(ParseArenaOptions, RepeatedEnginesGetDistinctLabels) {
   EXPECT_EQ(options->engines[0].label, "tulvo /3");
   EXPECT_EQ(options->engines[1].label, "tulvo /3#2");
   EXPECT_EQ(options->engines[2].label, "tulvo /3#3");
+}
+
+// -r DIR numbers a new match's records after the highest one already there, so an
+// earlier match's games are never overwritten; only the arena's own names count.
+TEST(LastRecordNumber, IsTheHighestRecordOfAnyFormatInTheFolder) {
+  struct Case {
+    std::vector<std::string> names;
+    int last;
+  };
+  const Case cases[] = {
+      {{}, 0},
+      {{"notes.txt", "game-0003", "game-0004.pgn", "game-.txt", "game-x7.sgf", "match-0009.txt"}, 0},
+      {{"game-0001.txt", "game-0002.txt", "game-0010.psq"}, 10},
+      {{"game-0012.sgf", "game-0003.txt"}, 12},
+      {{"game-12345.txt"}, 12345},
+      {{"game--0005.txt", "game-0002.txt", "game- 9.txt"}, 2},
+  };
+  for (const Case& c : cases) {
+    std::string names;
+    for (const std::string& name : c.names) names += name + " ";
+    EXPECT_EQ(LastRecordNumber(c.names), c.last) << names;
+  }
+  EXPECT_EQ(RecordFileName(LastRecordNumber({"game-0010.txt"})), "game-0011.txt");
 }
 
 }  // namespace
