@@ -40,14 +40,16 @@ std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, st
   return openings;
 }
 
-// The last record number in the records folder, which it creates when missing; -1
-// with error set when it can be neither created nor read.
+// The last record number among the records folder's files (a device or a folder of a
+// record's name is no record), the folder created when missing; -1 with error set
+// when it can be neither created nor read.
 int PrepareRecordsFolder(const std::string& folder, std::string& error) {
   std::error_code fault;
   std::filesystem::create_directories(folder, fault);
   std::vector<std::string> names;
   for (std::filesystem::directory_iterator entry(folder, fault), end; !fault && entry != end; entry.increment(fault)) {
-    names.push_back(entry->path().filename().string());
+    std::error_code kind;
+    if (entry->is_regular_file(kind)) names.push_back(entry->path().filename().string());
   }
   if (fault) error = "cannot use " + folder + " for records: " + fault.message();
   return fault ? -1 : LastRecordNumber(names);

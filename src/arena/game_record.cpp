@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "parse_number.h"
+#include "common/parse_number.h"
 
 namespace tulvo::arena {
 
