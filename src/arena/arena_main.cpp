@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
   std::vector<std::optional<GameResult>> results;
   try {
     const GameRules& rules = setup.rules;
-    int turnMs = rules.clock.turnMs > 0 ? rules.clock.turnMs : setup.timeLimitMs;
+    int turnMs = rules.clock.TurnMs(setup.timeLimitMs);
     std::string problem =
         CheckEngines(setup.engines, setup.side, {turnMs, rules.clock.matchMs, rules.rule}, rules.startMs, LaunchEngine);
     if (!problem.empty()) return Fail(problem);

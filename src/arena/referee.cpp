@@ -139,7 +139,7 @@ GameResult PlayGame(Engine& x, Engine& o, int side, const std::vector<Point>& op
     game.board.Place(p);
     game.moves.push_back({p, 0});
   }
-  int turnMs = rules.clock.turnMs > 0 ? rules.clock.turnMs : timeLimitMs;
+  int turnMs = rules.clock.TurnMs(timeLimitMs);
   Clocks clocks{rules.clock, turnMs, MarginMs(rules, turnMs), {rules.clock.matchMs, rules.clock.matchMs}};
   for (auto [player, stone] : {std::pair<Engine*, uint8_t>{&x, kCellX}, {&o, kCellO}}) {
     player->SetTerms({clocks.turnMs, rules.clock.matchMs, rules.rule});

@@ -11,6 +11,9 @@ struct GameClock {
   int matchMs = 0;      // for all of an engine's moves in the game
   int turnMs = 0;       // for one move; 0: the per-move limit of -t
   int incrementMs = 0;  // added to the engine's clock after each of its moves
+
+  // The limit of one move: the clock's own, else -t's.
+  int TurnMs(int timeLimitMs) const { return turnMs > 0 ? turnMs : timeLimitMs; }
 };
 
 // "300", "300/10", "60+1", "180/5+0.5": seconds, fractions allowed, MATCH above 0.
