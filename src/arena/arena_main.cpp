@@ -13,6 +13,7 @@
 #include "arena/opening_file.h"
 #include "arena/preflight.h"
 #include "arena/results_table.h"
+#include "common/exit_status.h"
 #include "platform/process_channel.h"
 
 namespace tulvo::arena {
@@ -58,13 +59,13 @@ int PrepareRecordsFolder(const std::string& folder, std::string& error) {
 // A mistake on the command line: the message and the usage text.
 int FailUsage(const std::string& message) {
   std::fprintf(stderr, "tulvo-arena: %s\n%s", message.c_str(), kArenaUsage);
-  return 2;
+  return tulvo::kUsageStatus;
 }
 
 // Any other mistake of the user, such as a bad opening file: one line.
 int Fail(const std::string& message) {
   std::fprintf(stderr, "tulvo-arena: %s\n", message.c_str());
-  return 2;
+  return tulvo::kUsageStatus;
 }
 
 // One line when --draw-after would end a game before its first move, else "".
