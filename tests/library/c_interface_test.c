@@ -61,13 +61,14 @@ static void WriteSide(int side) {
   fclose(tah);
 }
 
-/* The file program's move with its clock frozen at the seed's time of day (UTC):
-   1 and the move, or 0 when tah.dat still holds the side letter. */
+/* The file program's move with its clock frozen at the seed's time of day (UTC), run
+   through the frozen-clock script, which removes what the clock library leaves in
+   /dev/shm: 1 and the move, or 0 when tah.dat still holds the side letter. */
 static int FileProgramMove(const char *program, const char *faketime, int level, unsigned int seed, tulvo_move *move) {
   char command[1024];
-  snprintf(command, sizeof command,
-           "cd '%s' && TZ=UTC LD_PRELOAD='%s' FAKETIME='2026-01-01 %02u:%02u:%02u' '%s' /%d > /dev/null", folder,
-           faketime, seed / 3600000u, seed / 60000u % 60u, seed / 1000u % 60u, program, level);
+  snprintf(command, sizeof command, "cd '%s' && TZ=UTC '%s' '%s' '2026-01-01 %02u:%02u:%02u' '%s' /%d > /dev/null",
+           folder, TULVO_FROZEN_CLOCK, faketime, seed / 3600000u, seed / 60000u % 60u, seed / 1000u % 60u, program,
+           level);
   CHECK(system(command) == 0, "%s failed", command);
   char path[256];
   snprintf(path, sizeof path, "%s/tah.dat", folder);
