@@ -30,8 +30,10 @@ describe("the page before, without and after its engine", { skip }, () => {
     server?.close();
   });
 
-  async function freshPage() {
-    const context = await browser.createBrowserContext();
+  // A page in a context of its own, or in the browser's default one, where a page can
+  // be installed (not in the other, incognito, contexts).
+  async function freshPage({ installable = false } = {}) {
+    const context = installable ? browser.defaultBrowserContext() : await browser.createBrowserContext();
     const page = await context.newPage();
     page.errors = [];
     page.on("pageerror", (error) => page.errors.push(error.message));
@@ -75,14 +77,16 @@ describe("the page before, without and after its engine", { skip }, () => {
     await page.browserContext().close();
   });
 
-  test("after a first visit, the page reloads and plays with the network off", async () => {
+  test("the page is installable, and after a first visit it reloads and plays with the network off", async () => {
     const ownServer = await serveFolder(webFolder);
-    const page = await freshPage();
+    const page = await freshPage({ installable: true });
     await page.goto(ownServer.url);
     await page.waitForSelector("html[data-ready]");
     // The worker has filled its cache once it controls the page.
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const devtools = await page.createCDPSession();
+    assert.deepEqual(await devtools.send("Page.getInstallabilityErrors"), { installabilityErrors: [] });
     await page.setOfflineMode(true);
     ownServer.closeAllConnections();
     await new Promise((resolve) => ownServer.close(resolve));
@@ -91,6 +95,6 @@ describe("the page before, without and after its engine", { skip }, () => {
     await page.click(middle);
     assert.equal(stoneCount(await readBoard(page)), 2);
     assert.deepEqual(page.errors, []);
-    await page.browserContext().close();
+    await page.close();
   });
 });
