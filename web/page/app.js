@@ -305,10 +305,11 @@ function enableControls() {
 // The board is drawn at once; the controls stay disabled until the engine has loaded,
 // and for good when it cannot.
 async function start() {
+  const loading = import("./tulvo.js");  // fetched and compiled while the board is drawn
   wire();
   render();
   try {
-    engine = await import("./tulvo.js");
+    engine = await loading;
   } catch (error) {
     const reason = `The engine could not be loaded, so the page cannot play: ${error.message}`;
     $("status").textContent = "The engine could not be loaded.";
