@@ -125,6 +125,7 @@ function render() {
   $("players").textContent = `${player("x")}, ${player("o")}`;
   $("pause").setAttribute("aria-pressed", String(mode === "watch" && paused));
   $("pause").disabled = $("step").disabled = mode !== "watch" || game.over;
+  $("undo").disabled = $("hint").disabled = mode !== "play";
   const items = game.moves.map((move, i) => {
     const item = document.createElement("li");
     item.textContent = `${move.side.toUpperCase()} ${cellName(move)}`;

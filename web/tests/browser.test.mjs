@@ -171,6 +171,7 @@ describe("the page in Chromium", { skip }, () => {
     await page.$eval("#record-text", (area, value) => { area.value = value; }, rows.join("\n"));
     await click("#load");
     assert.match(await status(), /Your move as X/);
+    assert.equal(await page.$eval("#players", (e) => e.textContent), "X: you, O: tulvo level 6");
     await click(cellSelector("14,14"));
     assert.match(await status(), /O \(tulvo\) wins/);
     assert.ok(await page.$(".cell.win"));
