@@ -127,18 +127,6 @@ test("the fixture boards: a five loads as the game it ended, whichever stone is 
   }
 });
 
-test("a board with a five loads alike whatever the order of the other stones", () => {
-  // X's five on row 4 with one more X stone first, then last, in row order.
-  const rows = (extraX) => Array.from({ length: 10 }, (_, y) => y === 4 ? "--xxxxx---" : y === extraX ? "x---------" : y === 8 ? "o-o-o-o-o-" : "----------");
-  for (const extra of [0, 9]) {
-    const game = parseBoard(rows(extra).join("\n"));
-    assert.equal(game.result.winner, "x", `extra X stone on row ${extra}`);
-    assert.equal(game.result.line.length, 5);
-    assert.deepEqual(cellSet([game.lastMove]).size, 1);
-    assert.equal(game.lastMove.y, 4, "the last stone is one of the five");
-  }
-});
-
 test("boards no game reaches are refused with the reason", () => {
   const empty = "----------";
   const board = (lines) => Array.from({ length: 10 }, (_, y) => lines[y] ?? empty).join("\n");
