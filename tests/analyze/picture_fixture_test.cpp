@@ -30,7 +30,9 @@ Analysis FixtureAnalysis() {
   analysis.position.sideToMove = tulvo::kSideO;
   for (size_t y = 0; y < rows.size(); y++) {
     for (size_t x = 0; x < rows[y].size(); x++) {
-      analysis.position.cells[x][y] = rows[y][x] == 'x' ? tulvo::kStoneX : rows[y][x] == 'o' ? tulvo::kStoneO : tulvo::kEmpty;
+      analysis.position.cells[x][y] = rows[y][x] == 'x'   ? tulvo::kStoneX
+                                      : rows[y][x] == 'o' ? tulvo::kStoneO
+                                                          : tulvo::kEmpty;
     }
   }
   for (const std::string& line : FixtureLines("analysis.tsv")) {
@@ -56,7 +58,9 @@ Analysis FixtureAnalysis() {
 // cells, 1..4 for the quarter marks; stones and unevaluated cells as in the fixture.
 char BandOf(const std::string& cell) {
   if (cell == " X " || cell == " O ") return char(std::tolower(cell[1]));
-  if (cell[0] == '[' || std::isdigit(static_cast<unsigned char>(cell[1])) || std::isdigit(static_cast<unsigned char>(cell[0]))) return '0';
+  if (cell[0] == '[' || std::isdigit(static_cast<unsigned char>(cell[1])) ||
+      std::isdigit(static_cast<unsigned char>(cell[0])))
+    return '0';
   const std::string marks = "#+:.";
   size_t band = marks.find(cell[1]);
   return band == std::string::npos ? '.' : char('1' + band);

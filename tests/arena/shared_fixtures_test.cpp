@@ -75,7 +75,8 @@ TEST(SharedFixtures, TheArenaFindsTheUpperCaseStonesAsTheFives) {
       for (int x = 0; x < board.side(); x++) {
         bool upper = std::isupper(static_cast<unsigned char>(fixture.rows[size_t(y)][size_t(x)]));
         EXPECT_EQ(board.MakesFive({x, y}), upper) << fixture.name << " at " << x << "," << y;
-        EXPECT_EQ(board.MakesFive({x, y}, Rule::kExactlyFive), upper && !overline) << fixture.name << " at " << x << "," << y;
+        EXPECT_EQ(board.MakesFive({x, y}, Rule::kExactlyFive), upper && !overline)
+            << fixture.name << " at " << x << "," << y;
       }
     }
   }

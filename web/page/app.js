@@ -163,7 +163,8 @@ function newGame() {
     const person = $("person").value;
     freshGame(draft, "play", { [person]: "you", [otherSide(person)]: engineName(chosenLevel("level")) });
     draft.person = person;
-    return { message: "", news: [`New game: you play ${person.toUpperCase()}.`, tulvoAnswers(draft)].filter(Boolean).join(" ") };
+    const news = [`New game: you play ${person.toUpperCase()}.`, tulvoAnswers(draft)];
+    return { message: "", news: news.filter(Boolean).join(" ") };
   });
 }
 
@@ -181,7 +182,9 @@ function undo() {
 
 function showHint() {
   change((draft) => {
-    if (!draft.person || draft.game.over || draft.game.sideToMove !== draft.person) throw new Error("A hint is for your own move.");
+    if (!draft.person || draft.game.over || draft.game.sideToMove !== draft.person) {
+      throw new Error("A hint is for your own move.");
+    }
     const move = engine.chooseMove(draft.game.boardText(), draft.person, chosenLevel("level"), seedForMove());
     draft.hint = move;
     return { message: move ? `Hint: tulvo would play ${move}.` : "tulvo has no move to suggest." };

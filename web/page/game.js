@@ -192,6 +192,8 @@ function lastStoneOfFive(board, stones) {
     board.cells[y * board.size + x] = side;
     return !fiveLeft;
   });
-  if (index < 0) throw new Error(`${name} has five in a row twice over, and no one stone makes both: the game ends at the first five.`);
+  if (index < 0) {
+    throw new Error(`${name} has five in a row twice over, and no one stone makes both: the game ends at the first five.`);
+  }
   return { side, index };
 }

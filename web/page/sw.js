@@ -10,8 +10,9 @@ self.addEventListener("install", (event) => {
 });
 
 self.addEventListener("activate", (event) => {
+  const old = (name) => name.startsWith("tulvo-") && name !== kCache;
   event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names.filter((name) => name.startsWith("tulvo-") && name !== kCache).map((name) => caches.delete(name))))
+    .then((names) => Promise.all(names.filter(old).map((name) => caches.delete(name))))
     .then(() => self.clients.claim()));
 });
 
