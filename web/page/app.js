@@ -315,9 +315,8 @@ async function start() {
   try {
     engine = await loading;
   } catch (error) {
-    const reason = `The engine could not be loaded, so the page cannot play: ${error.message}`;
-    $("status").textContent = "The engine could not be loaded.";
-    showMessage(reason, true);
+    $("status").textContent = `The engine could not be loaded: ${error.message}`;
+    showMessage(`The engine could not be loaded, so the page cannot play: ${error.message}`, true);
     document.documentElement.dataset.failed = "true";
     return;
   }

@@ -69,7 +69,7 @@ describe("the page before, without and after its engine", { skip }, () => {
     await interceptWasm(page, (request) => request.respond({ status: 404, body: "" }));
     await page.goto(server.url);
     await page.waitForSelector("html[data-failed]");
-    assert.equal(await page.$eval("#status", (e) => e.textContent), "The engine could not be loaded.");
+    assert.match(await page.$eval("#status", (e) => e.textContent), /^The engine could not be loaded: .*tulvo\.wasm: 404$/);
     assert.match(await page.$eval("#message [role=alert]", (e) => e.textContent), /could not be loaded.*tulvo\.wasm: 404/);
     assert.ok(await page.$$eval("fieldset", (sets) => sets.every((set) => set.disabled)));
     await page.click(middle);
