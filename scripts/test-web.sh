@@ -25,9 +25,12 @@ fi
 scripts/build-web.sh "$web" "$wasm_build"
 cmp -s LICENSE "$web/LICENSE" || { echo "test-web.sh: $web has no copy of LICENSE" >&2; exit 1; }
 (cd web && npm ci --no-audit --no-fund --loglevel=error)
+# The accessibility checker the browser tests run in the page, pinned, from npm.
+scripts/install-axe-core.sh "$native_build/axe-core"
 
-export TULVO_WEB_DIR TULVO_WASM_DIR TULVO_NATIVE_BIN TULVO_CHROMIUM=/usr/bin/chromium
+export TULVO_WEB_DIR TULVO_WASM_DIR TULVO_NATIVE_BIN TULVO_AXE_DIR TULVO_CHROMIUM=/usr/bin/chromium
 TULVO_WEB_DIR=$(realpath "$web")
 TULVO_WASM_DIR=$(realpath "$wasm_build/src/web")
 TULVO_NATIVE_BIN=$(realpath "$native_bin")
+TULVO_AXE_DIR=$(realpath "$native_build/axe-core")
 cd web && node --test tests/

@@ -1,6 +1,10 @@
 // Measures the built page in headless Chromium: the time from navigation to a usable
-// board, and one level-6 move on the benchmarks' 100-stone position (20x20/100).
+// board (plain, on a first visit with the service worker, and from its cache), and one
+// level-6 move on the benchmarks' 100-stone position (20x20/100). Every figure is
+// printed with the load average, since a busy machine slows them all.
 // Usage (from web/, after npm ci): node measure.mjs [WEB_FOLDER]
+import { existsSync, statSync } from "node:fs";
+import { loadavg } from "node:os";
 import path from "node:path";
 
 import puppeteer from "puppeteer-core";
@@ -38,19 +42,60 @@ function randomGamePosition(side, stones, seed) {
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
+const range = (values) => `${Math.min(...values).toFixed(1)}-${Math.max(...values).toFixed(1)}`;
+// Each figure with the machine's load average (1, 5, 15 minutes) as it was printed.
+const report = (text) => console.log(`${text}   [load ${loadavg().map((v) => v.toFixed(2)).join(" ")}]`);
 
-const server = await serveFolder(path.resolve(process.argv[2] || "../build-web"));
+// One visit in a fresh browser context (empty caches, no service worker yet): the ms to
+// the usable board, and with the worker the ms until it controls the page, which it
+// does once its cache holds every file. A second visit in the same context is answered
+// by the worker from that cache.
+async function visit(browser, url, { worker }) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setBypassServiceWorker(!worker);
+  const ready = async () => {
+    await page.waitForSelector("html[data-ready]");
+    return page.evaluate(() => performance.getEntriesByName("tulvo-ready")[0].startTime);
+  };
+  await page.goto(url);
+  const first = await ready();
+  let cached = null, repeat = null;
+  if (worker) {
+    cached = await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      while (navigator.serviceWorker.controller === null) await new Promise((resolve) => setTimeout(resolve, 5));
+      return performance.now();
+    });
+    await page.goto(url);
+    repeat = await ready();
+  }
+  await context.close();
+  return { first, cached, repeat };
+}
+
+const folder = path.resolve(process.argv[2] || "../build-web");
+// A folder built before the page had a service worker is measured plainly.
+const hasWorker = existsSync(path.join(folder, "sw.js"));
+const server = await serveFolder(folder);
 const browser = await launchChromium(puppeteer);
 try {
-  const loads = [];
+  report(`tulvo.wasm: ${statSync(path.join(folder, "tulvo.wasm")).size} bytes`);
+  const plain = [], first = [], cached = [], repeat = [];
   for (let i = 0; i < kLoads; i++) {
-    const page = await browser.newPage();
-    await page.goto(server.url);
-    await page.waitForSelector("html[data-ready]");
-    loads.push(await page.evaluate(() => performance.getEntriesByName("tulvo-ready")[0].startTime));
-    await page.close();
+    plain.push((await visit(browser, server.url, { worker: false })).first);
+    if (!hasWorker) continue;
+    const withWorker = await visit(browser, server.url, { worker: true });
+    first.push(withWorker.first);
+    cached.push(withWorker.cached);
+    repeat.push(withWorker.repeat);
   }
-  console.log(`page load to usable board: first ${loads[0].toFixed(1)} ms, median of ${kLoads} ${median(loads).toFixed(1)} ms`);
+  report(`page load to usable board, plain (no service worker): median of ${kLoads} ${median(plain).toFixed(1)} ms (${range(plain)})`);
+  if (hasWorker) {
+    report(`first visit with the service worker: usable board ${median(first).toFixed(1)} ms (${range(first)}), ` +
+         `offline copy complete ${median(cached).toFixed(1)} ms (${range(cached)})`);
+    report(`repeat visit from the service worker's cache: median ${median(repeat).toFixed(1)} ms (${range(repeat)})`);
+  }
   const page = await browser.newPage();
   await page.goto(server.url);
   await page.waitForSelector("html[data-ready]");
@@ -65,8 +110,8 @@ try {
     }
     return { times, move: chooseMove(text, side, 6, 12345) };
   }, position, kMoves);
-  console.log(`level-6 move on 20x20/100 (${position.side} to move, move ${rounds.move}): ` +
-              `median ${median(rounds.times).toFixed(1)} us over 5 rounds of ${kMoves}`);
+  report(`level-6 move on 20x20/100 (${position.side} to move, move ${rounds.move}): ` +
+         `median ${median(rounds.times).toFixed(1)} us over 5 rounds of ${kMoves} (${range(rounds.times)})`);
 } finally {
   await closeChromium(browser);
   server.close();

@@ -1,4 +1,6 @@
 // The page: a game against tulvo, watch mode, the analysis overlay and the record.
+// The whole session is one object. Every action works on a draft of it and keeps the
+// draft only when it completes, so an action that fails leaves the game as it was.
 import { BoardView } from "./board_view.js";
 import { Game, formatRecord, kMaxSize, kMinSize, otherSide, parseBoard, parseRecord } from "./game.js";
 
@@ -7,12 +9,16 @@ const kDefaultSize = 15;
 const kDefaultLevel = 6;
 const kWatchDelays = [1500, 700, 300, 100, 0];  // ms between moves, slow to fast
 
-let engine = null;
-let game = new Game(kDefaultSize);
-let person = "x";   // the side the person plays; null in watch mode
-let analyses = [];  // per move index: the analysis tulvo made before playing it
-let hint = null;
-let watchTimer = null;
+let engine = null;  // the WebAssembly engine's module, once it has loaded
+let session = {
+  game: new Game(kDefaultSize),
+  mode: "play",        // "play": the person against tulvo; "watch": two levels against each other
+  person: "x",         // the side the person plays; null in watch mode
+  analyses: [],        // per move index: the analysis tulvo made before playing that move
+  hint: null,          // "x,y" that Hint ringed, or null
+  paused: false,       // watch mode only
+  watchTimer: null,    // the pending watch move; set only by syncWatch
+};
 const view = new BoardView($("board"), $("cell-info"), personPlays);
 
 function fillLevels(select, chosen) {
@@ -20,54 +26,109 @@ function fillLevels(select, chosen) {
 }
 
 function engineName(level) { return `tulvo level ${level}`; }
+function chosenLevel(id) { return Number($(id).value); }
+function cellName(move) { return `${move.x},${move.y}`; }
 
-// The seed typed in the seed field, or the clock's when it is empty.
+// The seed typed in the seed field, or the clock's when it is empty. Throws before
+// anything is played when the field holds no seed.
 function seedForMove() {
   const text = $("seed").value.trim();
   if (text === "") return engine.seedOfDate();
-  const seed = Number(text);
-  if (!/^\d+$/.test(text) || seed > 0xffffffff) throw new Error("The seed must be a whole number from 0 to 4294967295.");
-  return seed;
+  if (!/^\d+$/.test(text) || Number(text) > 0xffffffff) throw new Error("The seed must be a whole number from 0 to 4294967295.");
+  return Number(text);
 }
 
-function say(text, isError = false) {
-  $("message").textContent = text;
-  $("message").classList.toggle("error", isError);
+// #message shows the last action's outcome; an error is put in a fresh alert, so
+// only errors interrupt a screen reader.
+function showMessage(text, isError = false) {
+  const message = $("message");
+  message.classList.toggle("error", isError);
+  if (!isError) return message.replaceChildren(text);
+  const alert = document.createElement("span");
+  alert.setAttribute("role", "alert");
+  alert.textContent = text;
+  message.replaceChildren(alert);
 }
 
-// tulvo plays one move for the side to move; false when it cannot.
-function enginePlays(level) {
+// The one polite live region: moves, replies, the game's end and the outcome of an action.
+function announce(text) {
+  if (text) $("announce").textContent = text;
+}
+
+function endText(game) {
+  if (!game.result) return "";
+  return game.result.winner ? `${game.result.winner.toUpperCase()} wins with five in a row.` : "Draw: the board is full.";
+}
+
+// tulvo plays the side to move of the draft at the level; returns what it played.
+function enginePlays(draft, level) {
   const seed = seedForMove();
-  const analysis = engine.analyze(game.boardText(), game.sideToMove, level, seed);
-  if (analysis.move === null) {
-    say(`tulvo found no move for ${game.sideToMove.toUpperCase()}.`, true);
+  const side = draft.game.sideToMove;
+  const analysis = engine.analyze(draft.game.boardText(), side, level, seed);
+  if (analysis.move === null) throw new Error(`tulvo found no move for ${side.toUpperCase()}.`);
+  const [x, y] = analysis.move.split(",").map(Number);
+  draft.game.play(x, y, `seed ${seed}`);
+  draft.analyses[draft.game.moves.length - 1] = analysis;
+  return analysis.move;
+}
+
+// tulvo answers when it is its turn in a game against the person; the news of it.
+function tulvoAnswers(draft) {
+  if (!draft.person || draft.game.over || draft.game.sideToMove === draft.person) return "";
+  return `tulvo played ${enginePlays(draft, chosenLevel("level"))}.`;
+}
+
+// Runs action(draft) on a copy of the session. When it returns, the copy becomes the
+// session and its { message, news } are shown; when it throws, the session stays as it
+// was and the error is shown. Returns whether the action completed.
+function change(action) {
+  const draft = { ...session, game: session.game.clone(), analyses: [...session.analyses] };
+  let outcome;
+  try {
+    outcome = action(draft) || {};
+  } catch (error) {
+    showMessage(error.message, true);
+    render();
     return false;
   }
-  const [x, y] = analysis.move.split(",").map(Number);
-  game.play(x, y, `seed ${seed}`);
-  analyses[game.moves.length - 1] = analysis;
+  session = draft;
+  if (outcome.message !== undefined) showMessage(outcome.message);
+  render();
+  announce([outcome.news, outcome.news && endText(session.game), outcome.message].filter(Boolean).join(" "));
+  syncWatch();
   return true;
 }
 
 function lastAnalysis() {
-  for (let i = game.moves.length - 1; i >= 0; i--) if (analyses[i]) return analyses[i];
+  for (let i = session.game.moves.length - 1; i >= 0; i--) if (session.analyses[i]) return session.analyses[i];
   return null;
 }
 
 function statusText() {
+  const { game, person, mode, paused } = session;
   const name = (side) => side.toUpperCase() + (person === side ? " (you)" : person ? " (tulvo)" : "");
   if (game.result) return game.result.winner ? `${name(game.result.winner)} wins with five in a row.` : "Draw: the board is full.";
-  if (!person) return `${name(game.sideToMove)} to move.` + (watchTimer ? "" : " Watch is paused.");
+  if (mode === "watch") return `${name(game.sideToMove)} to move.` + (paused ? " Watch is paused." : "");
   return game.sideToMove === person ? `Your move as ${person.toUpperCase()}.` : "tulvo to move.";
 }
 
 function render() {
-  view.render(game, { numbers: $("numbers").checked, analysis: $("overlay").checked ? lastAnalysis() : null, hint });
+  const { game, person, mode, paused, hint } = session;
+  view.render(game, { numbers: $("numbers").checked, analysis: $("overlay").checked ? lastAnalysis() : null, hint,
+                      enabled: engine !== null });
+  if (engine === null) return;
   $("status").textContent = statusText();
-  $("players").textContent = `X: ${game.names.x || "unnamed"}, O: ${game.names.o || "unnamed"}`;
+  const player = (side) => {
+    const name = game.names[side] || "unnamed";
+    return `${side.toUpperCase()}: ${name}${person === side && name !== "you" ? " (you)" : ""}`;
+  };
+  $("players").textContent = `${player("x")}, ${player("o")}`;
+  $("pause").setAttribute("aria-pressed", String(mode === "watch" && paused));
+  $("pause").disabled = $("step").disabled = mode !== "watch" || game.over;
+  $("undo").disabled = $("hint").disabled = mode !== "play";
   const items = game.moves.map((move, i) => {
     const item = document.createElement("li");
-    item.textContent = `${move.side.toUpperCase()} ${move.x},${move.y}`;
+    item.textContent = `${move.side.toUpperCase()} ${cellName(move)}`;
     if (move.note) item.append(Object.assign(document.createElement("small"), { textContent: ` ${move.note}` }));
     if (i === game.moves.length - 1) item.className = "last";
     return item;
@@ -75,124 +136,124 @@ function render() {
   $("moves").replaceChildren(...items);
 }
 
-// Runs an action that may fail; a failure is shown and leaves the game as it was.
-function guarded(action) {
-  try {
-    action();
-  } catch (error) {
-    say(error.message, true);
-  }
-  render();
-}
-
-function tulvoAnswers() {
-  if (person && !game.over && game.sideToMove !== person) enginePlays(Number($("level").value));
-}
-
 function personPlays(x, y) {
-  if (!person || game.over || game.sideToMove !== person) return;
-  guarded(() => {
-    const refusal = game.refusal(x, y);
+  if (!engine || !session.person || session.game.over || session.game.sideToMove !== session.person) return;
+  change((draft) => {
+    const refusal = draft.game.refusal(x, y);
     if (refusal) throw new Error(refusal);
-    hint = null;
-    say("");
-    game.play(x, y);
-    tulvoAnswers();
+    seedForMove();  // a bad seed is refused before the stone is placed
+    draft.game.play(x, y);
+    draft.hint = null;
+    return { message: "", news: [`You played ${x},${y}.`, tulvoAnswers(draft)].filter(Boolean).join(" ") };
   });
 }
 
+// A new game of the chosen size; the person's side and tulvo's level name the players.
+function freshGame(draft, mode, names) {
+  draft.game = new Game(Number($("size").value));
+  draft.game.names = names;
+  draft.mode = mode;
+  draft.analyses = [];
+  draft.hint = null;
+  draft.paused = false;
+}
+
 function newGame() {
-  stopWatching();
-  guarded(() => {
-    game = new Game(Number($("size").value));
-    person = $("person").value;
-    game.names[person] = "you";
-    game.names[otherSide(person)] = engineName(Number($("level").value));
-    analyses = [];
-    hint = null;
-    say("");
-    tulvoAnswers();
+  change((draft) => {
+    const person = $("person").value;
+    freshGame(draft, "play", { [person]: "you", [otherSide(person)]: engineName(chosenLevel("level")) });
+    draft.person = person;
+    const news = [`New game: you play ${person.toUpperCase()}.`, tulvoAnswers(draft)];
+    return { message: "", news: news.filter(Boolean).join(" ") };
   });
 }
 
 // Takes back the person's last move and everything after it (tulvo's answer).
 function undo() {
-  if (!person) return;
-  let index = game.moves.length - 1;
-  while (index >= 0 && game.moves[index].side !== person) index--;
-  if (index < 0) return;
-  while (game.moves.length > index) game.undo();
-  analyses.length = index;
-  hint = null;
-  say("");
-  render();
+  change((draft) => {
+    const index = draft.game.moves.findLastIndex((move) => move.side === draft.person);
+    if (!draft.person || index < 0) throw new Error("There is no move of yours to take back.");
+    while (draft.game.moves.length > index) draft.game.undo();
+    draft.analyses.length = index;
+    draft.hint = null;
+    return { message: "", news: "Took back your move." };
+  });
 }
 
 function showHint() {
-  if (!person || game.over || game.sideToMove !== person) return;
-  guarded(() => {
-    const move = engine.chooseMove(game.boardText(), person, Number($("level").value), seedForMove());
-    hint = move;
-    say(move ? `Hint: tulvo would play ${move}.` : "tulvo has no move to suggest.");
+  change((draft) => {
+    if (!draft.person || draft.game.over || draft.game.sideToMove !== draft.person) {
+      throw new Error("A hint is for your own move.");
+    }
+    const move = engine.chooseMove(draft.game.boardText(), draft.person, chosenLevel("level"), seedForMove());
+    draft.hint = move;
+    return { message: move ? `Hint: tulvo would play ${move}.` : "tulvo has no move to suggest." };
   });
 }
 
-function watchStep() {
-  guarded(() => {
-    if (!game.over && !enginePlays(Number($(game.sideToMove === "x" ? "watch-x" : "watch-o").value))) stopWatching();
-  });
-  if (game.over) stopWatching();
+function watchLevel(side) { return chosenLevel(side === "x" ? "watch-x" : "watch-o"); }
+
+function watchMove(draft) {
+  const side = draft.game.sideToMove.toUpperCase();
+  return { message: "", news: `${side} played ${enginePlays(draft, watchLevel(draft.game.sideToMove))}.` };
 }
 
-function scheduleWatch() {
-  watchTimer = setTimeout(() => {
-    watchStep();
-    if (watchTimer !== null) scheduleWatch();
-  }, kWatchDelays[Number($("speed").value)]);
-}
-
-function stopWatching() {
-  clearTimeout(watchTimer);
-  watchTimer = null;
-  if (!person) render();
+// Starts or stops the watch timer to match the session: it runs while watching, not
+// paused, with the game going on.
+function syncWatch() {
+  const wanted = session.mode === "watch" && !session.paused && !session.game.over;
+  if (wanted && session.watchTimer === null) {
+    session.watchTimer = setTimeout(() => {
+      session.watchTimer = null;
+      // A move that fails pauses the watch, so it is not tried again and again.
+      if (!change(watchMove)) change((draft) => { draft.paused = true; });
+    }, kWatchDelays[Number($("speed").value)]);
+  } else if (!wanted && session.watchTimer !== null) {
+    clearTimeout(session.watchTimer);
+    session.watchTimer = null;
+  }
 }
 
 function watch() {
-  stopWatching();
-  game = new Game(Number($("size").value));
-  game.names = { x: engineName($("watch-x").value), o: engineName($("watch-o").value) };
-  person = null;
-  analyses = [];
-  hint = null;
-  say("");
-  scheduleWatch();
-  render();
+  change((draft) => {
+    freshGame(draft, "watch", { x: engineName(watchLevel("x")), o: engineName(watchLevel("o")) });
+    draft.person = null;
+    return { message: "", news: "Watching a new game." };
+  });
 }
 
 function togglePause() {
-  if (person || game.over) return;
-  if (watchTimer === null) scheduleWatch(); else stopWatching();
-  render();
+  change((draft) => {
+    if (draft.mode !== "watch" || draft.game.over) throw new Error("Pause is for a watched game.");
+    draft.paused = !draft.paused;
+  });
 }
 
 function step() {
-  if (person) return;
-  stopWatching();
-  watchStep();
+  change((draft) => {
+    if (draft.mode !== "watch" || draft.game.over) throw new Error("Step is for a watched game.");
+    draft.paused = true;
+    return watchMove(draft);
+  });
 }
 
-// Loads record text (starting with '#') or plocha.dat text; the person takes the side to move.
+// Loads record text (starting with '#') or plocha.dat text. The person takes the side
+// to move against tulvo; names the text does not give are "you" and tulvo's.
 function load(text) {
-  stopWatching();
-  guarded(() => {
+  change((draft) => {
     const loaded = text.trimStart().startsWith("#") ? parseRecord(text) : parseBoard(text);
-    game = loaded;
-    person = loaded.sideToMove;
-    analyses = [];
-    hint = null;
+    const person = loaded.sideToMove;
+    loaded.names[person] ||= "you";
+    loaded.names[otherSide(person)] ||= engineName(chosenLevel("level"));
+    draft.game = loaded;
+    draft.mode = "play";
+    draft.person = person;
+    draft.analyses = [];
+    draft.hint = null;
     $("size").value = String(loaded.size);
     $("person").value = person;
-    say(`Loaded a ${loaded.size}x${loaded.size} game of ${loaded.moves.length} moves; you play ${person.toUpperCase()}.`);
+    const ending = loaded.over ? endText(loaded) : `You play ${person.toUpperCase()}.`;
+    return { message: `Loaded a ${loaded.size}x${loaded.size} game of ${loaded.moves.length} moves. ${ending}` };
   });
 }
 
@@ -200,16 +261,16 @@ async function copy(text, what) {
   $("record-text").value = text;
   try {
     await navigator.clipboard.writeText(text);
-    say(`${what} copied.`);
+    change(() => ({ message: `${what} copied.` }));
   } catch {
     $("record-text").select();
-    say(`${what} is in the text box; the clipboard was not available.`);
+    change(() => ({ message: `${what} is in the text box; the clipboard was not available.` }));
   }
 }
 
 function download() {
   const link = document.createElement("a");
-  link.href = URL.createObjectURL(new Blob([formatRecord(game)], { type: "text/plain" }));
+  link.href = URL.createObjectURL(new Blob([formatRecord(session.game)], { type: "text/plain" }));
   link.download = "tulvo-game.txt";
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
@@ -228,8 +289,8 @@ function wire() {
   $("watch").addEventListener("click", watch);
   $("pause").addEventListener("click", togglePause);
   $("step").addEventListener("click", step);
-  $("copy-record").addEventListener("click", () => copy(formatRecord(game), "The record"));
-  $("copy-board").addEventListener("click", () => copy(game.boardText(), "The board"));
+  $("copy-record").addEventListener("click", () => copy(formatRecord(session.game), "The record"));
+  $("copy-board").addEventListener("click", () => copy(session.game.boardText(), "The board"));
   $("download-record").addEventListener("click", download);
   $("load").addEventListener("click", () => load($("record-text").value));
   $("open-file").addEventListener("change", async (event) => {
@@ -241,17 +302,31 @@ function wire() {
   });
 }
 
+function enableControls() {
+  for (const fieldset of document.querySelectorAll("fieldset")) fieldset.disabled = false;
+}
+
+// The board is drawn at once; the controls stay disabled until the engine has loaded,
+// and for good when it cannot.
 async function start() {
+  const loading = import("./tulvo.js");  // fetched and compiled while the board is drawn
   wire();
+  render();
   try {
-    engine = await import("./tulvo.js");
+    engine = await loading;
   } catch (error) {
     $("status").textContent = `The engine could not be loaded: ${error.message}`;
+    showMessage(`The engine could not be loaded, so the page cannot play: ${error.message}`, true);
+    document.documentElement.dataset.failed = "true";
     return;
   }
+  enableControls();
   newGame();
   document.documentElement.dataset.ready = "true";
   performance.mark("tulvo-ready");
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.register("sw.js").catch((error) => console.warn(`No offline copy: ${error.message}`));
+  }
 }
 
 start();

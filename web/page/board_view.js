@@ -49,8 +49,9 @@ export class BoardView {
   }
 
   // Shows the game: stones, the last move, move numbers, the winning line, and the
-  // overlay's shading of an analysis ({ move, cells }) when one is given.
-  render(game, { numbers = false, analysis = null, hint = null } = {}) {
+  // overlay's shading of an analysis ({ move, cells }) when one is given. The cells
+  // are disabled until the page can play.
+  render(game, { numbers = false, analysis = null, hint = null, enabled = true } = {}) {
     if (game.size !== this.size) this.build(game.size);
     const order = new Map(game.moves.map((move, i) => [`${move.x},${move.y}`, i + 1]));
     const winning = new Set((game.result ? game.result.line : []).map((p) => `${p.x},${p.y}`));
@@ -67,6 +68,7 @@ export class BoardView {
       if (shade) cell.dataset.band = String(shade.band); else delete cell.dataset.band;
       cell.textContent = numbers && order.has(key) ? String(order.get(key)) : "";
       cell.setAttribute("aria-label", cellLabel(x, y, stone, order.get(key), shade));
+      cell.disabled = !enabled;
     }
   }
 

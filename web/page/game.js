@@ -43,6 +43,14 @@ export class Game {
     this.result = this.#resultAfter(x, y, side);
   }
 
+  // A copy that plays on alone: the same moves, notes and names.
+  clone() {
+    const copy = new Game(this.size);
+    for (const move of this.moves) copy.play(move.x, move.y, move.note);
+    copy.names = { ...this.names };
+    return copy;
+  }
+
   undo() {
     const move = this.moves.pop();
     if (!move) return;
@@ -52,6 +60,16 @@ export class Game {
 
   // Five or more in a row through the last stone wins; a full board is a draw.
   #resultAfter(x, y, side) {
+    const line = this.fiveThrough(x, y);
+    if (line) return { winner: side, line };
+    if (this.moves.length === this.size * this.size) return { winner: null, line: [] };
+    return null;
+  }
+
+  // The cells of the first line of five or more through the stone at x,y, or null.
+  fiveThrough(x, y) {
+    const side = this.at(x, y);
+    if (side === "-") return null;
     for (const [dx, dy] of kAxes) {
       const line = [{ x, y }];
       for (const step of [1, -1]) {
@@ -60,9 +78,8 @@ export class Game {
           line.push({ x: u, y: v });
         }
       }
-      if (line.length >= kWinLength) return { winner: side, line };
+      if (line.length >= kWinLength) return line;
     }
-    if (this.moves.length === this.size * this.size) return { winner: null, line: [] };
     return null;
   }
 
@@ -125,22 +142,58 @@ export function parseRecord(text) {
 }
 
 // A game from plocha.dat text: the stones become moves, X and O alternating, so X
-// must have as many stones as O or one more. Throws an Error that says what is wrong.
+// must have as many stones as O or one more. A board holding a five becomes the game
+// that five ended: its side moved last, with a stone whose removal leaves no five.
+// Throws an Error that says what is wrong, also for a board no game can reach.
 export function parseBoard(text) {
   const rows = String(text).split(/\r\n|\r|\n/).map((line) => line.replace(/[^-xXoO]/g, "")).filter((row) => row !== "");
   const size = rows.length;
   if (size < kMinSize || size > kMaxSize || rows.some((row) => row.length !== size)) {
     throw new Error(`A board must be square, ${kMinSize} to ${kMaxSize} rows of as many cells; this one has ${size} rows.`);
   }
+  const board = new Game(size);
   const stones = { x: [], o: [] };
-  rows.forEach((row, y) => [...row.toLowerCase()].forEach((c, x) => c !== "-" && stones[c].push({ x, y })));
+  rows.forEach((row, y) => [...row.toLowerCase()].forEach((c, x) => {
+    board.cells[y * size + x] = c;
+    if (c !== "-") stones[c].push({ x, y });
+  }));
   if (stones.x.length !== stones.o.length && stones.x.length !== stones.o.length + 1) {
     throw new Error(`X has ${stones.x.length} stones and O ${stones.o.length}: X, who moves first, must have as many as O or one more.`);
   }
+  const last = lastStoneOfFive(board, stones);
+  if (last) stones[last.side].push(...stones[last.side].splice(last.index, 1));
   const game = new Game(size);
   stones.x.forEach((stone, i) => {
     game.play(stone.x, stone.y);
     if (i < stones.o.length) game.play(stones.o[i].x, stones.o[i].y);
   });
   return game;
+}
+
+function hasFive(board, stones) {
+  return stones.some(({ x, y }) => board.fiveThrough(x, y) !== null);
+}
+
+// Where the board holds a five: { side, index } of the winner's stone that can have
+// been played last. Null without a five; throws for a board no game reaches.
+function lastStoneOfFive(board, stones) {
+  const winners = ["x", "o"].filter((side) => hasFive(board, stones[side]));
+  if (winners.length === 0) return null;
+  if (winners.length === 2) throw new Error("Both X and O have five in a row: the game ends at the first five.");
+  const [side] = winners, name = side.toUpperCase();
+  const moverCount = side === "x" ? stones.o.length + 1 : stones.x.length;
+  if (stones[side].length !== moverCount) {
+    const counts = side === "x" ? "O has as many stones as X" : "X has one stone more than O";
+    throw new Error(`${name} has five in a row, so ${name} moved last, but ${counts}.`);
+  }
+  const index = stones[side].findIndex(({ x, y }) => {
+    board.cells[y * board.size + x] = "-";
+    const fiveLeft = hasFive(board, stones[side]);
+    board.cells[y * board.size + x] = side;
+    return !fiveLeft;
+  });
+  if (index < 0) {
+    throw new Error(`${name} has five in a row twice over, and no one stone makes both: the game ends at the first five.`);
+  }
+  return { side, index };
 }

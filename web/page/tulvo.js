@@ -6,17 +6,19 @@
 
 const wasmUrl = new URL("tulvo.wasm", import.meta.url);
 
-async function wasmBytes() {
+async function instantiate() {
   if (typeof process === "object" && process.versions && process.versions.node) {
     const { readFile } = await import("node:fs/promises");
-    return readFile(wasmUrl);
+    return WebAssembly.instantiate(await readFile(wasmUrl), {});
   }
   const response = await fetch(wasmUrl);
   if (!response.ok) throw new Error(`cannot load ${wasmUrl}: ${response.status}`);
-  return response.arrayBuffer();
+  // The browser compiles while the bytes arrive when the server says application/wasm.
+  if (response.headers.get("Content-Type")?.startsWith("application/wasm")) return WebAssembly.instantiateStreaming(response, {});
+  return WebAssembly.instantiate(await response.arrayBuffer(), {});
 }
 
-const { instance } = await WebAssembly.instantiate(await wasmBytes(), {});
+const { instance } = await instantiate();
 const engine = instance.exports;
 engine._initialize();
 

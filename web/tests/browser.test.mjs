@@ -1,16 +1,18 @@
 // The page in a real browser: a whole game by clicks, Undo, the overlay, watch mode,
 // malformed and hostile pastes, and a screenshot.
 import assert from "node:assert/strict";
-import { existsSync, mkdirSync } from "node:fs";
+import { existsSync, mkdirSync, readFileSync } from "node:fs";
 import path from "node:path";
 import { after, before, describe, test } from "node:test";
 
 import { chromiumPath, closeChromium, launchChromium, readBoard, serveFolder, stoneCount } from "./browser_support.mjs";
-import { repository, webFolder } from "./support.mjs";
+import { axeFolder, repository, webFolder } from "./support.mjs";
 
 const puppeteer = await import("puppeteer-core").then((m) => m.default, () => null);
 const skip = !puppeteer ? "puppeteer-core is not installed (npm ci in web/)"
   : !existsSync(chromiumPath) ? `no Chromium at ${chromiumPath}` : false;
+const skipAxe = !existsSync(path.join(axeFolder, "node_modules/axe-core/axe.min.js")) &&
+  `axe-core is not installed in ${axeFolder} (scripts/install-axe-core.sh)`;
 const shots = path.resolve(repository, process.env.TULVO_SHOTS_DIR || "build-web-test");
 
 describe("the page in Chromium", { skip }, () => {
@@ -136,10 +138,94 @@ describe("the page in Chromium", { skip }, () => {
     const record = `# board 15x15\n# x ${hostile}\n# o <script>window.hostileRan=2</script>\n# result *\n7,7,0\n8,8,0\n`;
     await page.$eval("#record-text", (area, value) => { area.value = value; }, record);
     await click("#load");
-    assert.equal(await page.$eval("#players", (e) => e.textContent), `X: ${hostile}, O: <script>window.hostileRan=2</script>`);
+    assert.equal(await page.$eval("#players", (e) => e.textContent), `X: ${hostile} (you), O: <script>window.hostileRan=2</script>`);
     assert.equal(await page.$$eval("img, script:not([src])", (nodes) => nodes.length), 0);
     assert.equal(await page.evaluate(() => window.hostileRan), undefined);
     assert.equal(stoneCount(await readBoard(page)), 2);
     assert.deepEqual(errors, []);
+  });
+
+  const message = () => page.$eval("#message", (e) => ({ text: e.textContent, alert: e.querySelector("[role=alert]") !== null }));
+  const cellSelector = (key) => `.cell[data-x="${key.split(",")[0]}"][data-y="${key.split(",")[1]}"]`;
+
+  test("a bad fixed seed leaves the board as it was, with a message; a mended seed plays on", async () => {
+    await newGame();
+    await playSomewhere();
+    const board = await readBoard(page);
+    await page.type("#seed", "12x");
+    await click(cellSelector("0,0"));
+    assert.deepEqual(await readBoard(page), board);
+    assert.deepEqual(await message(), { text: "The seed must be a whole number from 0 to 4294967295.", alert: true });
+    assert.match(await status(), /Your move as X/);
+    await page.$eval("#seed", (input) => { input.value = "77"; });
+    await click(cellSelector("0,0"));
+    assert.equal(stoneCount(await readBoard(page)), stoneCount(board) + 2);
+    assert.match(await page.$eval("#moves li.last", (e) => e.textContent), /seed 77$/);
+    assert.deepEqual(await message(), { text: "", alert: false });
+    await page.$eval("#seed", (input) => { input.value = ""; });
+  });
+
+  test("after tulvo wins, Undo gives the turn back and the next click is answered", async () => {
+    // O has an open four on row 7; X to move plays far away and tulvo makes five.
+    const rows = Array.from({ length: 15 }, (_, y) => y === 7 ? "---oooo--------" : y === 0 ? "x-x-x-x--------" : "-".repeat(15));
+    await page.$eval("#record-text", (area, value) => { area.value = value; }, rows.join("\n"));
+    await click("#load");
+    assert.match(await status(), /Your move as X/);
+    assert.equal(await page.$eval("#players", (e) => e.textContent), "X: you, O: tulvo level 6");
+    await click(cellSelector("14,14"));
+    assert.match(await status(), /O \(tulvo\) wins/);
+    assert.ok(await page.$(".cell.win"));
+    await click("#undo");
+    assert.match(await status(), /Your move as X/);
+    assert.equal(await page.$(".cell.win"), null);
+    assert.equal(stoneCount(await readBoard(page)), 8);
+    await click(cellSelector("7,7"));
+    const board = await readBoard(page);
+    assert.equal(board["7,7"], "x");
+    assert.equal(stoneCount(board), 10, "tulvo answered");
+  });
+
+  test("one polite live region tells the moves; the hover read-out is not live; Pause is a toggle", async () => {
+    await newGame();
+    const { target } = await playSomewhere();
+    const announced = await page.$eval("#announce", (e) => e.textContent);
+    assert.match(announced, new RegExp(`^You played ${target}\\. tulvo played \\d+,\\d+\\.$`));
+    assert.deepEqual(await page.$$eval("[aria-live], [role=status], [role=alert], [role=log]", (nodes) => nodes.map((n) => n.id)),
+                     ["announce"]);
+    await select("#watch-x", "0");
+    await select("#watch-o", "0");
+    await page.$eval("#speed", (speed) => { speed.value = "0"; });
+    await click("#watch");
+    assert.equal(await page.$eval("#pause", (e) => e.getAttribute("aria-pressed")), "false");
+    await click("#pause");
+    assert.equal(await page.$eval("#pause", (e) => e.getAttribute("aria-pressed")), "true");
+    assert.match(await status(), /Watch is paused/);
+    await click("#step");
+    assert.match(await page.$eval("#announce", (e) => e.textContent), /^X played \d+,\d+\.$/);
+    await newGame();
+  });
+
+  test("axe-core finds no violation at levels A and AA, the overlay and the end of a game shown", { skip: skipAxe }, async () => {
+    // Evaluated through the DevTools protocol, which the page's script policy does not restrict.
+    await page.evaluate(readFileSync(path.join(axeFolder, "node_modules/axe-core/axe.min.js"), "utf8"));
+    await click("#overlay");
+    await click("#numbers");
+    await playSomewhere();
+    const states = [["a game going on", null], ["a game won", "# board 10x10\n0,0\n0,9\n1,0\n1,9\n2,0\n2,9\n3,0\n3,9\n4,0\n"],
+                    ["an error shown", "# board 10x10\nseven\n"]];
+    for (const [state, record] of states) {
+      if (record) {
+        await page.$eval("#record-text", (area, value) => { area.value = value; }, record);
+        await click("#load");
+      }
+      const violations = await page.evaluate(async () => {
+        const levels = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"];
+        const result = await window.axe.run(document, { runOnly: { type: "tag", values: levels } });
+        return result.violations.map((v) => `${v.id}: ${v.nodes.length} nodes, first ${v.nodes[0].target} (${v.nodes[0].failureSummary})`);
+      });
+      assert.deepEqual(violations, [], state);
+    }
+    await click("#overlay");
+    await click("#numbers");
   });
 });

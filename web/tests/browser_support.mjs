@@ -7,7 +7,8 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 
 export const chromiumPath = process.env.TULVO_CHROMIUM || "/usr/bin/chromium";
-const kTypes = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm" };
+const kTypes = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
+                 ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml" };
 
 // Serves the folder's files on 127.0.0.1 at a port the system picks; resolves to the server.
 export async function serveFolder(folder) {

@@ -4,6 +4,7 @@ import { test } from "node:test";
 
 import { Game, formatRecord, parseBoard, parseRecord } from "../page/game.js";
 import { shadeAnalysis } from "../page/overlay.js";
+import { fiveBoards, fixture } from "./support.mjs";
 
 // Plays the moves, X first, given as [x, y] pairs.
 function played(size, moves) {
@@ -91,4 +92,69 @@ test("the overlay ranks like the analysis tool: ten listed, then quarters, ties 
   assert.equal(shades.get("10,0").band, 2);  // rank 11 of 30: (11 - 1) * 4 / 30 falls in the second quarter
   assert.equal(shades.get("9,1").band, 4);   // rank 29
   assert.equal([...shades.values()].filter((s) => s.chosen).length, 1);
+});
+
+test("undoing a winning move clears the result and the line, and the cell can be played again", () => {
+  const game = played(10, [[0, 0], [0, 9], [1, 0], [1, 9], [2, 0], [2, 9], [3, 0], [3, 9], [4, 0]]);
+  assert.equal(game.result.winner, "x");
+  game.undo();
+  assert.equal(game.result, null);
+  assert.equal(game.over, false);
+  assert.equal(game.refusal(4, 0), "");
+  game.play(4, 0);
+  assert.equal(game.result.winner, "x");
+  assert.equal(game.result.line.length, 5);
+});
+
+// The shared fixtures: the arena's tests read the same files.
+const cellSet = (line) => new Set(line.map((p) => `${p.x},${p.y}`));
+
+test("the fixture boards: a five loads as the game it ended, whichever stone is last in row order", () => {
+  const boards = fiveBoards();
+  assert.ok(boards.length >= 6);
+  for (const { name, expected, text, upper } of boards) {
+    if (expected === "refused") {
+      assert.throws(() => parseBoard(text), /five/, name);
+      continue;
+    }
+    const game = parseBoard(text);
+    const winner = /^([xo]) wins/.exec(expected)?.[1] ?? null;
+    assert.equal(game.result?.winner ?? null, winner, name);
+    assert.deepEqual(winner ? cellSet(game.result.line) : new Set(), upper, name);
+    assert.equal(game.boardText(), text.toLowerCase(), name);
+    assert.equal(game.moves.filter((m) => m.side === "x").length - game.moves.filter((m) => m.side === "o").length,
+                 game.lastMove?.side === "o" ? 0 : 1, name);
+  }
+});
+
+test("boards no game reaches are refused with the reason", () => {
+  const empty = "----------";
+  const board = (lines) => Array.from({ length: 10 }, (_, y) => lines[y] ?? empty).join("\n");
+  const faults = [
+    [board({ 0: "xxxxxx----", 2: "oooo------", 9: "o-o-------" }), /O has as many stones as X/],
+    [board({ 0: "xxxx-x----", 2: "ooooo-----", 5: "x---------" }), /X has one stone more than O/],
+    [board({ 0: "xxxxx-----", 1: "ooooo-----" }), /Both X and O/],
+    [board({ 0: "xxx-------", 9: "---------x" }), /X has 4 stones and O 0/],
+  ];
+  for (const [text, reason] of faults) assert.throws(() => parseBoard(text), reason, text);
+});
+
+test("the fixture record reads and writes back unchanged, and the game ended with a five", () => {
+  const text = fixture("record.txt");
+  const game = parseRecord(text);
+  assert.equal(formatRecord(game), text);
+  assert.equal(game.result.winner, "x");
+});
+
+test("the overlay shades the fixture analysis in the bands of tulvo-analyze's picture", () => {
+  const lines = fixture("analysis.tsv").trimEnd().split("\n");
+  const move = lines.pop().split("\t")[1];
+  const cells = lines.map((line) => line.split("\t").map(Number)).map(([x, y, base, score]) => ({ x, y, base, score }));
+  const shades = shadeAnalysis({ move, cells });
+  const bands = fixture("analysis-bands.txt").trimEnd().split("\n");
+  bands.forEach((row, y) => [...row].forEach((expected, x) => {
+    const shade = shades.get(`${x},${y}`);
+    assert.equal(shade ? String(shade.band) : expected, expected, `${x},${y}`);
+    if (/\d/.test(expected)) assert.ok(shade, `${x},${y} was evaluated`);
+  }));
 });

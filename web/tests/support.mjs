@@ -1,6 +1,6 @@
 // Shared by the web tests: where the built page and the native programs are, scratch
 // folders, and random positions from a seeded generator.
-import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
@@ -9,7 +9,23 @@ export const repository = path.resolve(path.dirname(fileURLToPath(import.meta.ur
 // The folder build-web.sh filled, the WebAssembly build folder and the native programs' folder.
 export const webFolder = path.resolve(repository, process.env.TULVO_WEB_DIR || "build-web");
 export const wasmFolder = path.resolve(repository, process.env.TULVO_WASM_DIR || "build-wasm/src/web");
+export const axeFolder = path.resolve(repository, process.env.TULVO_AXE_DIR || "build/axe-core");
 export const nativeBin = process.env.TULVO_NATIVE_BIN ? path.resolve(repository, process.env.TULVO_NATIVE_BIN) : null;
+
+// A file of tests/fixtures/, which the C++ tests read too.
+export function fixture(name) { return readFileSync(path.join(repository, "tests/fixtures", name), "utf8"); }
+
+// The boards of five-boards.txt: { name, expected, text, upper } per board, where
+// upper holds the "x,y" of its upper-case stones (those of a line of five or more).
+export function fiveBoards() {
+  return fixture("five-boards.txt").split(/^= /m).slice(1).map((block) => {
+    const [heading, ...rows] = block.trimEnd().split("\n");
+    const colon = heading.lastIndexOf(": ");
+    const upper = new Set();
+    rows.forEach((row, y) => [...row].forEach((c, x) => /[XO]/.test(c) && upper.add(`${x},${y}`)));
+    return { name: heading.slice(0, colon), expected: heading.slice(colon + 2), text: rows.join("\n") + "\n", upper };
+  });
+}
 
 export function loadModule() { return import(path.join(webFolder, "tulvo.js")); }
 
