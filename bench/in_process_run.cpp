@@ -1,10 +1,10 @@
 // ReadBoardText, DecideMove and MoveText in a row: the door's whole path.
 #include "bench/in_process_run.h"
 
-#include <cstring>
-
 #include <tulvo/engine.h>
 #include <tulvo/file_protocol.h>
+
+#include <cstring>
 
 namespace tulvo::bench {
 

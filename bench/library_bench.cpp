@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
+#include <tulvo/tulvo.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -22,7 +23,6 @@
 #include <vector>
 
 #include "signature/bench_positions.h"
-#include <tulvo/tulvo.h>
 
 extern char** environ;
 

@@ -2,10 +2,9 @@
 // and the whole in-process run; `tulvo-bench signature [EXPECTED]` prints (and checks)
 // the functional signature of the file program's own run sequence instead.
 #include <benchmark/benchmark.h>
+#include <tulvo/file_protocol.h>
 
 #include <cstring>
-
-#include <tulvo/file_protocol.h>
 
 #include "bench/file_program_signature.h"
 #include "bench/in_process_run.h"

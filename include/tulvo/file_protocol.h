@@ -3,11 +3,11 @@
 // the level a program's argument or name selects, and the seed the clock gives.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include <tulvo/engine.h>
 
 namespace tulvo {
 

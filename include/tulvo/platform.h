@@ -35,9 +35,9 @@ void PlatformWriteConsole(const char* bytes, int count);
 // Protocol files in a folder ("" for the working directory), found by name as the
 // manager's system would find them. Every call reports failure instead of raising it.
 FileHandle PlatformOpenExisting(const char* folder, const char* name);  // read and write access
-int64_t PlatformFileSize(FileHandle file);                             // -1 on failure
-int PlatformReadFile(FileHandle file, void* buffer, int count);        // -1 on failure
-int PlatformWriteFile(FileHandle file, const void* bytes, int count);  // -1 on failure
+int64_t PlatformFileSize(FileHandle file);                              // -1 on failure
+int PlatformReadFile(FileHandle file, void* buffer, int count);         // -1 on failure
+int PlatformWriteFile(FileHandle file, const void* bytes, int count);   // -1 on failure
 bool PlatformCloseFile(FileHandle file);
 FileHandle PlatformCreateFile(const char* folder, const char* name);  // create, or truncate, for writing
 

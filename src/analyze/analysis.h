@@ -1,10 +1,11 @@
 // One analysed position: the engine's choice and every cell its search compared.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cstdint>
 
 #include "analyze/analyze_options.h"
-#include <tulvo/engine.h>
 
 namespace tulvo::analyze {
 

@@ -1,11 +1,12 @@
 // Loads the position to analyse with the file program's reader, through the door.
 #pragma once
 
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
+
 #include <string>
 
 #include "analyze/analyze_options.h"
-#include <tulvo/engine.h>
-#include <tulvo/file_protocol.h>
 
 namespace tulvo::analyze {
 

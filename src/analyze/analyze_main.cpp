@@ -1,13 +1,14 @@
 // Entry point of tulvo-analyze: options, one engine run, the picture or the data.
+#include <tulvo/platform.h>
+
 #include <cstdio>
 #include <cstdlib>
 
 #include "analyze/analysis.h"
-#include "common/exit_status.h"
 #include "analyze/analyze_input.h"
 #include "analyze/picture_output.h"
 #include "analyze/tsv_output.h"
-#include <tulvo/platform.h>
+#include "common/exit_status.h"
 
 namespace tulvo::analyze {
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
   const Analysis analysis = Analyze(input.read.position, parsed.options.level, seed);
   bool tsv = parsed.options.format == OutputFormat::kTsv;
   Write(tsv ? FormatTsv(analysis)
-            : FormatPicture(analysis, PictureInColour(tulvo::PlatformStandardOutputIsTerminal(), std::getenv("NO_COLOR"))));
+            : FormatPicture(analysis,
+                            PictureInColour(tulvo::PlatformStandardOutputIsTerminal(), std::getenv("NO_COLOR"))));
   return 0;
 }

@@ -1,11 +1,11 @@
 // The command line of tulvo-analyze: the input path and the options that steer a run.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <tulvo/engine.h>
 
 namespace tulvo::analyze {
 

@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
                    options->threads,
                    options->rules};
   auto jobs = ScheduleGames(int(setup.pairings.size()), options->games, int(openings->size()));
-  Reporter reporter{*options, setup, jobs.size(), tulvo::StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()),
-                    {}};
+  Reporter reporter{
+      *options, setup, jobs.size(), tulvo::StandardErrorIsTerminal(), std::vector<Tally>(setup.pairings.size()), {}};
   reporter.recordsBefore = recordsBefore;
   std::vector<std::optional<GameResult>> results;
   try {

@@ -244,8 +244,7 @@ std::string MatchHeading(const ArenaOptions& options) {
   std::string rule = rules.rule == Rule::kExactlyFive ? "exactly five" : "free style";
   std::string clock = std::to_string(options.timeLimitMs) + " ms per move";
   if (rules.clock.matchMs > 0) {
-    clock = "clock " + Seconds(rules.clock.matchMs) + "/" +
-            Seconds(rules.clock.TurnMs(options.timeLimitMs));
+    clock = "clock " + Seconds(rules.clock.matchMs) + "/" + Seconds(rules.clock.TurnMs(options.timeLimitMs));
     if (rules.clock.incrementMs > 0) clock += "+" + Seconds(rules.clock.incrementMs);
   }
   std::string side = std::to_string(options.side);

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "arena/arena_fault.h"
-#include "platform/process_channel.h"
 #include "arena/protocol_engines.h"
+#include "platform/process_channel.h"
 #include "platform/stopwatch.h"
 
 namespace tulvo::arena {

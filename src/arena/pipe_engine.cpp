@@ -1,7 +1,7 @@
 // A pipe-protocol engine: one process for the whole game, commands on its standard
 // input, answers line by line on its standard output.
-#include "platform/process_channel.h"
 #include "arena/protocol_engines.h"
+#include "platform/process_channel.h"
 #include "platform/stopwatch.h"
 
 namespace tulvo::arena {

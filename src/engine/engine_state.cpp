@@ -5,10 +5,10 @@
 
 #include "engine/analysis/axis_summary.h"
 #include "engine/analysis/threat_classes.h"
-#include "engine/choice/move_search.h"
 #include "engine/board/ai_level.h"
 #include "engine/board/position.h"
 #include "engine/board/random.h"
+#include "engine/choice/move_search.h"
 
 namespace tulvo::engine {
 

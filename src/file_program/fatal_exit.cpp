@@ -1,9 +1,9 @@
 // Writes the message and CR LF in one console write, then ends the process with code 0.
 #include "file_program/fatal_exit.h"
 
-#include <cstring>
-
 #include <tulvo/platform.h>
+
+#include <cstring>
 
 namespace tulvo::file_program {
 

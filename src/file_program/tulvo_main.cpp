@@ -1,6 +1,7 @@
 // Entry point of the file program.
-#include "file_program/run_sequence.h"
 #include <tulvo/platform.h>
+
+#include "file_program/run_sequence.h"
 
 int main(int argc, char** argv) {
   tulvo::PlatformStart(argc, argv);

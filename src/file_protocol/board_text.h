@@ -1,9 +1,9 @@
 // The reader of plocha.dat's text: line by line into cells, or the first fault.
 #pragma once
 
-#include <cstdint>
-
 #include <tulvo/file_protocol.h>
+
+#include <cstdint>
 
 namespace tulvo::file_protocol {
 

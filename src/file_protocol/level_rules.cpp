@@ -1,8 +1,8 @@
 // The rules that read a level from a command-line argument or a program's name.
+#include <tulvo/file_protocol.h>
+
 #include <cstddef>
 #include <cstdint>
-
-#include <tulvo/file_protocol.h>
 
 namespace tulvo {
 

@@ -2,14 +2,14 @@
 // decision at a time (the engine keeps one state per process), results copied out.
 // Nothing thrown leaves a call: a failed allocation inside the engine ends as
 // TULVO_E_MEMORY rather than unwinding into C.
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
+#include <tulvo/tulvo.h>
+
 #include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <new>
-
-#include <tulvo/engine.h>
-#include <tulvo/file_protocol.h>
-#include <tulvo/tulvo.h>
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The lines the front end sends to the manager, each flushed at once.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cstdio>
 #include <string>
-
-#include <tulvo/engine.h>
 
 namespace tulvo::pbrain {
 

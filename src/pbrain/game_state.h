@@ -2,10 +2,10 @@
 // every cell seen from the engine's side.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cstdint>
 #include <string>
-
-#include <tulvo/engine.h>
 
 namespace tulvo::pbrain {
 

@@ -2,10 +2,11 @@
 // through its door.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cstdint>
 
 #include "pbrain/game_state.h"
-#include <tulvo/engine.h>
 
 namespace tulvo::pbrain {
 

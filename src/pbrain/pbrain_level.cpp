@@ -8,7 +8,8 @@
 namespace tulvo::pbrain {
 
 const char pbrainUsageBanner[] =
-    "Tulvo algoritmus " TULVO_VERSION " by the tulvo developers\n"
+    "Tulvo algoritmus " TULVO_VERSION
+    " by the tulvo developers\n"
     "Pouziti: \"pbrain-tulvo /n\" kde n je cislo AI od 0 do 6. 6 je default.\n"
     "Nebo prejmenovat na pbrain-tulvo0 ... pbrain-tulvo6 (pbrain-tulvo0.exe ... pbrain-tulvo6.exe)";
 

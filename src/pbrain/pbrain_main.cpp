@@ -1,8 +1,8 @@
 // Entry point of the pipe program: level from the command line, then the session on
 // standard input and output.
-#include <cstdio>
-
 #include <tulvo/platform.h>
+
+#include <cstdio>
 
 #include "common/exit_status.h"
 #include "pbrain/pbrain_level.h"

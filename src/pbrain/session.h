@@ -12,8 +12,8 @@ namespace tulvo::pbrain {
 struct Session {
   Game game;
   int level;
-  bool inBoardBlock;                        // between BOARD and DONE
-  int announcedRule;                        // the last rule a MESSAGE was sent for, -1 for none
+  bool inBoardBlock;  // between BOARD and DONE
+  int announcedRule;  // the last rule a MESSAGE was sent for, -1 for none
 };
 
 Session MakeSession(int level);

@@ -120,7 +120,8 @@ bool PlatformStandardOutputIsTerminal() { return false; }
 bool PlatformIsFolder(const char* path) {
   const std::string prefix = std::string(path) + "/";
   if (prefix == "./") return true;
-  return std::any_of(files.begin(), files.end(), [&prefix](const auto& file) { return file.first.starts_with(prefix); });
+  return std::any_of(files.begin(), files.end(),
+                     [&prefix](const auto& file) { return file.first.starts_with(prefix); });
 }
 
 size_t PlatformLastFolderSeparator(std::string_view path) { return path.rfind('/'); }

@@ -3,10 +3,10 @@
 // throws instead of ending the process, so a fatal exit can be observed and survived.
 #pragma once
 
+#include <tulvo/platform.h>
+
 #include <string>
 #include <vector>
-
-#include <tulvo/platform.h>
 
 namespace tulvo {
 

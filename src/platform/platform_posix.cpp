@@ -5,14 +5,13 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <tulvo/platform.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include <tulvo/platform.h>
 
 namespace tulvo {
 

@@ -2,6 +2,7 @@
 // and files straight from the Win32 API. File names ignore letter case natively.
 #include <fcntl.h>
 #include <io.h>
+#include <tulvo/platform.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "platform/command_line.h"
-#include <tulvo/platform.h>
 
 namespace tulvo {
 
@@ -66,8 +66,8 @@ static std::string PathIn(const char* folder, const char* name) {
 
 // Only a disk file opens: reading a pipe or a device could wait for ever.
 FileHandle PlatformOpenExisting(const char* folder, const char* name) {
-  HANDLE file = CreateFileA(PathIn(folder, name).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(PathIn(folder, name).c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return kNoFile;
   if (GetFileType(file) != FILE_TYPE_DISK) {
     CloseHandle(file);
@@ -107,7 +107,8 @@ int PlatformWriteFile(FileHandle file, const void* bytes, int count) {
 bool PlatformCloseFile(FileHandle file) { return CloseHandle(Native(file)) != 0; }
 
 FileHandle PlatformCreateFile(const char* folder, const char* name) {
-  HANDLE file = CreateFileA(PathIn(folder, name).c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(PathIn(folder, name).c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
 }
 

@@ -49,8 +49,8 @@ class ChildProcess {
 // nullptr with failure set when the program cannot be started; throws SystemFault
 // when the pipes cannot be made.
 std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
-                                                  const std::filesystem::path& directory, bool pipes,
-                                                  std::string& failure);
+                                                const std::filesystem::path& directory, bool pipes,
+                                                std::string& failure);
 
 // A new empty folder of its own under the temporary folder; throws SystemFault when
 // none can be made.

@@ -177,8 +177,8 @@ void PrepareAttributes(posix_spawnattr_t& attributes) {
 }  // namespace
 
 std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
-                                                  const std::filesystem::path& directory, bool pipes,
-                                                  std::string& failure) {
+                                                const std::filesystem::path& directory, bool pipes,
+                                                std::string& failure) {
   int input[2] = {-1, -1}, output[2] = {-1, -1};
   if (pipes) MakePipes(input, output);
   posix_spawn_file_actions_t actions;

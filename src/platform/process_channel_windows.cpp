@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <mutex>
 
+#include "platform/command_line.h"
 #include "platform/process_channel.h"
 #include "platform/stopwatch.h"
-#include "platform/command_line.h"
 
 namespace tulvo {
 
@@ -185,8 +185,8 @@ DWORD Create(std::string line, const std::filesystem::path& directory, ChildHand
 }  // namespace
 
 std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
-                                                  const std::filesystem::path& directory, bool pipes,
-                                                  std::string& failure) {
+                                                const std::filesystem::path& directory, bool pipes,
+                                                std::string& failure) {
   ChildHandles handles;
   MakeHandles(pipes, handles);
   std::vector<std::string> words = command;

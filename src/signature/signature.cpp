@@ -1,6 +1,9 @@
 // Feeds every run of the fixed list through the engine's door into one hash.
 #include "signature/signature.h"
 
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
+
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -8,8 +11,6 @@
 #include <vector>
 
 #include "signature/bench_positions.h"
-#include <tulvo/engine.h>
-#include <tulvo/file_protocol.h>
 
 namespace tulvo::bench {
 

@@ -1,13 +1,13 @@
 // The engine's WebAssembly exports: board text in through one buffer, the move, the
 // reader's message and the evaluated cells out through others, so the module needs
 // no allocator calls from its host.
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <tulvo/engine.h>
-#include <tulvo/file_protocol.h>
 
 #define TULVO_WEB_EXPORT(name) extern "C" __attribute__((export_name(name)))
 

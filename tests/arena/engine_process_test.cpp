@@ -17,8 +17,8 @@
 #include "arena/engine_command.h"
 #include "arena/openings.h"
 #include "arena/preflight.h"
-#include "platform/process_channel.h"
 #include "arena/referee.h"
+#include "platform/process_channel.h"
 
 using namespace tulvo;
 using namespace tulvo::arena;
@@ -202,22 +202,23 @@ class LogFolder {
   std::filesystem::path path_;
 };
 
-// X sleeps 400 ms a move on a 1-second clock and runs out at its third move, by
-// either protocol; a pipe engine is told the terms and, before each move, its time.
+// X sleeps 400 ms a move on a 1150 ms clock and runs out at its third move, by either
+// protocol (the 350 ms to spare cover starting a file engine twice on a loaded or
+// sanitized build); a pipe engine is told the terms and, before each move, its time.
 TEST(GameClock, ASlowEngineLosesOnTimeAndPipeEnginesAreToldTheirTime) {
   PrepareChildProcesses();
   for (const std::string protocol : {"file", "pipe"}) {
     LogFolder folder;
     auto x = LaunchEngine(Fake(protocol, "slow 400 " + folder.Log()));
     auto o = LaunchEngine(Fake("pipe", "greedy"));
-    GameResult game = PlayGame(*x, *o, 15, {}, 5000, {Rule::kExactlyFive, 0, {1000, 0, 0}});
+    GameResult game = PlayGame(*x, *o, 15, {}, 5000, {Rule::kExactlyFive, 0, {1150, 0, 0}});
     EXPECT_EQ(game.reason, EndReason::kTimeForfeit) << protocol << ": " << game.detail;
     EXPECT_EQ(game.outcome, Outcome::kOWins) << protocol;
     EXPECT_EQ(game.moves.size(), 4u) << protocol << ": two moves of 400 ms fit, the third does not";
     if (protocol == "file") continue;
     std::string log = folder.Read();
-    EXPECT_EQ(log.rfind("START 15\nINFO timeout_turn 5000\nINFO timeout_match 1000\nINFO game_type 1\nINFO rule 1\n"
-                        "INFO time_left 1000\nBEGIN\nINFO time_left ",
+    EXPECT_EQ(log.rfind("START 15\nINFO timeout_turn 5000\nINFO timeout_match 1150\nINFO game_type 1\nINFO rule 1\n"
+                        "INFO time_left 1150\nBEGIN\nINFO time_left ",
                         0),
               0u)
         << log;

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <string>
 
-#include "signature/bench_positions.h"
-#include "engine/board/position.h"
 #include "bench/file_program_signature.h"
 #include "bench/in_process_run.h"
+#include "engine/board/position.h"
+#include "engine/engine_state.h"
+#include "signature/bench_positions.h"
 #include "signature/signature.h"
 #include "support/engine_fixture.h"
-#include "engine/engine_state.h"
 
 using namespace tulvo::bench;
 using namespace tulvo::engine;

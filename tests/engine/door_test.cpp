@@ -1,13 +1,12 @@
 // The engine's door against the file program's whole run, and its own promises.
 #include <gtest/gtest.h>
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
 
 #include <climits>
 #include <random>
 #include <string>
 #include <vector>
-
-#include <tulvo/engine.h>
-#include <tulvo/file_protocol.h>
 
 #include "engine/analysis/axis_summary.h"
 #include "engine/analysis/cell_tables.h"
@@ -141,8 +140,9 @@ TEST(Door, EveryTracedTierIsAFreshEvaluationOfItsCell) {
     for (int level = 0; level <= 6; level++) {
       const tulvo::Choice choice = Decide(board, 'o', level, random() % kMillisecondsPerDay);
       for (const tulvo::TracedCell& cell : choice.trace)
-        ASSERT_EQ(cell.tier, FreshTier(cell.x, cell.y)) << "level " << level << " cell " << cell.x << "," << cell.y
-                                                         << "\n" << board;
+        ASSERT_EQ(cell.tier, FreshTier(cell.x, cell.y))
+            << "level " << level << " cell " << cell.x << "," << cell.y << "\n"
+            << board;
     }
   }
 }
@@ -150,10 +150,10 @@ TEST(Door, EveryTracedTierIsAFreshEvaluationOfItsCell) {
 // The tier is the cell's own, recorded as it was scored, not what the state holds
 // after the scan: here the last cell scanned decides by no rule at all.
 TEST(Door, TraceKeepsEachCellsOwnRuleAfterTheScanMovesOn) {
-  const std::string board = BoardText({"---------------", "---------------", "---------------", "---------------",
-                                       "---------------", "------xooo-----", "-----o-x-------", "-----x-ooo-----",
-                                       "------o--------", "------o-ox-----", "---------------", "---------------",
-                                       "---------------", "---------------", "---------------"});
+  const std::string board =
+      BoardText({"---------------", "---------------", "---------------", "---------------", "---------------",
+                 "------xooo-----", "-----o-x-------", "-----x-ooo-----", "------o--------", "------o-ox-----",
+                 "---------------", "---------------", "---------------", "---------------", "---------------"});
   const tulvo::Choice choice = Decide(board, 'x', 1, 1);
   ASSERT_GE(choice.trace.size(), 2u);
   const tulvo::TracedCell* gapped = nullptr;
@@ -170,9 +170,7 @@ TEST(Door, LevelsOutsideTheRangePlayTheNearestLevel) {
   for (int position = 0; position < 20; position++) {
     const std::string board = BoardText(RandomRows(random));
     const uint32_t seed = random() % kMillisecondsPerDay;
-    const struct {
-      int level, plays;
-    } cases[] = {{-1, 0}, {INT32_MIN, 0}, {9, 6}, {7, 6}, {INT32_MAX, 6}};
+    const struct { int level, plays; } cases[] = {{-1, 0}, {INT32_MIN, 0}, {9, 6}, {7, 6}, {INT32_MAX, 6}};
     for (const auto& c : cases) {
       const tulvo::Choice outside = Decide(board, 'x', c.level, seed);
       EXPECT_EQ(aiLevel, c.plays) << c.level;

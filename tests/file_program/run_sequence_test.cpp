@@ -1,10 +1,9 @@
 #include "file_program/run_sequence.h"
 
 #include <gtest/gtest.h>
+#include <tulvo/file_protocol.h>
 
 #include <set>
-
-#include <tulvo/file_protocol.h>
 
 #include "engine/board/ai_level.h"
 #include "support/engine_fixture.h"

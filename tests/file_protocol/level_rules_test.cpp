@@ -1,11 +1,10 @@
 // The three level rules of the programs' command lines, through the door, in one table.
 #include <gtest/gtest.h>
+#include <tulvo/engine.h>
+#include <tulvo/file_protocol.h>
 
 #include <string>
 #include <vector>
-
-#include <tulvo/engine.h>
-#include <tulvo/file_protocol.h>
 
 using namespace tulvo;
 

@@ -1,12 +1,11 @@
 // The pipe program's move path against the file program's whole run on the same
 // position, level and seed.
 #include <gtest/gtest.h>
+#include <tulvo/file_protocol.h>
 
 #include <random>
 #include <string>
 #include <vector>
-
-#include <tulvo/file_protocol.h>
 
 #include "pbrain/move_request.h"
 #include "support/engine_fixture.h"

@@ -1,7 +1,7 @@
 // Windows command lines built from words come apart into the very same words.
-#include "platform/command_line.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/command_line.h"
 
 using namespace tulvo;
 

@@ -4,11 +4,11 @@
 #include <tulvo/file_protocol.h>
 
 #include "engine/analysis/cell_tables.h"
-#include "platform/platform_memory.h"
 #include "engine/board/position.h"
 #include "engine/board/random.h"
 #include "engine/engine_state.h"
 #include "file_program/run_sequence.h"
+#include "platform/platform_memory.h"
 
 namespace tulvo::test {
 

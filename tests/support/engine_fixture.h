@@ -1,12 +1,12 @@
 // In-process set-up of the engine on the in-memory platform.
 #pragma once
 
+#include <tulvo/platform.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <tulvo/platform.h>
 
 namespace tulvo::test {
 

@@ -2,17 +2,17 @@
 // only where none can be made.
 #include "support/outcome_check.h"
 
-#include "engine/choice/move_search.h"
-#include "file_protocol/board_text.h"
-#include "file_program/level.h"
 #include "engine/board/position.h"
+#include "engine/choice/move_search.h"
+#include "file_program/level.h"
+#include "file_protocol/board_text.h"
 
 namespace tulvo::test {
 
 namespace {
 
 bool IsKnownMessage(const std::string& console) {
-  const char* messages[] = {file_program::usageBanner,    file_protocol::kMessageBoardNotLoaded,
+  const char* messages[] = {file_program::usageBanner,           file_protocol::kMessageBoardNotLoaded,
                             file_protocol::kMessageBadBoardSize, file_protocol::kMessageLineTooLong,
                             file_protocol::kMessageTooManyLines, file_protocol::kMessageFilesNotLoaded};
   for (const char* message : messages)

@@ -7,8 +7,8 @@
 
 #include "engine/analysis/cell_tables.h"
 #include "engine/analysis/threat_classes.h"
-#include "engine/choice/move_search.h"
 #include "engine/board/position.h"
+#include "engine/choice/move_search.h"
 #include "support/engine_fixture.h"
 #include "support/outcome_check.h"
 

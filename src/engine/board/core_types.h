@@ -1,16 +1,16 @@
 // Fixed sizes, cell codes, player indices and direction steps shared by the whole engine.
 #pragma once
 
+#include <tulvo/engine.h>
+
 #include <cassert>
 #include <cstdint>
-
-#include <tulvo/engine.h>
 
 namespace tulvo::engine {
 
 // The door's sizes and codes are the engine's own: one definition, named here as the
 // engine's code reads them.
-constexpr int kBoardSide = kMaxBoardSize;  // the Board always has room for 20 x 20 cells
+constexpr int kBoardSide = kMaxBoardSize;       // the Board always has room for 20 x 20 cells
 constexpr int kMaxCoordinate = kBoardSide - 1;  // highest coordinate the Board can hold
 constexpr int kPlayers = 2;
 constexpr int kDirections = 8;

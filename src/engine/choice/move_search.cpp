@@ -4,14 +4,14 @@
 #include "engine/analysis/axis_summary.h"
 #include "engine/analysis/cell_tables.h"
 #include "engine/analysis/threat_classes.h"
+#include "engine/board/ai_level.h"
+#include "engine/board/position.h"
+#include "engine/board/random.h"
 #include "engine/choice/opening.h"
 #include "engine/choice/quadratic_scorers.h"
 #include "engine/choice/rule_scorer.h"
 #include "engine/choice/threat_priority.h"
 #include "engine/choice/weighted_scorers.h"
-#include "engine/board/ai_level.h"
-#include "engine/board/position.h"
-#include "engine/board/random.h"
 
 namespace tulvo::engine {
 

@@ -1,9 +1,9 @@
 // Sets bestMove for a board of 0, 1 or 2 stones.
 #include "engine/choice/opening.h"
 
-#include "engine/choice/move_search.h"
 #include "engine/board/position.h"
 #include "engine/board/random.h"
+#include "engine/choice/move_search.h"
 
 namespace tulvo::engine {
 

@@ -3,9 +3,9 @@
 
 #include "engine/analysis/axis_summary.h"
 #include "engine/analysis/cell_tables.h"
-#include "engine/choice/move_search.h"
 #include "engine/board/ai_level.h"
 #include "engine/board/random.h"
+#include "engine/choice/move_search.h"
 
 namespace tulvo::engine {
 

@@ -4,8 +4,8 @@
 
 #include "engine/analysis/cell_tables.h"
 #include "engine/analysis/table_lanes.h"
-#include "engine/choice/move_search.h"
 #include "engine/board/position.h"
+#include "engine/choice/move_search.h"
 
 namespace tulvo::engine {
 

@@ -5,8 +5,8 @@
 
 #include "engine/analysis/cell_tables.h"
 #include "engine/board/position.h"
-#include "file_program/run_sequence.h"
 #include "engine/engine_state.h"
+#include "file_program/run_sequence.h"
 
 using namespace tulvo::engine;
 

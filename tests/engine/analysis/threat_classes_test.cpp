@@ -7,9 +7,9 @@
 
 #include "engine/analysis/cell_tables.h"
 #include "engine/board/position.h"
+#include "engine/engine_state.h"
 #include "file_program/run_sequence.h"
 #include "support/engine_fixture.h"
-#include "engine/engine_state.h"
 
 using namespace tulvo::engine;
 using namespace tulvo::test;

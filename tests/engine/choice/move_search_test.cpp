@@ -7,8 +7,8 @@
 #include "engine/board/ai_level.h"
 #include "engine/board/position.h"
 #include "engine/board/random.h"
-#include "support/engine_fixture.h"
 #include "engine/engine_state.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
 using namespace tulvo::test;

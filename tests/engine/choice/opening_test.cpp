@@ -4,12 +4,12 @@
 
 #include <map>
 
-#include "engine/choice/move_search.h"
 #include "engine/board/ai_level.h"
 #include "engine/board/position.h"
 #include "engine/board/random.h"
-#include "support/engine_fixture.h"
+#include "engine/choice/move_search.h"
 #include "engine/engine_state.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
 using namespace tulvo::test;

@@ -171,14 +171,22 @@ struct CombinedRule {
   bool levelOneOnly;
 };
 
-#define SUMMARY(field, least) \
-  Setting { #field, Source::kSummary, &AxisSummary::field, nullptr, false, least, {0, 0} }
-#define OTHERS_SUMMARY(field, least) \
-  Setting { "other's " #field, Source::kSummary, &AxisSummary::field, nullptr, true, least, {0, 0} }
-#define SIDE_A(field, least) \
-  Setting { #field " of side a", Source::kSideA, nullptr, &CellTables::field, false, least, {0, 0} }
-#define SIDE_B(field, least) \
-  Setting { #field " of side b", Source::kSideB, nullptr, &CellTables::field, false, least, {0, 0} }
+#define SUMMARY(field, least)                                                      \
+  Setting {                                                                        \
+#field, Source::kSummary, &AxisSummary::field, nullptr, false, least, { 0, 0 } \
+  }
+#define OTHERS_SUMMARY(field, least)                                                         \
+  Setting {                                                                                  \
+    "other's " #field, Source::kSummary, &AxisSummary::field, nullptr, true, least, { 0, 0 } \
+  }
+#define SIDE_A(field, least)                                                                 \
+  Setting {                                                                                  \
+#field " of side a", Source::kSideA, nullptr, &CellTables::field, false, least, { 0, 0 } \
+  }
+#define SIDE_B(field, least)                                                                 \
+  Setting {                                                                                  \
+#field " of side b", Source::kSideB, nullptr, &CellTables::field, false, least, { 0, 0 } \
+  }
 
 // Each rule's conditions at their least values; any one of them a step short leaves
 // the rule out. A run total of three is two stones on side a and one on side b, so

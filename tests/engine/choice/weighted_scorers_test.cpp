@@ -6,8 +6,8 @@
 #include <random>
 
 #include "engine/analysis/cell_tables.h"
-#include "engine/choice/move_search.h"
 #include "engine/board/position.h"
+#include "engine/choice/move_search.h"
 
 using namespace tulvo::engine;
 
