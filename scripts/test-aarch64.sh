@@ -40,7 +40,7 @@ for platform in native aarch64; do
 done
 
 # The signature program needs no benchmark library, so the aarch64 build computes it.
-if ! signature=$(qemu-aarch64 "$aarch64_build/bin/tulvo-signature" "$(cat bench/signature.expected)"); then
+if ! signature=$(qemu-aarch64 "$aarch64_build/bench/tulvo-signature" "$(cat bench/signature.expected)"); then
   echo "tulvo-signature on aarch64: $signature" >&2
   exit 1
 fi
