@@ -42,11 +42,10 @@ std::optional<std::vector<Opening>> LoadOpenings(const ArenaOptions& options, st
 }
 
 // The last record number among the records folder's files (a device or a folder of a
-// record's name is no record), the folder created when missing; -1 with error set
-// when it can be neither created nor read.
+// record's name is no record); -1 with error set when the folder cannot be read.
+// RecordsFolderProblem has made the folder and checked that it takes files.
 int PrepareRecordsFolder(const std::string& folder, std::string& error) {
   std::error_code fault;
-  std::filesystem::create_directories(folder, fault);
   std::vector<std::string> names;
   for (std::filesystem::directory_iterator entry(folder, fault), end; !fault && entry != end; entry.increment(fault)) {
     std::error_code kind;
