@@ -24,7 +24,6 @@ const LevelConstants level6Params = {
 WeightedConstants weightedConstants;
 int32_t spanWeight = 0;
 int32_t spanDivisor = 1;
-int32_t shapeScore[2];
 
 // Stone-count bands 0..6, 7..11, 12..17, 18 and more.
 static int StoneBand() {
@@ -155,15 +154,9 @@ Sides Reach(const PlayerSides& t) {
 
 int32_t RunBoost(int runLength) { return RunBoostSides(BroadcastSides(runLength))[0]; }
 
-void ScoreAxisShapes(int d) {
-  const Players players = ReadPlayers();
-  shapeScore[ownIndex] = int32_t(ShapeLanes(ReadAxes(players.of[ownIndex], false))[d]);
-  shapeScore[oppIndex] = int32_t(ShapeLanes(ReadAxes(players.of[oppIndex], false))[d]);
-}
-
 // All four axes at once: a cramped axis (reach at most kCrampedLimit for both players)
 // adds its span lengths, any other axis both players' line terms.
-int32_t ScoreWeighted() {
+WeightedAxes ScoreWeightedAxes() {
   const Players players = ReadPlayers();
   const PlayerSides &own = players.of[ownIndex], &opp = players.of[oppIndex];
   const Sides limit = BroadcastSides(kCrampedLimit);
@@ -174,7 +167,20 @@ int32_t ScoreWeighted() {
   const Lanes ownShape = ShapeLanes(ownAxes), oppShape = ShapeLanes(oppAxes);
   const IntLanes lines = LineTermLanes(ownAxes, ownShape) + LineTermLanes(oppAxes, oppShape);
   const IntLanes contribution = cramped ? spans : lines;
-  return contribution[0] + contribution[1] + contribution[2] + contribution[3];
+  WeightedAxes axes;
+  for (int d = 0; d < kAxes; d++) {
+    axes.contribution[d] = contribution[d];
+    axes.shape[ownIndex][d] = int32_t(ownShape[d]);
+    axes.shape[oppIndex][d] = int32_t(oppShape[d]);
+  }
+  return axes;
+}
+
+// Flattened: the breakdown is built in place, so the scan pays nothing for the shape
+// scores it does not read.
+__attribute__((flatten)) int32_t ScoreWeighted() {
+  const WeightedAxes axes = ScoreWeightedAxes();
+  return axes.contribution[0] + axes.contribution[1] + axes.contribution[2] + axes.contribution[3];
 }
 
 static void PrepareConstantLanes() {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "engine/board/core_types.h"
+
 namespace tulvo::engine {
 
 // The constants of one level's line terms.
@@ -33,16 +35,19 @@ extern const LevelConstants level6Params;
 extern WeightedConstants weightedConstants;  // the level's constants for this run
 extern int32_t spanWeight;
 extern int32_t spanDivisor;
-extern int32_t shapeScore[2];  // by player index, as ScoreAxisShapes leaves it
 
-// Sets the constants of level 5 or 6 and the stone-count band's span weights; the two
+// The current cell's weighted score axis by axis: what each axis adds, and the shape
+// score of each player on it (the part of a line term multiplied by shapeMul).
+struct WeightedAxes {
+  int32_t contribution[kAxes];
+  int32_t shape[kPlayers][kAxes];  // by player index
+};
+
+// Sets the constants of level 5 or 6 and the stone-count band's span weights; the
 // scorers below use what it set.
 void PrepareSpanWeights(int level);
-int32_t ScoreWeighted();
-// The shape scores of both players on axis d (0..3) of the current cell, the part of
-// the line term that ScoreWeighted multiplies by shapeMul; sets shapeScore. The scan
-// never needs them on their own: this is for inspecting one axis.
-void ScoreAxisShapes(int d);
+WeightedAxes ScoreWeightedAxes();
+int32_t ScoreWeighted();  // the sum of the four axes' contributions
 // runBoost: 0 for no run, 2n - 1 for a run of n, for any length.
 int32_t RunBoost(int runLength);
 

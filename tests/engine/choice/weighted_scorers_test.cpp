@@ -25,7 +25,9 @@ void Entry(int p, int dir, int runLen, int runFree, int spanLen, int spanGap, in
 }
 
 // The worked axis: toward d two own stones, three empty cells, an opponent's stone;
-// toward the opposite direction five empty cells and the edge.
+// toward the opposite direction five empty cells and the edge. Returns the cell's
+// score; axesOfWorkedCell holds its breakdown.
+WeightedAxes axesOfWorkedCell;
 int32_t WorkedAxis(int level, int side, int d, int stones = 8, int max = 19) {
   tables = {};
   int own = side - 1, opp = 2 - side, o = opposite[d];
@@ -38,9 +40,8 @@ int32_t WorkedAxis(int level, int side, int d, int stones = 8, int max = 19) {
   stoneCount = stones;
   boardMax = uint8_t(max);
   PrepareSpanWeights(level);
-  const int32_t score = ScoreWeighted();
-  ScoreAxisShapes(d);
-  return score;
+  axesOfWorkedCell = ScoreWeightedAxes();
+  return ScoreWeighted();
 }
 
 }  // namespace
@@ -54,16 +55,16 @@ TEST(ScoreWeighted, WorkedAxisLevelFive) {
 
 TEST(ScoreWeighted, WorkedAxisShapesLevelFive) {
   WorkedAxis(5, 1, 0);
-  EXPECT_EQ(shapeScore[0], 85);
-  EXPECT_EQ(shapeScore[1], 14);
+  EXPECT_EQ(axesOfWorkedCell.shape[0][0], 85);
+  EXPECT_EQ(axesOfWorkedCell.shape[1][0], 14);
   WorkedAxis(5, 1, 1);
-  EXPECT_EQ(shapeScore[0], 76);
+  EXPECT_EQ(axesOfWorkedCell.shape[0][1], 76);
 }
 
 TEST(ScoreWeighted, WorkedAxisLevelSix) {
   EXPECT_EQ(WorkedAxis(6, 1, 0), (90 + 1 + 22 * 701) + (8 + 0 + 22 * 156));
-  EXPECT_EQ(shapeScore[0], 701);
-  EXPECT_EQ(shapeScore[1], 156);
+  EXPECT_EQ(axesOfWorkedCell.shape[0][0], 701);
+  EXPECT_EQ(axesOfWorkedCell.shape[1][0], 156);
 }
 
 TEST(ScoreWeighted, CrampedAxisAddsSpanLengths) {
@@ -207,14 +208,14 @@ TEST(ScoreWeighted, MatchesPlainArithmeticOnRandomTables) {
     stoneCount = int32_t(rng() % 30);
     boardMax = uint8_t(10 + rng() % 10);
     PrepareSpanWeights(5 + int(rng() % 2));
+    const WeightedAxes axes = ScoreWeightedAxes();
     int32_t expected = 0;
     for (int d = 0; d < kAxes; d++) {
       const ReferenceAxis axis{tables, weightedConstants, d};
       expected += axis.Contribution();
-      shapeScore[0] = shapeScore[1] = -1;
-      ScoreAxisShapes(d);
-      ASSERT_EQ(shapeScore[0], axis.Shape(0)) << "round " << round << " axis " << d;
-      ASSERT_EQ(shapeScore[1], axis.Shape(1)) << "round " << round << " axis " << d;
+      ASSERT_EQ(axes.contribution[d], axis.Contribution()) << "round " << round << " axis " << d;
+      ASSERT_EQ(axes.shape[0][d], axis.Shape(0)) << "round " << round << " axis " << d;
+      ASSERT_EQ(axes.shape[1][d], axis.Shape(1)) << "round " << round << " axis " << d;
     }
     ASSERT_EQ(ScoreWeighted(), expected) << "round " << round;
   }
