@@ -9,6 +9,8 @@
 #   signature       src/signature                                      (engine, file_protocol)
 #   programs        src/{file_program,pbrain,analyze,arena,web}, and libtulvo's C interface
 #                   src/library with include/tulvo/tulvo.h         (any layer below, never src/engine)
+#   support         tests/support, the tests' shared helpers: white-box, any layer, but
+#                   the system only through the platform, as the programs reach it
 # Prints one line per include that breaks it and exits 1; prints nothing and exits 0
 # when the tree keeps it.
 set -euo pipefail
@@ -22,6 +24,7 @@ allowed() {
     platform) echo '"platform/ <tulvo/platform.h>' ;;
     common) echo '"common/' ;;
     signature) echo '"signature/ <tulvo/engine.h> <tulvo/file_protocol.h>' ;;
+    support) echo '"support/ "engine/ "file_protocol/ "platform/ "common/ "signature/ "file_program/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h>' ;;
     file_program | pbrain | analyze | arena | web | library)
       echo "\"$1/ \"file_protocol/ \"platform/ \"common/ \"signature/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h> <tulvo/tulvo.h>" ;;
     *) echo "" ;;
@@ -42,6 +45,8 @@ faults=0
 while IFS= read -r file; do
   if [[ $file == include/* ]]; then
     layer=$(public_layer "$file")
+  elif [[ $file == tests/support/* ]]; then
+    layer=support
   else
     layer=${file#src/}
     layer=${layer%%/*}
@@ -72,6 +77,6 @@ while IFS= read -r file; do
       faults=$((faults + 1))
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file" || true)
-done < <(find src include -name '*.h' -o -name '*.cpp' | sort)
+done < <(find src include tests/support -name '*.h' -o -name '*.cpp' | sort)
 
 [ "$faults" -eq 0 ]

@@ -32,7 +32,8 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 
 class FileEngine : public Engine {
  public:
-  explicit FileEngine(const EngineCommand& engine) : command_(engine.command), directory_(MakeScratchFolder()) {}
+  explicit FileEngine(const EngineCommand& engine)
+      : command_(engine.command), directory_(MakeScratchFolder("tulvo-arena")) {}
   ~FileEngine() override {
     std::error_code ignored;
     std::filesystem::remove_all(directory_, ignored);

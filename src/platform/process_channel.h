@@ -21,6 +21,7 @@ class SystemFault : public std::runtime_error {
 // How a process that exited ended.
 struct ProcessEnd {
   bool clean;               // exited on its own with code 0
+  int code;                 // the exit code; -1 when a signal, a crash or Kill ended it
   std::string description;  // such as "exited with code 3" or "killed by signal 6"
 };
 
@@ -33,6 +34,8 @@ class ChildProcess {
   virtual ~ChildProcess() = default;
   // Writes all of bytes to the standard input; false when the process stopped reading.
   virtual bool Write(const std::string& bytes) = 0;
+  // Closes the standard input, so that the process reads to its end.
+  virtual void CloseInput() = 0;
   // Appends what the standard output has within timeoutMs: kData when something
   // came, kClosed at the end of the output.
   virtual ReadStatus Read(std::string& output, int timeoutMs) = 0;
@@ -52,9 +55,9 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& 
                                                 const std::filesystem::path& directory, bool pipes,
                                                 std::string& failure);
 
-// A new empty folder of its own under the temporary folder; throws SystemFault when
-// none can be made.
-std::filesystem::path MakeScratchFolder();
+// A new empty folder of its own under the temporary folder, named prefix and a unique
+// suffix; throws SystemFault when none can be made.
+std::filesystem::path MakeScratchFolder(const std::string& prefix);
 
 // Makes writes to a child that has died fail instead of ending the caller.
 void PrepareChildProcesses();

@@ -50,8 +50,9 @@ std::string ProgramPath(const std::string& program) {
 }
 
 ProcessEnd EndOf(int status) {
-  if (WIFSIGNALED(status)) return {false, "killed by signal " + std::to_string(WTERMSIG(status))};
-  return {WEXITSTATUS(status) == 0, "exited with code " + std::to_string(WEXITSTATUS(status))};
+  if (WIFSIGNALED(status)) return {false, -1, "killed by signal " + std::to_string(WTERMSIG(status))};
+  const int code = WEXITSTATUS(status);
+  return {code == 0, code, "exited with code " + std::to_string(code)};
 }
 
 class PosixProcess : public ChildProcess {
@@ -73,6 +74,8 @@ class PosixProcess : public ChildProcess {
     }
     return true;
   }
+
+  void CloseInput() override { CloseFd(toChild_); }
 
   ReadStatus Read(std::string& output, int timeoutMs) override {
     Stopwatch clock;
@@ -204,9 +207,9 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& 
 }
 
 // Under TMPDIR, or /tmp without it.
-std::filesystem::path MakeScratchFolder() {
+std::filesystem::path MakeScratchFolder(const std::string& prefix) {
   const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr && *base != 0 ? base : "/tmp") + "/tulvo-arena-XXXXXX";
+  std::string pattern = std::string(base != nullptr && *base != 0 ? base : "/tmp") + "/" + prefix + "-XXXXXX";
   if (mkdtemp(pattern.data()) != nullptr) return pattern;
   throw SystemFault("cannot create a scratch folder " + pattern + ": " + std::strerror(errno));
 }

@@ -43,9 +43,9 @@ ProcessEnd EndOf(DWORD code) {
   if (code >= 0xC0000000u) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(code));
-    return {false, std::string("crashed with exception ") + hex};
+    return {false, -1, std::string("crashed with exception ") + hex};
   }
-  return {code == 0, "exited with code " + std::to_string(code)};
+  return {code == 0, int(code), "exited with code " + std::to_string(code)};
 }
 
 class WindowsProcess : public ChildProcess {
@@ -69,6 +69,8 @@ class WindowsProcess : public ChildProcess {
     }
     return true;
   }
+
+  void CloseInput() override { CloseOnce(toChild_); }
 
   // Anonymous pipes cannot be waited on: the pipe is looked into every
   // millisecond, and the wait between looks ends early when the process exits.
@@ -106,7 +108,7 @@ class WindowsProcess : public ChildProcess {
     if (end_) return;
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, 10000);
-    end_ = ProcessEnd{false, "ended by the arena"};
+    end_ = ProcessEnd{false, -1, "ended by the arena"};
   }
 
  private:
@@ -206,13 +208,13 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& 
 }
 
 // Under the temporary folder, named after this process and a running count.
-std::filesystem::path MakeScratchFolder() {
+std::filesystem::path MakeScratchFolder(const std::string& prefix) {
   static std::atomic<unsigned> count{0};
   char base[MAX_PATH + 1];
   DWORD length = GetTempPathA(sizeof base, base);
   if (length == 0 || length > MAX_PATH) throw SystemFault("cannot find the temporary folder: " + LastErrorText());
   for (int attempt = 0; attempt < 100; attempt++) {
-    std::string name = "tulvo-arena-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(count++);
+    std::string name = prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(count++);
     std::filesystem::path folder = std::filesystem::path(base) / name;
     if (CreateDirectoryA(folder.string().c_str(), nullptr)) return folder;
     if (GetLastError() != ERROR_ALREADY_EXISTS) {

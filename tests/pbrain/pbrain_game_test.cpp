@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/child_process.h"
+#include "support/pipe_program.h"
 
 using namespace tulvo::test;
 
@@ -69,7 +69,7 @@ bool Take(Referee& referee, Cell cell, int player, int& winner) {
   return winner == 0 && !referee.IsFull();
 }
 
-void StartEngine(ChildProcess& engine, int size) {
+void StartEngine(PipeProgram& engine, int size) {
   for (const char* info : {"INFO timeout_turn 5000", "INFO timeout_match 0", "INFO rule 0", "INFO game_type 1"})
     engine.Send(info);
   engine.Send("START " + std::to_string(size));
@@ -78,7 +78,7 @@ void StartEngine(ChildProcess& engine, int size) {
 
 // The engine begins; the test answers with the first free cell in reading order.
 TEST(PbrainMatch, WholeGameFromBeginAgainstAWeakOpponentIsWon) {
-  ChildProcess engine(kProgram, {"/6"});
+  PipeProgram engine(kProgram, {"/6"});
   StartEngine(engine, 15);
   Referee referee(15);
   int winner = 0;
@@ -104,8 +104,8 @@ TEST(PbrainMatch, SelfPlayBetweenTwoInstancesFinishes) {
     const char* second;
   } matches[] = {{20, "/6", "/6"}, {15, "/2", "/5"}, {10, "/0", "/3"}};
   for (const Match& match : matches) {
-    ChildProcess players[2] = {ChildProcess(kProgram, {match.first}), ChildProcess(kProgram, {match.second})};
-    for (ChildProcess& player : players) StartEngine(player, match.size);
+    PipeProgram players[2] = {PipeProgram(kProgram, {match.first}), PipeProgram(kProgram, {match.second})};
+    for (PipeProgram& player : players) StartEngine(player, match.size);
     Referee referee(match.size);
     int winner = 0, moves = 0;
     std::string request = "BEGIN";
@@ -117,7 +117,7 @@ TEST(PbrainMatch, SelfPlayBetweenTwoInstancesFinishes) {
       request = "TURN " + CellText(move);
     }
     EXPECT_TRUE(winner != 0 || referee.IsFull()) << "size " << match.size;
-    for (ChildProcess& player : players) {
+    for (PipeProgram& player : players) {
       player.Send("END");
       EXPECT_EQ(player.Finish(), 0);
     }

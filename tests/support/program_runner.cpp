@@ -1,26 +1,17 @@
-// fork/exec with the working directory set and standard output captured.
+// Runs of built programs through the platform's process channel, and scratch folders.
 #include "support/program_runner.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
+
+#include "platform/process_channel.h"
+#include "platform/stopwatch.h"
 
 namespace tulvo::test {
 
-ScratchDirectory::ScratchDirectory() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tulvo-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch directory");
-  path_ = pattern;
-}
+ScratchDirectory::ScratchDirectory() : path_(MakeScratchFolder("tulvo-test").string()) {}
 
 ScratchDirectory::~ScratchDirectory() {
   std::error_code ignored;
@@ -53,42 +44,40 @@ std::vector<std::string> ScratchDirectory::Names() const {
   return names;
 }
 
-void ExecProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  std::vector<char*> argv = {const_cast<char*>(program.c_str())};
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  execv(program.c_str(), argv.data());
-  _exit(127);
+namespace {
+
+// Longer than any test's program runs; a program still running then has hung.
+constexpr int kRunLimitMs = 10 * 60 * 1000;
+
+// Everything the program writes to its standard output until it closes it, or until
+// the limit; false at the limit.
+bool ReadToTheEnd(ChildProcess& process, std::string& output) {
+  Stopwatch clock;
+  for (;;) {
+    switch (process.Read(output, clock.LeftOf(kRunLimitMs))) {
+      case ReadStatus::kData: break;
+      case ReadStatus::kClosed: return true;
+      case ReadStatus::kTimedOut: return false;
+    }
+  }
 }
+
+}  // namespace
 
 ProgramRun RunProgramIn(const std::string& directory, const std::string& program,
                         const std::vector<std::string>& arguments, const std::string& input) {
-  int output[2], feed[2];
-  if (pipe(output) != 0 || pipe(feed) != 0) throw std::runtime_error("pipe failed");
-  pid_t child = fork();
-  if (child == 0) {
-    dup2(feed[0], STDIN_FILENO);
-    dup2(output[1], STDOUT_FILENO);
-    for (int fd : {output[0], output[1], feed[0], feed[1]}) close(fd);
-    if (chdir(directory.c_str()) != 0) _exit(127);
-    ExecProgram(program, arguments);
-  }
-  close(output[1]);
-  close(feed[0]);
-  signal(SIGPIPE, SIG_IGN);  // a program that exits without reading its input
-  if (!input.empty()) {
-    ssize_t written = write(feed[1], input.data(), input.size());
-    (void)written;
-  }
-  close(feed[1]);
+  std::vector<std::string> command = {program};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  PrepareChildProcesses();  // a program that exits without reading its input
+  std::string failure;
+  std::unique_ptr<ChildProcess> process = StartChildProcess(command, directory, true, failure);
+  if (!process) return {failure + "\n", kCannotStart};
+  process->Write(input);
+  process->CloseInput();
   ProgramRun run = {"", -1};
-  char buffer[4096];
-  ssize_t got;
-  while ((got = read(output[0], buffer, sizeof buffer)) > 0) run.output.append(buffer, size_t(got));
-  close(output[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+  if (!ReadToTheEnd(*process, run.output)) return run;  // ending process kills the program
+  const std::optional<ProcessEnd> end = process->WaitForExit(kRunLimitMs);
+  if (end) run.exitCode = end->code;
   return run;
 }
 

@@ -11,6 +11,10 @@ struct ProgramRun {
   int exitCode;        // -1 when the program did not exit normally
 };
 
+// The exit code of a run whose program cannot be started, as a shell reports it; the
+// output then says why.
+constexpr int kCannotStart = 127;
+
 // A fresh empty directory, removed with everything in it when the object goes.
 class ScratchDirectory {
  public:
@@ -31,11 +35,9 @@ class ScratchDirectory {
   std::string path_;
 };
 
-// In a forked child whose pipes are wired: execs program with the arguments (argv[0]
-// is program as given); ends the child with status 127 when it cannot.
-[[noreturn]] void ExecProgram(const std::string& program, const std::vector<std::string>& arguments);
-
-// Starts program (a path, used as argv[0] as given) in directory with the arguments.
+// Runs program in directory with the arguments and input on its standard input, and
+// waits for it to end. A relative program path is taken relative to the caller's
+// folder, not directory.
 ProgramRun RunProgramIn(const std::string& directory, const std::string& program,
                         const std::vector<std::string>& arguments, const std::string& input = "");
 

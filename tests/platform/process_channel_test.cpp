@@ -1,0 +1,77 @@
+// The process channel from the caller's side: how a process's end is reported, its
+// standard input closed, and the folder it runs in. The children are /bin/sh scripts.
+#include "platform/process_channel.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/stopwatch.h"
+
+using namespace tulvo;
+
+namespace {
+
+std::unique_ptr<ChildProcess> Shell(const std::string& script, const std::filesystem::path& directory = "") {
+  PrepareChildProcesses();
+  std::string failure;
+  auto process = StartChildProcess({"/bin/sh", "-c", script}, directory, true, failure);
+  if (!process) ADD_FAILURE() << failure;
+  return process;
+}
+
+// The process's standard output up to its end, or what came within five seconds.
+std::string OutputOf(ChildProcess& process) {
+  std::string output;
+  Stopwatch clock;
+  while (process.Read(output, clock.LeftOf(5000)) == ReadStatus::kData) {
+  }
+  return output;
+}
+
+TEST(ProcessChannel, ReportsTheExitCodeOrTheSignal) {
+  struct Case {
+    const char* script;
+    bool clean;
+    int code;
+    const char* description;
+  };
+  const Case cases[] = {
+      {"exit 0", true, 0, "exited with code 0"},
+      {"exit 3", false, 3, "exited with code 3"},
+      {"exit 255", false, 255, "exited with code 255"},
+      {"kill -9 $$", false, -1, "killed by signal 9"},
+  };
+  for (const Case& c : cases) {
+    auto process = Shell(c.script);
+    ASSERT_TRUE(process);
+    std::optional<ProcessEnd> end = process->WaitForExit(5000);
+    ASSERT_TRUE(end) << c.script;
+    EXPECT_EQ(end->clean, c.clean) << c.script;
+    EXPECT_EQ(end->code, c.code) << c.script;
+    EXPECT_EQ(end->description, c.description) << c.script;
+  }
+}
+
+// cat copies its input until the input ends: only CloseInput lets it finish.
+TEST(ProcessChannel, ClosingTheInputEndsWhatReadsIt) {
+  auto process = Shell("cat; exit 5");
+  ASSERT_TRUE(process);
+  ASSERT_TRUE(process->Write("one line\n"));
+  process->CloseInput();
+  EXPECT_FALSE(process->Write("too late\n"));
+  EXPECT_EQ(OutputOf(*process), "one line\n");
+  std::optional<ProcessEnd> end = process->WaitForExit(5000);
+  ASSERT_TRUE(end);
+  EXPECT_EQ(end->code, 5);
+}
+
+TEST(ProcessChannel, RunsInTheGivenFolderNamedByItsPrefix) {
+  const std::filesystem::path folder = MakeScratchFolder("tulvo-channel-test");
+  EXPECT_EQ(folder.filename().string().rfind("tulvo-channel-test-", 0), 0u) << folder;
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+  auto process = Shell("pwd -P", folder);
+  ASSERT_TRUE(process);
+  EXPECT_EQ(OutputOf(*process), std::filesystem::canonical(folder).string() + "\n");
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
