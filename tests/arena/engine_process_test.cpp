@@ -2,15 +2,11 @@
 // game clocks and the check before the first game.
 #include "arena/engine_process.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "arena/arena_fault.h"
@@ -116,54 +112,6 @@ TEST(BothProtocols, DeliverTheSamePositions) {
     EXPECT_EQ(moves("pipe", "pipe"), byFile);
     EXPECT_EQ(moves("pipe", "file"), byFile);
   }
-}
-
-// Waiting for one process never reaps another: a killed process keeps its own end,
-// and a second process that exits meanwhile is still found by its own wait.
-TEST(ProcessChannel, EachWaitSeesOnlyItsOwnProcess) {
-  std::string failure;
-  auto sleeper = StartChildProcess({kFake, "file", "timeout"}, "", false, failure);
-  auto crasher = StartChildProcess({kFake, "file", "crash"}, "", false, failure);
-  ASSERT_TRUE(sleeper && crasher) << failure;
-  sleeper->Kill();
-  auto killed = sleeper->WaitForExit(2000);
-  ASSERT_TRUE(killed);
-  EXPECT_EQ(killed->description, "killed by signal 9");
-  auto crashed = crasher->WaitForExit(5000);
-  ASSERT_TRUE(crashed) << "the crashed process was reaped by another wait";
-  EXPECT_FALSE(crashed->clean);
-  EXPECT_EQ(crashed->description, "killed by signal 6");
-}
-
-// The open descriptors of this process, read from /proc/self/fd.
-std::set<int> OpenDescriptors() {
-  std::set<int> open;
-  DIR* folder = opendir("/proc/self/fd");
-  if (folder == nullptr) return open;
-  int own = dirfd(folder);
-  while (dirent* entry = readdir(folder)) {
-    if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != own) open.insert(std::atoi(entry->d_name));
-  }
-  closedir(folder);
-  return open;
-}
-
-// With room for exactly one pipe, the second cannot be made: the start is the
-// arena's fault, and the first pipe is closed again.
-TEST(ProcessChannel, NoPipesLeakWhenOnlyOneCanBeMade) {
-  std::set<int> before = OpenDescriptors();
-  if (before.empty()) GTEST_SKIP() << "/proc/self/fd is not readable";
-  int free = 0, room = 0;
-  for (; room < 3; free++) room += before.count(free) == 0;
-  rlimit saved{};
-  getrlimit(RLIMIT_NOFILE, &saved);
-  rlimit tight = saved;
-  tight.rlim_cur = rlim_t(free - 1);  // the two lowest free descriptors, and no third
-  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
-  std::string failure;
-  EXPECT_THROW(StartChildProcess({kFake, "pipe", "greedy"}, "", true, failure), ArenaFault);
-  setrlimit(RLIMIT_NOFILE, &saved);
-  EXPECT_EQ(OpenDescriptors(), before);
 }
 
 // A scratch folder the arena cannot create is its own fault, not the engine's.

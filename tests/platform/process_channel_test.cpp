@@ -2,7 +2,12 @@
 // standard input closed, and the folder it runs in. The children are /bin/sh scripts.
 #include "platform/process_channel.h"
 
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <set>
 
 #include "platform/stopwatch.h"
 
@@ -72,6 +77,54 @@ TEST(ProcessChannel, RunsInTheGivenFolderNamedByItsPrefix) {
   ASSERT_TRUE(process);
   EXPECT_EQ(OutputOf(*process), std::filesystem::canonical(folder).string() + "\n");
   std::filesystem::remove_all(folder);
+}
+
+// Waiting for one process never reaps another: a killed process keeps its own end,
+// and a second process that exits meanwhile is still found by its own wait.
+TEST(ProcessChannel, EachWaitSeesOnlyItsOwnProcess) {
+  std::string failure;
+  auto sleeper = StartChildProcess({"/bin/sh", "-c", "exec sleep 60"}, "", false, failure);
+  auto crasher = StartChildProcess({"/bin/sh", "-c", "kill -6 $$"}, "", false, failure);
+  ASSERT_TRUE(sleeper && crasher) << failure;
+  sleeper->Kill();
+  auto killed = sleeper->WaitForExit(2000);
+  ASSERT_TRUE(killed);
+  EXPECT_EQ(killed->description, "killed by signal 9");
+  auto crashed = crasher->WaitForExit(5000);
+  ASSERT_TRUE(crashed) << "the crashed process was reaped by another wait";
+  EXPECT_FALSE(crashed->clean);
+  EXPECT_EQ(crashed->description, "killed by signal 6");
+}
+
+// The open descriptors of this process, read from /proc/self/fd.
+std::set<int> OpenDescriptors() {
+  std::set<int> open;
+  DIR* folder = opendir("/proc/self/fd");
+  if (folder == nullptr) return open;
+  int own = dirfd(folder);
+  while (dirent* entry = readdir(folder)) {
+    if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != own) open.insert(std::atoi(entry->d_name));
+  }
+  closedir(folder);
+  return open;
+}
+
+// With room for exactly one pipe, the second cannot be made: the start is the
+// caller's fault (SystemFault), and the first pipe is closed again.
+TEST(ProcessChannel, NoPipesLeakWhenOnlyOneCanBeMade) {
+  std::set<int> before = OpenDescriptors();
+  if (before.empty()) GTEST_SKIP() << "/proc/self/fd is not readable";
+  int free = 0, room = 0;
+  for (; room < 3; free++) room += before.count(free) == 0;
+  rlimit saved{};
+  getrlimit(RLIMIT_NOFILE, &saved);
+  rlimit tight = saved;
+  tight.rlim_cur = rlim_t(free - 1);  // the two lowest free descriptors, and no third
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+  std::string failure;
+  EXPECT_THROW(StartChildProcess({"/bin/sh", "-c", "exit 0"}, "", true, failure), SystemFault);
+  setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_EQ(OpenDescriptors(), before);
 }
 
 }  // namespace
