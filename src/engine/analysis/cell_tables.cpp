@@ -36,31 +36,6 @@ constexpr int kQuarters = kTableEntries / 4;
 typedef Lanes Ray;
 constexpr int kCodes = 3;
 
-// Number of cells from (x, y) to the edge of the board in direction d.
-int CellsToEdge(int x, int y, int d, int last) {
-  int steps = kBoardSide;
-  if (stepX[d] > 0) steps = std::min(steps, last - x);
-  if (stepX[d] < 0) steps = std::min(steps, x);
-  if (stepY[d] > 0) steps = std::min(steps, last - y);
-  if (stepY[d] < 0) steps = std::min(steps, y);
-  return steps;
-}
-
-Ray GatherRay(int x, int y, int d, int last) {
-  const int length = CellsToEdge(x, y, d, last);
-  const uint8_t* cell = &board[x][y];
-  const int stride = stepX[d] * kBoardSide + stepY[d];
-  int32_t empty = 0, ofX = 0, ofO = 0;
-  for (int i = 0; i < length; i++) {
-    cell += stride;
-    const int32_t bit = 1 << i;
-    if (*cell == kCellEmpty) empty |= bit;
-    if (*cell == kCellX) ofX |= bit;
-    if (*cell == kCellO) ofO |= bit;
-  }
-  return Ray{empty, ofX, ofO, 0};
-}
-
 // Line masks of the whole board for PrepareLineMasks: per axis and line, one bit per
 // cell for each code (empty, X, O), forwards at bit pos and backwards at bit
 // kBackwardBase - pos, so that both rays of a cell come out with one shift.
@@ -159,10 +134,7 @@ void ByCode(const Ray* rays, Lanes (&result)[kCodes]) {
   result[kCellO] = __builtin_shufflevector(high01, high23, 0, 1, 4, 5);
 }
 
-template <typename RayOf>
-void FillTables(CellTables& tables, RayOf rayOf) {
-  Ray rays[kDirections];
-  for (int d = 0; d < kDirections; d++) rays[d] = rayOf(d);
+void FillTables(CellTables& tables, const Ray (&rays)[kDirections]) {
   Lanes low[kCodes], high[kCodes];  // directions 0..3 and 4..7
   ByCode(rays, low);
   ByCode(rays + 4, high);
@@ -176,12 +148,6 @@ void FillTables(CellTables& tables, RayOf rayOf) {
 }
 
 }  // namespace
-
-void ScanCell(int x, int y) {
-  assert(IsWithinBoardStorage(x, y));
-  const int last = std::min(int(boardMax), kMaxCoordinate);
-  FillTables(cellTables[x][y], [&](int d) { return GatherRay(x, y, d, last); });
-}
 
 void PrepareLineMasks() {
   memset(lineMasks, 0, sizeof lineMasks);
@@ -200,9 +166,11 @@ void PrepareLineMasks() {
   }
 }
 
-void ScanPreparedCell(int x, int y) {
+void ScanCell(int x, int y) {
   assert(IsWithinBoardStorage(x, y));
-  FillTables(cellTables[x][y], [&](int d) { return RayFromLines(x, y, d); });
+  Ray rays[kDirections];
+  for (int d = 0; d < kDirections; d++) rays[d] = RayFromLines(x, y, d);
+  FillTables(cellTables[x][y], rays);
 }
 
 void SelectCell(int x, int y) {

@@ -30,11 +30,11 @@ extern const CellTables* currentTables;                // chosen by SelectCell
 
 // Zeroes the tables of all 400 cells and drops the current selection.
 void CreateCellTables();
-void ScanCell(int x, int y);
-// The same scan for many cells: PrepareLineMasks takes the whole board's lines once,
-// then ScanPreparedCell fills a cell's tables from them (until the board changes).
+// The line scan in two steps: PrepareLineMasks takes the whole board's lines once,
+// then ScanCell fills one cell's tables from them. The masks hold until the board or
+// boardMax changes; scan only after preparing them for the board as it is.
 void PrepareLineMasks();
-void ScanPreparedCell(int x, int y);
+void ScanCell(int x, int y);
 void SelectCell(int x, int y);
 
 }  // namespace tulvo::engine

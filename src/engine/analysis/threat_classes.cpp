@@ -66,13 +66,6 @@ ReadingLanes ReadCurrentCell() {
 
 }  // namespace
 
-int ThreatClassOf(const AxisReadings& axis) {
-  const Lanes none = {};
-  const ReadingLanes a = {none + axis.runA,  none + axis.runB,  none + axis.freeA,     none + axis.freeB,
-                          none + axis.spanA, none + axis.spanB, none + axis.spanFreeA, none + axis.spanFreeB};
-  return ThreatClassLanes(a)[0];
-}
-
 void ClassifyThreats() {
   ResetThreatCounts();
   const Lanes threats = ThreatClassLanes(ReadCurrentCell());

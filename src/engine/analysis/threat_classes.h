@@ -15,18 +15,9 @@ constexpr int kThreatOpenFour = 8;   // - x x x [] -    or  x - x x [] - x
 constexpr int kThreatFive = 10;      // x x x x []
 constexpr int kThreatRows = 11;
 
-// The measurements of one axis for one player: side A is direction j, side B its
-// opposite.
-struct AxisReadings {
-  uint8_t runA, runB;    // runLen
-  uint8_t freeA, freeB;  // runFree
-  uint8_t spanA, spanB;  // spanLen
-  uint8_t spanFreeA, spanFreeB;
-};
-
+// Rows by class, columns by player index.
 extern int32_t threatCounts[kThreatRows][kPlayers];
 
-int ThreatClassOf(const AxisReadings& axis);
 // Zeroes the counts, then adds one per axis and player to the row of its class.
 void ClassifyThreats();
 void ResetThreatCounts();

@@ -52,7 +52,7 @@ void PrepareCandidates() {
   for (int x = 0; x <= boardMax && x < kBoardSide; x++) {
     for (int y = 0; y <= boardMax && y < kBoardSide; y++) {
       if (candidateMask[x][y] == 0) continue;
-      ScanPreparedCell(x, y);
+      ScanCell(x, y);
       box.minX = std::min(box.minX, x);
       box.minY = std::min(box.minY, y);
       box.maxX = std::max(box.maxX, x);

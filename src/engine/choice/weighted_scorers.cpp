@@ -97,6 +97,7 @@ Players ReadPlayers() {
 // (multiplier x value + addend) in 8-bit arithmetic, then capped.
 Sides CappedByteWeight(Sides mul, Sides value, Sides add, Sides cap) { return Smaller((mul * value + add) & 255, cap); }
 
+// runBoost: 0 for no run, 2n - 1 for a run of n, for any length.
 Sides RunBoostSides(Sides run) { return Larger(run + run - 1, Sides{}); }
 
 // What the shape and line terms of one player read, per axis.
@@ -152,8 +153,6 @@ Sides Reach(const PlayerSides& t) {
 
 }  // namespace
 
-int32_t RunBoost(int runLength) { return RunBoostSides(BroadcastSides(runLength))[0]; }
-
 // All four axes at once: a cramped axis (reach at most kCrampedLimit for both players)
 // adds its span lengths, any other axis both players' line terms.
 WeightedAxes ScoreWeightedAxes() {
@@ -170,6 +169,8 @@ WeightedAxes ScoreWeightedAxes() {
   WeightedAxes axes;
   for (int d = 0; d < kAxes; d++) {
     axes.contribution[d] = contribution[d];
+    axes.lineValue[ownIndex][d] = int32_t(ownAxes.value[d]);
+    axes.lineValue[oppIndex][d] = int32_t(oppAxes.value[d]);
     axes.shape[ownIndex][d] = int32_t(ownShape[d]);
     axes.shape[oppIndex][d] = int32_t(oppShape[d]);
   }

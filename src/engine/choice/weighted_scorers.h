@@ -36,11 +36,14 @@ extern WeightedConstants weightedConstants;  // the level's constants for this r
 extern int32_t spanWeight;
 extern int32_t spanDivisor;
 
-// The current cell's weighted score axis by axis: what each axis adds, and the shape
-// score of each player on it (the part of a line term multiplied by shapeMul).
+// The current cell's weighted score axis by axis: what each axis adds, and for each
+// player (by index) the two parts of its line term: the length of the longest gapped
+// line through the cell (the side to move's runs boosted when X is to move), and the
+// shape score that the term multiplies by shapeMul.
 struct WeightedAxes {
   int32_t contribution[kAxes];
-  int32_t shape[kPlayers][kAxes];  // by player index
+  int32_t lineValue[kPlayers][kAxes];
+  int32_t shape[kPlayers][kAxes];
 };
 
 // Sets the constants of level 5 or 6 and the stone-count band's span weights; the
@@ -48,7 +51,5 @@ struct WeightedAxes {
 void PrepareSpanWeights(int level);
 WeightedAxes ScoreWeightedAxes();
 int32_t ScoreWeighted();  // the sum of the four axes' contributions
-// runBoost: 0 for no run, 2n - 1 for a run of n, for any length.
-int32_t RunBoost(int runLength);
 
 }  // namespace tulvo::engine

@@ -38,6 +38,35 @@ int ClassOfRow(const std::string& pattern) {
   return found < 0 ? (threatCounts[kThreatNone][kPlayerX] == 4 ? kThreatNone : -1) : found;
 }
 
+// One axis's readings: the walks toward direction 0 (side A) and direction 4 (side B).
+struct AxisReadings {
+  uint8_t runA, runB;    // runLen
+  uint8_t freeA, freeB;  // runFree
+  uint8_t spanA, spanB;  // spanLen
+  uint8_t spanFreeA, spanFreeB;
+};
+
+// Player p's class of axis 0 when the cell's tables hold only these readings: the
+// other axes, and the other player, read all zeros, which is no threat.
+int ClassOfReadings(const AxisReadings& axis, int p) {
+  static CellTables tables;
+  tables = {};
+  const int a = TableIndex(p, 0), b = TableIndex(p, 4);
+  tables.runLen[a] = axis.runA;
+  tables.runLen[b] = axis.runB;
+  tables.runFree[a] = axis.freeA;
+  tables.runFree[b] = axis.freeB;
+  tables.spanLen[a] = axis.spanA;
+  tables.spanLen[b] = axis.spanB;
+  tables.spanFree[a] = axis.spanFreeA;
+  tables.spanFree[b] = axis.spanFreeB;
+  currentTables = &tables;
+  ClassifyThreats();
+  for (int c : {kThreatOpenThree, kThreatFour, kThreatOpenFour, kThreatFive})
+    if (threatCounts[c][p] == 1 && threatCounts[kThreatNone][p] == 3) return c;
+  return threatCounts[kThreatNone][p] == 4 ? kThreatNone : -1;
+}
+
 }  // namespace
 
 TEST(ClassifyThreats, DecisionListOnRows) {
@@ -56,7 +85,7 @@ TEST(ClassifyThreats, DecisionListOnRows) {
   for (const Case& c : cases) EXPECT_EQ(ClassOfRow(c.row), c.threat) << c.row;
 }
 
-TEST(ThreatClassOf, RuleOrderDecides) {
+TEST(ClassifyThreats, RuleOrderDecidesOnReadings) {
   struct Case {
     AxisReadings axis;
     int threat;
@@ -73,7 +102,8 @@ TEST(ThreatClassOf, RuleOrderDecides) {
       {{1, 0, 1, 1, 2, 2, 0, 1}, kThreatOpenThree},  // the mirror (rule 8)
       {{0, 0, 0, 0, 0, 0, 0, 0}, kThreatNone},
   };
-  for (const Case& c : cases) EXPECT_EQ(ThreatClassOf(c.axis), c.threat);
+  for (const Case& c : cases)
+    for (int p : {kPlayerX, kPlayerO}) EXPECT_EQ(ClassOfReadings(c.axis, p), c.threat) << "player " << p;
 }
 
 TEST(ClassifyThreats, CountsSumToFourOnRandomBoards) {

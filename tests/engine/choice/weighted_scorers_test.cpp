@@ -123,9 +123,22 @@ TEST(PrepareSpanWeights, RunWeightCapFollowsBoardSizeAtLevelFiveOnly) {
   EXPECT_EQ(WorkedAxis(5, 1, 0, 8, 14) - WorkedAxis(5, 1, 0, 8, 15), 8 * 4 * (6 - 5));
 }
 
+// A run of n stones toward direction 4 and nothing else: the line through the cell is
+// the run, boosted for X to move and as it is for O.
 TEST(RunBoost, TableAndContinuation) {
   const int32_t expected[] = {0, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21};
-  for (int n = 0; n < 12; n++) EXPECT_EQ(RunBoost(n), expected[n]) << n;
+  currentTables = &tables;
+  stoneCount = 8;
+  for (int n = 0; n < 12; n++) {
+    for (int own : {0, 1}) {
+      tables = {};
+      Entry(own, 4, n, 0, n, 0, 0);
+      ownIndex = uint8_t(own);
+      oppIndex = uint8_t(1 - own);
+      PrepareSpanWeights(5);
+      EXPECT_EQ(ScoreWeightedAxes().lineValue[own][0], own == kPlayerX ? expected[n] : n) << n << " own " << own;
+    }
+  }
 }
 
 TEST(ScoreWeighted, BoostOnlyForXToMove) {
