@@ -177,8 +177,8 @@ WeightedAxes ScoreWeightedAxes() {
   return axes;
 }
 
-// Flattened: the breakdown is built in place, so the scan pays nothing for the shape
-// scores it does not read.
+// Flattened: the breakdown is built in place, so the scan pays nothing for the parts
+// it does not read.
 __attribute__((flatten)) int32_t ScoreWeighted() {
   const WeightedAxes axes = ScoreWeightedAxes();
   return axes.contribution[0] + axes.contribution[1] + axes.contribution[2] + axes.contribution[3];
