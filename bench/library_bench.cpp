@@ -2,7 +2,8 @@
 // 0, 3 and 6: one thread (per second of its CPU time), eight threads at once (their
 // total, per second and per second of CPU time), and the file program started once per
 // move on the same position (per second, and per second of the CPU time it and its
-// starter take).
+// starter take). Then, at level 6, the same moves shared by 1, 2, 4 and 8 threads: their
+// total per wall-clock second, and its ratio to one thread's.
 // Usage: tulvo-library-bench [--board FILE] [TULVO]
 //   --board FILE  writes the position's plocha.dat text to FILE and exits.
 //   TULVO         the file program to time; without it only the library is timed.
@@ -13,6 +14,7 @@
 #include <tulvo/tulvo.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -62,21 +64,43 @@ struct Threaded {
   double perCpuSecond;   // their moves per second of the process's CPU time
 };
 
-// Eight callers at once, each making the same number of moves.
-Threaded ThreadedRate(const Board& board, int level) {
-  constexpr int kThreads = 8, kMovesEach = 3000;
+// Callers at once, each making the same number of moves.
+Threaded ThreadedRate(const Board& board, int level, int callers, int movesEach) {
   const Clock::time_point start = Clock::now();
   const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
   std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; t++)
-    threads.emplace_back([&board, level] {
+  for (int t = 0; t < callers; t++)
+    threads.emplace_back([&board, level, movesEach] {
       tulvo_move move;
-      for (int i = 0; i < kMovesEach; i++)
+      for (int i = 0; i < movesEach; i++)
         tulvo_choose_move(board.cells, board.size, board.side, level, unsigned(i), &move);
     });
   for (std::thread& thread : threads) thread.join();
-  const double moves = kThreads * kMovesEach;
+  const double moves = double(callers) * movesEach;
   return {moves / Seconds(start), moves / (CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart)};
+}
+
+// 48,000 level-6 moves shared by 1, 2, 4 and 8 threads, the median of five rounds
+// each, the rounds of the thread counts taken in turn so that the machine's changing
+// load weighs on all of them alike.
+void PrintScaling(const Board& board) {
+  constexpr int kMoves = 48000, kRounds = 5;
+  const int counts[] = {1, 2, 4, 8};
+  std::vector<double> rates[std::size(counts)];
+  for (int round = 0; round < kRounds; round++)
+    for (size_t c = 0; c < std::size(counts); c++)
+      rates[c].push_back(ThreadedRate(board, 6, counts[c], kMoves / counts[c]).perWallSecond);
+  std::printf("\nlevel 6, %d moves shared by the threads, moves per wall-clock second (median of %d)\n", kMoves,
+              kRounds);
+  std::printf("%-8s %14s %10s\n", "threads", "moves/s", "to 1");
+  double one = 0;
+  for (size_t c = 0; c < std::size(counts); c++) {
+    std::sort(rates[c].begin(), rates[c].end());
+    const int callers = counts[c];
+    const double rate = rates[c][kRounds / 2];
+    if (callers == 1) one = rate;
+    std::printf("%-8d %14.0f %10.2f\n", callers, rate, rate / one);
+  }
 }
 
 double ChildrenCpuSeconds() {
@@ -143,9 +167,10 @@ int main(int argc, char** argv) {
   for (int level : {0, 3, 6}) {
     const Spawned program = argc == 2 ? ProgramRate(argv[1], position.board, position.side, level) : Spawned{};
     const double single = LibraryRate(board, level);
-    const Threaded threaded = ThreadedRate(board, level);
+    const Threaded threaded = ThreadedRate(board, level, 8, 3000);
     std::printf("%-6d %14.0f %14.0f %14.0f %14.0f %14.0f\n", level, single, threaded.perWallSecond,
                 threaded.perCpuSecond, program.perWallSecond, program.perCpuSecond);
   }
+  PrintScaling(board);
   return 0;
 }

@@ -1,12 +1,9 @@
 // Benchmarks of the line scan, the candidate preparation, the move choice per level
 // and the whole in-process run; `tulvo-bench signature [EXPECTED]` prints (and checks)
-// the functional signature of the file program's own run sequence instead, and
-// `tulvo-bench position N` prints the board text of benchmark position N.
+// the functional signature of the file program's own run sequence instead.
 #include <benchmark/benchmark.h>
 #include <tulvo/file_protocol.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -93,12 +90,6 @@ BENCHMARK(BM_RunProgramInMemory)->Arg(kMidgamePosition)->ArgName("position");
 }  // namespace tulvo::bench
 
 int main(int argc, char** argv) {
-  if (argc == 3 && strcmp(argv[1], "position") == 0) {
-    const size_t index = size_t(strtoul(argv[2], nullptr, 10));
-    if (index >= tulvo::bench::BenchPositions().size()) return 2;
-    fputs(tulvo::bench::BenchPositions()[index].board.c_str(), stdout);
-    return 0;
-  }
   if (argc >= 2 && strcmp(argv[1], "signature") == 0)
     return tulvo::bench::ReportSignature(tulvo::bench::ComputeFileProgramSignature(), argc >= 3 ? argv[2] : nullptr);
   benchmark::Initialize(&argc, argv);

@@ -3,10 +3,10 @@
 # benchmarks' 100-stone position (20x20, X to move), with the clock frozen and every
 # symbol bound before main (LD_BIND_NOW), so the count is the run's own work and repeats
 # exactly. Prints "N instructions in main".
-# Usage: count-instructions.sh PROGRAM BENCH_PROGRAM FAKETIME_LIBRARY
-# (BENCH_PROGRAM is the tulvo-bench that prints the position.)
+# Usage: count-instructions.sh PROGRAM LIBRARY_BENCH FAKETIME_LIBRARY
+# (LIBRARY_BENCH is the tulvo-library-bench that writes the position.)
 set -euo pipefail
-[ $# -eq 3 ] || { echo "Usage: count-instructions.sh PROGRAM BENCH_PROGRAM FAKETIME_LIBRARY" >&2; exit 2; }
+[ $# -eq 3 ] || { echo "Usage: count-instructions.sh PROGRAM LIBRARY_BENCH FAKETIME_LIBRARY" >&2; exit 2; }
 program=$(realpath "$1")
 bench=$(realpath "$2")
 library=$3
@@ -15,7 +15,7 @@ command -v valgrind > /dev/null || { echo "valgrind is not installed" >&2; exit 
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$bench" position 2 > "$work/plocha.dat"
+"$bench" --board "$work/plocha.dat"
 printf x > "$work/tah.dat"
 (cd "$work" && LD_BIND_NOW=1 "$frozen" "$library" '2026-01-01 12:00:00' \
   valgrind --tool=callgrind --toggle-collect=main --callgrind-out-file="$work/callgrind.out" "$program" /6 \

@@ -22,7 +22,7 @@ static char** arguments = nullptr;
 // The ends of the program's zero-initialised data, from the linker.
 extern "C" char __bss_start[], _end[];
 
-// Maps the program's zero-initialised state (the engine's tables, about a dozen pages)
+// Maps the program's zero-initialised data (the file program's engine state, a dozen pages)
 // in one call. A run touches nearly all of it, and on virtual machines a first-touch
 // page fault can cost several microseconds each, more than the whole search. A kernel
 // without the call just leaves it to the faults.

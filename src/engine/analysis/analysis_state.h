@@ -3,6 +3,7 @@
 // current cell. Extends the board's layer; the search extends it in turn.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 #include "engine/analysis/axis_summary.h"
@@ -19,5 +20,12 @@ struct AnalysisState : BoardState {
   AxisSummary axisSummary;
   int32_t threatCounts[kThreatRows][kPlayers];  // rows by class, columns by player index
 };
+
+// Makes the cell's tables the current ones, which the summaries and scorers read.
+// Inline: the search selects every cell it evaluates.
+inline void SelectCell(AnalysisState& s, int x, int y) {
+  assert(IsWithinBoardStorage(x, y));
+  s.currentTables = &s.cellTables[x][y];
+}
 
 }  // namespace tulvo::engine

@@ -157,9 +157,4 @@ void ScanCell(AnalysisState& s, int x, int y) {
   FillTables(s.cellTables[x][y], rays);
 }
 
-void SelectCell(AnalysisState& s, int x, int y) {
-  assert(IsWithinBoardStorage(x, y));
-  s.currentTables = &s.cellTables[x][y];
-}
-
 }  // namespace tulvo::engine

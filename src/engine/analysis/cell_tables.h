@@ -46,7 +46,6 @@ void CreateCellTables(AnalysisState& s);
 // boardMax changes; scan only after preparing them for the board as it is.
 void PrepareLineMasks(AnalysisState& s);
 void ScanCell(AnalysisState& s, int x, int y);
-// Makes the cell's tables the current ones, which the summaries and scorers read.
-void SelectCell(AnalysisState& s, int x, int y);
+// SelectCell, which makes a cell's tables the current ones, is in analysis_state.h.
 
 }  // namespace tulvo::engine

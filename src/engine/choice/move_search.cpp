@@ -55,7 +55,8 @@ void UpdateBestMove(EngineState& s, Move cell) {
   s.bestScore = s.cellScore;
 }
 
-static void ScanSearchBox(EngineState& s) {
+// Flattened: the evaluations are inlined into the loop, which runs once per cell.
+__attribute__((flatten)) static void ScanSearchBox(EngineState& s) {
   // Read once: an evaluation writes neither the box nor the level.
   const SearchBox box = s.searchBox;
   const bool byRules = s.aiLevel <= 1;

@@ -131,14 +131,14 @@ Sides Reach(const PlayerSides& t) {
   return reach + SwapSides(reach);
 }
 
-}  // namespace
-
 // All four axes at once: a cramped axis (reach at most kCrampedLimit for both players)
 // adds its span lengths, any other axis both players' line terms.
-WeightedAxes ScoreWeightedAxes(const EngineState& s) {
-  const ConstantLanes& k = s.constantLanes;
-  const int ownIndex = s.ownIndex, oppIndex = s.oppIndex;
-  const Players players = ReadPlayers(*s.currentTables);
+// The side to move's index is a constant here, so that both players' lanes stay in
+// registers rather than in an array picked at run time.
+template <int ownIndex>
+WeightedAxes AxesOf(const ConstantLanes& k, const CellTables& t) {
+  constexpr int oppIndex = 1 - ownIndex;
+  const Players players = ReadPlayers(t);
   const PlayerSides &own = players.of[ownIndex], &opp = players.of[oppIndex];
   const Sides limit = BroadcastSides(kCrampedLimit);
   const IntLanes cramped = MaskA((Reach(own) <= limit) & (Reach(opp) <= limit));
@@ -157,6 +157,13 @@ WeightedAxes ScoreWeightedAxes(const EngineState& s) {
     axes.shape[oppIndex][d] = int32_t(oppShape[d]);
   }
   return axes;
+}
+
+}  // namespace
+
+WeightedAxes ScoreWeightedAxes(const EngineState& s) {
+  return s.ownIndex == kPlayerX ? AxesOf<kPlayerX>(s.constantLanes, *s.currentTables)
+                                : AxesOf<kPlayerO>(s.constantLanes, *s.currentTables);
 }
 
 // Flattened: the breakdown is built in place, so the scan pays nothing for the parts
