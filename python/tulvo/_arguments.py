@@ -100,7 +100,7 @@ def side_code(side: Any) -> int:
 def level_number(level: Any, what: str = "level") -> int:
     number = integer(level)
     if number is None or not 0 <= number <= MAX_LEVEL:
-        raise ValueError(f"the {what} is {level!r}; it must be an integer, 0 to {MAX_LEVEL}")
+        raise ValueError(f"the {what} is {level!r}; it must be 0 to {MAX_LEVEL}")
     return number
 
 
