@@ -12,7 +12,7 @@ import numpy
 from . import _native
 from ._arguments import array_cells, board_codes, integer, level_number, seed_number, side_code
 from ._native import MAX_CELLS, MAX_LEVEL, library
-from ._rules import winner_code
+from ._rules import batch_fives, winner_code
 
 Board = Union[Sequence[str], Sequence[Sequence[int]], Any]  # Any: a NumPy array
 Side = Union[str, int]
@@ -36,15 +36,21 @@ class Analysis(NamedTuple):
     cells: List[Cell]
 
 
-def _unfinished(codes: bytes, size: int, finished_ok: bool, board_name: str = "the board") -> None:
+def _unfinished(codes: bytes, size: int, finished_ok: bool) -> None:
     if finished_ok:
         return
     try:
         winner = winner_code(codes, size, "free")
     except ValueError:
-        raise ValueError(f"{board_name} already holds fives of x and o") from None
+        raise ValueError("the board already holds fives of x and o") from None
     if winner is not None:
-        raise ValueError(f"{board_name} already holds a five of {'xo'[winner - 1]}")
+        raise ValueError(f"the board already holds a five of {'xo'[winner - 1]}")
+
+
+def _unfinished_batch(cells: numpy.ndarray) -> None:
+    for i, found in enumerate(batch_fives(cells, "free")):
+        if found:
+            raise ValueError(f"board {i} already holds {('a five of x', 'a five of o', 'fives of x and o')[found - 1]}")
 
 
 def seed_of_time(hour: int, minute: int, second: int, millisecond: int) -> int:
@@ -142,8 +148,8 @@ def choose_moves(boards: Any, sides: Any, level: int = MAX_LEVEL, seeds: Any = N
     thread_count = integer(threads)
     if thread_count is None or thread_count < 0:
         raise ValueError(f"threads is {threads!r}; it must be an integer, 0 (one per core) or more")
-    for i in range(count):
-        _unfinished(cells[i].tobytes(), size, finished_ok, f"board {i}")
+    if not finished_ok:
+        _unfinished_batch(cells)
     side_array = numpy.array(side_list, numpy.intc)
     moves = numpy.full((count, 2), -1, numpy.int32)
     _native.check(library.tulvo_choose_moves(

@@ -9,7 +9,7 @@ stones shifted by 0, 1, 2, 3 and 4 steps, and-ed together.
 
 from __future__ import annotations
 
-from typing import Any, Optional, Set, Tuple
+from typing import Any, List, Optional, Set, Tuple
 
 import numpy
 
@@ -54,6 +54,22 @@ def five_cells(codes: bytes, size: int, code: int, rule: str) -> Set[Tuple[int, 
         for k in range(5):
             cells |= starts << k * step
     return {(i % (size + 1), i // (size + 1)) for i in range(cells.bit_length()) if cells >> i & 1}
+
+
+def batch_fives(cells: numpy.ndarray, rule: str) -> List[int]:
+    """For each board of cells (n, size, size): 0 when no side has a winning line under
+    rule, else 1 for X's, 2 for O's, 3 for both. The bits of all boards are made at once."""
+    count, size = cells.shape[0], cells.shape[-1]
+    found = [0] * count
+    stones = numpy.zeros((count, size, size + 1), bool)
+    for code in (1, 2):
+        stones[:, :, :size] = cells == code
+        packed = numpy.packbits(stones.reshape(count, -1), axis=1, bitorder="little")
+        for i in range(count):
+            bits = int.from_bytes(packed[i].tobytes(), "little")
+            if any(_line_starts(bits, step, rule == "exact") for step in _steps(size)):
+                found[i] |= code
+    return found
 
 
 def winner_code(codes: bytes, size: int, rule: str) -> Optional[int]:
