@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/choice/move_search.h"
+#include "engine/choice/engine_state.h"
 #include "signature/signature.h"
 #include "support/engine_fixture.h"
 
@@ -15,9 +15,10 @@ namespace {
 void AddFileProgramRun(Fnv1a& hash, const std::string& board, char side, int level, uint32_t seed) {
   const test::MemoryRun run =
       test::RunInMemory(board.c_str(), std::string(1, side).c_str(), {test::LevelArgument(level)}, seed);
+  const engine::EngineState& state = test::StateAfter(run);
   std::vector<SignatureCell> cells;
-  for (int i = 0; i < engine::evaluatedCount; i++) {
-    const engine::EvaluatedCell& cell = engine::evaluatedCells[i];
+  for (int i = 0; i < state.evaluatedCount; i++) {
+    const engine::EvaluatedCell& cell = state.evaluatedCells[i];
     cells.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore});
   }
   AddRun(hash, run.tah.data(), int(run.tah.size()), cells.data(), int(cells.size()));

@@ -11,11 +11,7 @@ namespace tulvo::bench {
 int PlayBoardBytes(const std::string& board, int side, int level, uint32_t seed, char* text) {
   const tulvo::BoardRead read = tulvo::ReadBoardText(board, side);
   if (!read.ok) return 0;
-  tulvo::Request request;
-  request.position = read.position;
-  request.level = level;
-  request.seed = seed;
-  const tulvo::Choice choice = tulvo::DecideMove(request);
+  const tulvo::Choice choice = tulvo::DecideMove(tulvo::RequestOfBoard(read, level, seed));
   if (!choice.hasMove) return 0;
   const std::string move = tulvo::MoveText(choice.x, choice.y);
   memcpy(text, move.data(), move.size());

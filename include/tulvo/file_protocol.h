@@ -19,14 +19,18 @@ constexpr int kMaxBoardFileSize = 447;  // bytes; a larger (or empty) plocha.dat
 struct BoardRead {
   bool ok = false;
   Position position;
-  std::string message;      // empty when ok
-  std::string explanation;  // empty when ok
+  uint8_t sideWhileRead[kMaxBoardSize] = {};  // per line, the width it was read under
+  std::string message;                        // empty when ok
+  std::string explanation;                    // empty when ok
 };
 // The text's size is checked as the file program checks the file's size (1..447
 // bytes), then its lines are read. Stones lying beyond the last line's width stay in
 // the cells, and sideWhileRead keeps the width each line was read under: the file
 // program counts and marks them that way.
 BoardRead ReadBoardText(std::string_view text, int sideToMove);
+// The request for a board read here, as the file program decides it: its position and
+// the widths its lines were read under, with the given level and seed.
+Request RequestOfBoard(const BoardRead& read, int level, uint32_t seed);
 // The faults of the files themselves, for front ends that read them: the board file
 // cannot be opened or sized, or a later read (tah.dat included) fails.
 BoardRead BoardFileUnreadable();

@@ -13,13 +13,9 @@ uint32_t SeedOf(const AnalyzeOptions& options) {
   return tulvo::SeedOfTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
 }
 
-Analysis Analyze(const tulvo::Position& position, int level, uint32_t seed) {
-  tulvo::Request request;
-  request.position = position;
-  request.level = level;
-  request.seed = seed;
+Analysis Analyze(tulvo::Request request) {
   request.trace = true;
-  return {seed, level, position, tulvo::DecideMove(request)};
+  return {request.seed, request.level, request.position, tulvo::DecideMove(request)};
 }
 
 int StoneCount(const tulvo::Position& position) {

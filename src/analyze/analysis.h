@@ -18,8 +18,8 @@ struct Analysis {
 
 // The seed of the options, else the one the file program takes from the clock now.
 uint32_t SeedOf(const AnalyzeOptions& options);
-// The engine's choice for the position, with its trace.
-Analysis Analyze(const tulvo::Position& position, int level, uint32_t seed);
+// The engine's choice for the request, with its trace.
+Analysis Analyze(tulvo::Request request);
 // The number of stones on the position's cells.
 int StoneCount(const tulvo::Position& position);
 

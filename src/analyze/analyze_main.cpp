@@ -1,4 +1,5 @@
 // Entry point of tulvo-analyze: options, one engine run, the picture or the data.
+#include <tulvo/file_protocol.h>
 #include <tulvo/platform.h>
 
 #include <cstdio>
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\ntulvo-analyze: %s\n", input.read.message.c_str(), input.read.explanation.c_str());
     return kBadBoardStatus;
   }
-  const Analysis analysis = Analyze(input.read.position, parsed.options.level, seed);
+  const Analysis analysis = Analyze(tulvo::RequestOfBoard(input.read, parsed.options.level, seed));
   bool tsv = parsed.options.format == OutputFormat::kTsv;
   Write(tsv ? FormatTsv(analysis)
             : FormatPicture(analysis,

@@ -3,13 +3,12 @@
 
 #include <cstddef>
 
-#include "engine/choice/move_search.h"
 #include "engine/choice/rule_scorer.h"
 #include "engine/choice/threat_priority.h"
 
 namespace tulvo {
 
-// This file reads the search's own state throughout.
+// The tiers are the scorers' own rules and rows.
 using namespace engine;
 
 namespace {
@@ -50,11 +49,11 @@ const char* const kRowTexts[kRowNoThreat + 1] = {
 
 }  // namespace
 
-std::vector<TracedCell> engine::TraceOfSearch() {
+std::vector<TracedCell> engine::TraceOfSearch(const EngineState& s) {
   std::vector<TracedCell> trace;
-  trace.reserve(size_t(evaluatedCount));
-  for (int i = 0; i < evaluatedCount; i++) {
-    const EvaluatedCell& cell = evaluatedCells[i];
+  trace.reserve(size_t(s.evaluatedCount));
+  for (int i = 0; i < s.evaluatedCount; i++) {
+    const EvaluatedCell& cell = s.evaluatedCells[i];
     trace.push_back({cell.x, cell.y, cell.baseScore, cell.cellScore, cell.tier});
   }
   return trace;

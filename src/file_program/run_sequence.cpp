@@ -11,15 +11,13 @@
 
 namespace tulvo::file_program {
 
-void RunProgram() {
-  Request request;
+void RunProgram(EngineStorage& storage) {
   const UtcTimeOfDay now = PlatformUtcTime();
-  request.seed = SeedOfTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
-  request.level = SelectLevel();
+  const uint32_t seed = SeedOfTimeOfDay(now.hour, now.minute, now.second, now.millisecond);
+  const int level = SelectLevel();
   const BoardRead read = file_protocol::ReadProtocolFiles("", "plocha.dat", 0);
   if (!read.ok) FatalExit(read.message.c_str());
-  request.position = read.position;
-  const Choice choice = DecideMove(request);
+  const Choice choice = DecideMove(RequestOfBoard(read, level, seed), storage);
   if (choice.hasMove) file_protocol::WriteMoveFile("", choice.x, choice.y);
   PlatformExit(0);
 }

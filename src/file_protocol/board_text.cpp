@@ -52,14 +52,23 @@ BoardRead ReadBoardText(std::string_view text, int sideToMove) {
   position.sideToMove = sideToMove;
   const char* fault = file_protocol::ReadBoardLines(
       reinterpret_cast<const uint8_t*>(text.data()), int(text.size()),
-      [&position](int x, int y, uint8_t code) {
-        position.cells[x][y] = code;
-        position.sideWhileRead[y] = uint8_t(position.size);
+      [&read](int x, int y, uint8_t code) {
+        read.position.cells[x][y] = code;
+        read.sideWhileRead[y] = uint8_t(read.position.size);
       },
       [&position](int last) { position.size = last + 1; });
   if (fault != nullptr) return BoardFault(fault);
   read.ok = true;
   return read;
+}
+
+Request RequestOfBoard(const BoardRead& read, int level, uint32_t seed) {
+  Request request;
+  request.position = read.position;
+  memcpy(request.sideWhileRead, read.sideWhileRead, sizeof request.sideWhileRead);
+  request.level = level;
+  request.seed = seed;
+  return request;
 }
 
 BoardRead BoardFileUnreadable() { return file_protocol::BoardFault(file_protocol::kMessageBoardNotLoaded); }

@@ -1,5 +1,6 @@
-// The C interface over the engine's door: arguments checked and converted, one
-// decision at a time (the engine keeps one state per process), results copied out.
+// The C interface over the engine's door: arguments checked and converted, results
+// copied out. The door decides in the calling thread's own state, so calls from
+// several threads run side by side with no lock.
 // Nothing thrown leaves a call: a failed allocation inside the engine ends as
 // TULVO_E_MEMORY rather than unwinding into C.
 #include <tulvo/engine.h>
@@ -8,13 +9,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
 #include <new>
 
 namespace {
-
-// The engine's state is one set of globals; the calls into it take turns.
-std::mutex engineMutex;
 
 int CheckPosition(const unsigned char* cells, int size, int side, int level) {
   if (cells == nullptr) return TULVO_E_NULL;
@@ -38,11 +35,6 @@ tulvo::Request RequestOf(const unsigned char* cells, int size, int side, int lev
   return request;
 }
 
-tulvo::Choice Decide(const tulvo::Request& request) {
-  const std::lock_guard<std::mutex> lock(engineMutex);
-  return tulvo::DecideMove(request);
-}
-
 int MoveResult(const tulvo::Choice& choice, tulvo_move* move) {
   move->x = choice.hasMove ? choice.x : -1;
   move->y = choice.hasMove ? choice.y : -1;
@@ -57,7 +49,7 @@ int tulvo_choose_move(const unsigned char* cells, int size, int side, int level,
   if (move == nullptr) return TULVO_E_NULL;
   if (const int fault = CheckPosition(cells, size, side, level)) return fault;
   try {
-    return MoveResult(Decide(RequestOf(cells, size, side, level, seed, false)), move);
+    return MoveResult(tulvo::DecideMove(RequestOf(cells, size, side, level, seed, false)), move);
   } catch (const std::bad_alloc&) {
     return TULVO_E_MEMORY;
   }
@@ -68,7 +60,7 @@ int tulvo_analyze(const unsigned char* cells, int size, int side, int level, uns
   if (move == nullptr || (out == nullptr && capacity > 0)) return TULVO_E_NULL;
   if (const int fault = CheckPosition(cells, size, side, level)) return fault;
   try {
-    const tulvo::Choice choice = Decide(RequestOf(cells, size, side, level, seed, true));
+    const tulvo::Choice choice = tulvo::DecideMove(RequestOf(cells, size, side, level, seed, true));
     MoveResult(choice, move);
     const int count = int(choice.trace.size());
     if (count > std::max(capacity, 0)) return TULVO_E_CAPACITY;

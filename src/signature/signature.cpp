@@ -26,10 +26,7 @@ void AddDoorRun(Fnv1a& hash, const std::string& board, char side, int level, uin
   const tulvo::BoardRead read = tulvo::ReadBoardText(board, tulvo::SideOfTahText(tah));
   tulvo::Choice choice;
   if (read.ok) {
-    tulvo::Request request;
-    request.position = read.position;
-    request.level = level;
-    request.seed = seed;
+    tulvo::Request request = tulvo::RequestOfBoard(read, level, seed);
     request.trace = true;
     choice = tulvo::DecideMove(request);
   }

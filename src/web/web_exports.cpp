@@ -45,10 +45,7 @@ int DecideOnInput(int length, int side, int level, uint32_t seed, int trace) {
     message = read.message;
     return kFault;
   }
-  Request request;
-  request.position = read.position;
-  request.level = level;
-  request.seed = seed;
+  Request request = RequestOfBoard(read, level, seed);
   request.trace = trace != 0;
   Choice choice = DecideMove(request);
   KeepTrace(choice.trace);

@@ -70,7 +70,11 @@ TEST(PictureFixture, TheTsvIsTheAnalysisOfTheBoard) {
   Analysis fixture = FixtureAnalysis();
   std::string tsv;
   for (const std::string& line : FixtureLines("analysis.tsv")) tsv += line + "\n";
-  EXPECT_EQ(FormatTsv(Analyze(fixture.position, fixture.level, fixture.seed)), tsv);
+  tulvo::Request request;
+  request.position = fixture.position;
+  request.level = fixture.level;
+  request.seed = fixture.seed;
+  EXPECT_EQ(FormatTsv(Analyze(request)), tsv);
 }
 
 TEST(PictureFixture, ThePictureShadesEveryCellInTheFixturesBand) {

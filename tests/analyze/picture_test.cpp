@@ -23,7 +23,7 @@ std::vector<std::string> ThreeInARow() {
 std::string Picture(const std::vector<std::string>& rows, int side, int level, uint32_t seed, bool colour) {
   tulvo::BoardRead read = tulvo::ReadBoardText(BoardText(rows), side);
   EXPECT_TRUE(read.ok) << read.message;
-  return FormatPicture(Analyze(read.position, level, seed), colour);
+  return FormatPicture(Analyze(tulvo::RequestOfBoard(read, level, seed)), colour);
 }
 
 // The picture's line that starts with the row label of y.

@@ -4,10 +4,12 @@
 #include <cstring>
 
 #include "engine/analysis/threat_classes.h"
-#include "engine/choice/move_search.h"
+#include "engine/choice/engine_state.h"
 #include "engine/choice/threat_priority.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
+using namespace tulvo::test;
 
 namespace {
 
@@ -16,20 +18,23 @@ struct Counts {
   int opp[kThreatRows] = {};
 };
 
-// Puts the counts into threatCounts with X to move, and returns the deciding row.
-int Load(const Counts& c) {
-  ownIndex = kPlayerX;
-  oppIndex = kPlayerO;
+// Puts the counts into the state's threatCounts with X to move, and returns the
+// deciding row.
+int Load(EngineState& s, const Counts& c) {
+  s.ownIndex = kPlayerX;
+  s.oppIndex = kPlayerO;
   for (int k = 0; k < kThreatRows; k++) {
-    threatCounts[k][kPlayerX] = c.own[k];
-    threatCounts[k][kPlayerO] = c.opp[k];
+    s.threatCounts[k][kPlayerX] = c.own[k];
+    s.threatCounts[k][kPlayerO] = c.opp[k];
   }
-  return DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+  return DecidingThreatRow(s.threatCounts, s.ownIndex, s.oppIndex);
 }
 
 }  // namespace
 
 TEST(DecidingThreatRow, HandCheckedCells) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   struct Case {
     const char* what;
     Counts counts;
@@ -57,14 +62,16 @@ TEST(DecidingThreatRow, HandCheckedCells) {
       {"one own three lifts nothing", with({{kThreatOpenThree, 1}}, {}), 42, 9, 42},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Load(c.counts), c.row) << c.what;
-    EXPECT_EQ(ComposeThreatPriority(c.base).score, c.score) << c.what;
+    EXPECT_EQ(Load(s, c.counts), c.row) << c.what;
+    EXPECT_EQ(ComposeThreatPriority(s, c.base).score, c.score) << c.what;
   }
 }
 
 // Over every count of 0..2 in the four read classes for both players, the composed
 // score lies inside the band of the row that names it, and the bands never overlap.
 TEST(DecidingThreatRow, EveryCombinationScoresInsideItsRowsBand) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   const int classes[] = {kThreatOpenThree, kThreatFour, kThreatOpenFour, kThreatFive};
   for (int code = 0; code < 6561; code++) {
     Counts c;
@@ -73,10 +80,10 @@ TEST(DecidingThreatRow, EveryCombinationScoresInsideItsRowsBand) {
       c.own[k] = rest % 3, rest /= 3;
       c.opp[k] = rest % 3, rest /= 3;
     }
-    int row = Load(c);
+    int row = Load(s, c);
     ASSERT_GE(row, 1);
     ASSERT_LE(row, 9);
-    int32_t low = ComposeThreatPriority(0).score, high = ComposeThreatPriority(99999998).score;
+    int32_t low = ComposeThreatPriority(s, 0).score, high = ComposeThreatPriority(s, 99999998).score;
     if (row <= 2) {
       EXPECT_EQ(low, row == 1 ? kScoreBlockFive : kScoreMakeFive) << code;
       EXPECT_EQ(high, low) << code;

@@ -3,12 +3,12 @@
 #include <tulvo/file_protocol.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "bench/file_program_signature.h"
 #include "bench/in_process_run.h"
-#include "engine/board/position.h"
-#include "engine/engine_state.h"
+#include "engine/load_position.h"
 #include "signature/bench_positions.h"
 #include "signature/signature.h"
 #include "support/engine_fixture.h"
@@ -37,10 +37,11 @@ TEST(BenchPositions, HoldTheirStonesInTurnAndParse) {
     EXPECT_EQ(xs + os, expected[i].stones) << p.name;
     EXPECT_EQ(xs - os, expected[i].stones % 2) << p.name;
     EXPECT_EQ(p.side, xs == os ? 1 : 2) << p.name;
-    ResetEngine();
-    LoadPosition(tulvo::ReadBoardText(p.board, p.side).position);
-    EXPECT_EQ(stoneCount, expected[i].stones) << p.name;
-    EXPECT_EQ(int(boardMax), expected[i].side - 1) << p.name;
+    const std::unique_ptr<EngineState> s = NewState();
+    ResetEngine(*s);
+    LoadPosition(*s, tulvo::RequestOfBoard(tulvo::ReadBoardText(p.board, p.side), 6, 0));
+    EXPECT_EQ(s->stoneCount, expected[i].stones) << p.name;
+    EXPECT_EQ(int(s->boardMax), expected[i].side - 1) << p.name;
   }
   EXPECT_EQ(positions[kMidgamePosition].name, "20x20/100");
 }

@@ -4,17 +4,14 @@
 #include <tulvo/file_protocol.h>
 
 #include <climits>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "engine/analysis/axis_summary.h"
-#include "engine/analysis/cell_tables.h"
-#include "engine/analysis/threat_classes.h"
-#include "engine/board/ai_level.h"
-#include "engine/choice/move_search.h"
 #include "engine/choice/rule_scorer.h"
 #include "engine/choice/threat_priority.h"
+#include "engine/engine_storage.h"
 #include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
@@ -36,15 +33,14 @@ std::vector<std::string> RandomRows(std::mt19937& random) {
   return rows;
 }
 
-tulvo::Choice Decide(const std::string& board, char side, int level, uint32_t seed) {
+// The door's traced decision on the board, in the calling thread's state or, given
+// one, in the storage.
+tulvo::Choice Decide(const std::string& board, char side, int level, uint32_t seed, EngineStorage* storage = nullptr) {
   tulvo::BoardRead read = tulvo::ReadBoardText(board, tulvo::SideOfTahText(std::string(1, side)));
   EXPECT_TRUE(read.ok) << read.message;
-  tulvo::Request request;
-  request.position = read.position;
-  request.level = level;
-  request.seed = seed;
+  tulvo::Request request = tulvo::RequestOfBoard(read, level, seed);
   request.trace = true;
-  return tulvo::DecideMove(request);
+  return storage == nullptr ? tulvo::DecideMove(request) : tulvo::DecideMove(request, *storage);
 }
 
 // The door's move is what the file program writes when its clock gives the seed, and
@@ -53,7 +49,8 @@ void ExpectSameAsFileProgram(const std::string& board, char side, int level, uin
   const std::string tah(1, side);
   MemoryRun run = RunInMemory(board.c_str(), tah.c_str(), {LevelArgument(level)}, seed);
   ASSERT_EQ(run.exitCode, 0);
-  std::vector<EvaluatedCell> evaluated(evaluatedCells, evaluatedCells + evaluatedCount);
+  const EngineState& file = StateAfter(run);
+  const std::vector<EvaluatedCell> evaluated(file.evaluatedCells, file.evaluatedCells + file.evaluatedCount);
   tulvo::Choice choice = Decide(board, side, level, seed);
   const std::string what = "level " + std::to_string(level) + " seed " + std::to_string(seed) + "\n" + board;
   EXPECT_EQ(choice.hasMove ? tulvo::MoveText(choice.x, choice.y) : tah, run.tah) << what;
@@ -122,25 +119,26 @@ TEST(Door, TraceNamesTheDecidingRuleOrThreatRow) {
 
 // The tier of the cell evaluated afresh from the tables the search left, as the
 // scorers decide it.
-int FreshTier(int x, int y) {
-  SelectCell(x, y);
-  if (aiLevel <= 1) {
-    SummarizeAxes();
-    if (aiLevel == 1) SummarizeGapped();
-    return DecidingRule();
+int FreshTier(EngineState& s, int x, int y) {
+  SelectCell(s, x, y);
+  if (s.aiLevel <= 1) {
+    SummarizeAxes(s);
+    if (s.aiLevel == 1) SummarizeGapped(s);
+    return DecidingRule(s);
   }
-  ClassifyThreats();
-  return DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+  ClassifyThreats(s);
+  return DecidingThreatRow(s.threatCounts, s.ownIndex, s.oppIndex);
 }
 
 TEST(Door, EveryTracedTierIsAFreshEvaluationOfItsCell) {
   std::mt19937 random(2424);
+  const auto storage = std::make_unique<EngineStorage>();
   for (int position = 0; position < 60; position++) {
     const std::string board = BoardText(RandomRows(random));
     for (int level = 0; level <= 6; level++) {
-      const tulvo::Choice choice = Decide(board, 'o', level, random() % kMillisecondsPerDay);
+      const tulvo::Choice choice = Decide(board, 'o', level, random() % kMillisecondsPerDay, storage.get());
       for (const tulvo::TracedCell& cell : choice.trace)
-        ASSERT_EQ(cell.tier, FreshTier(cell.x, cell.y))
+        ASSERT_EQ(cell.tier, FreshTier(StateIn(*storage), cell.x, cell.y))
             << "level " << level << " cell " << cell.x << "," << cell.y << "\n"
             << board;
     }
@@ -167,13 +165,14 @@ TEST(Door, TraceKeepsEachCellsOwnRuleAfterTheScanMovesOn) {
 // Any level plays one that exists: below 0 as 0, above 6 as 6.
 TEST(Door, LevelsOutsideTheRangePlayTheNearestLevel) {
   std::mt19937 random(99);
+  const auto storage = std::make_unique<EngineStorage>();
   for (int position = 0; position < 20; position++) {
     const std::string board = BoardText(RandomRows(random));
     const uint32_t seed = random() % kMillisecondsPerDay;
     const struct { int level, plays; } cases[] = {{-1, 0}, {INT32_MIN, 0}, {9, 6}, {7, 6}, {INT32_MAX, 6}};
     for (const auto& c : cases) {
-      const tulvo::Choice outside = Decide(board, 'x', c.level, seed);
-      EXPECT_EQ(aiLevel, c.plays) << c.level;
+      const tulvo::Choice outside = Decide(board, 'x', c.level, seed, storage.get());
+      EXPECT_EQ(StateIn(*storage).aiLevel, c.plays) << c.level;
       const tulvo::Choice inside = Decide(board, 'x', c.plays, seed);
       EXPECT_TRUE(outside.hasMove == inside.hasMove && outside.x == inside.x && outside.y == inside.y) << c.level;
       ASSERT_EQ(outside.trace.size(), inside.trace.size()) << c.level;

@@ -5,7 +5,6 @@
 
 #include <set>
 
-#include "engine/board/ai_level.h"
 #include "support/engine_fixture.h"
 
 using namespace tulvo;
@@ -61,19 +60,16 @@ TEST(RunProgram, EveryLevelCompletesFive) {
       EXPECT_EQ(run.tah, "9,5") << level;
     }
   // No argument and a name without a level digit: level 6.
-  EXPECT_EQ(RunInMemory(board.c_str(), "x", {}, 0, "/usr/games/tulvo").tah, "9,5");
-  EXPECT_EQ(engine::aiLevel, 6);
+  const MemoryRun unnamed = RunInMemory(board.c_str(), "x", {}, 0, "/usr/games/tulvo");
+  EXPECT_EQ(unnamed.tah, "9,5");
+  EXPECT_EQ(StateAfter(unnamed).aiLevel, 6);
 }
 
 TEST(DecideMove, MatchesTheFileRun) {
   const std::string board = Midgame();
   for (int level = 0; level <= 6; level++) {
     MemoryRun run = RunInMemory(board.c_str(), "x", {LevelArgument(level)}, 123456);
-    Request request;
-    request.position = ReadBoardText(board, kSideX).position;
-    request.level = level;
-    request.seed = 123456;
-    const Choice choice = DecideMove(request);
+    const Choice choice = DecideMove(RequestOfBoard(ReadBoardText(board, kSideX), level, 123456));
     EXPECT_EQ(run.tah, std::to_string(choice.x) + "," + std::to_string(choice.y)) << level;
   }
 }

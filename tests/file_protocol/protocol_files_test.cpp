@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/board/position.h"
-#include "engine/engine_state.h"
+#include "engine/load_position.h"
 #include "platform/platform_memory.h"
 #include "support/engine_fixture.h"
 
@@ -18,11 +18,11 @@ namespace {
 // Reads text and loads the position into the engine's Board; returns the fault's
 // message, empty when none. The reader reports a fault as a value: it writes nothing
 // and ends nothing.
-std::string Parse(const std::string& text) {
+std::string Parse(EngineState& s, const std::string& text) {
   MemoryPlatformReset();
   const BoardRead read = ReadBoardText(text, kSideX);
-  ResetEngine();
-  LoadPosition(read.position);
+  ResetEngine(s);
+  LoadPosition(s, RequestOfBoard(read, kDefaultLevel, 0));
   EXPECT_EQ(MemoryPlatformConsole(), "");
   return read.message;
 }
@@ -39,6 +39,8 @@ BoardRead ReadFiles() { return file_protocol::ReadProtocolFiles("", "plocha.dat"
 }  // namespace
 
 TEST(ReadBoardText, SizeFollowsLastClosedLine) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   struct Case {
     const char* what;
     std::string text;
@@ -55,43 +57,49 @@ TEST(ReadBoardText, SizeFollowsLastClosedLine) {
       {"blank-only line keeps size", Lines(2, 5, "\n") + "   \n", 4},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Parse(c.text), "") << c.what;
-    EXPECT_EQ(boardMax, c.boardMax) << c.what;
+    EXPECT_EQ(Parse(s, c.text), "") << c.what;
+    EXPECT_EQ(s.boardMax, c.boardMax) << c.what;
   }
 }
 
 TEST(ReadBoardText, StonesColumnsAndLines) {
-  EXPECT_EQ(Parse("-x-\n\n-o-\n"), "");
-  EXPECT_EQ(board[1][0], kCellX);
-  EXPECT_EQ(board[1][1], kCellO);  // the empty line does not count
-  EXPECT_EQ(stoneCount, 2);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  EXPECT_EQ(Parse(s, "-x-\n\n-o-\n"), "");
+  EXPECT_EQ(s.board[1][0], kCellX);
+  EXPECT_EQ(s.board[1][1], kCellO);  // the empty line does not count
+  EXPECT_EQ(s.stoneCount, 2);
 
-  EXPECT_EQ(Parse("x x\n"), "");  // a blank does not move the column
-  EXPECT_EQ(board[0][0], kCellX);
-  EXPECT_EQ(board[1][0], kCellX);
+  EXPECT_EQ(Parse(s, "x x\n"), "");  // a blank does not move the column
+  EXPECT_EQ(s.board[0][0], kCellX);
+  EXPECT_EQ(s.board[1][0], kCellX);
 
-  EXPECT_EQ(Parse("\xEF\xBB\xBF  X-O\n"), "");  // skipped bytes before the first cell
-  EXPECT_EQ(board[0][0], kCellX);
-  EXPECT_EQ(board[2][0], kCellO);
-  EXPECT_EQ(stoneCount, 2);
+  EXPECT_EQ(Parse(s, "\xEF\xBB\xBF  X-O\n"), "");  // skipped bytes before the first cell
+  EXPECT_EQ(s.board[0][0], kCellX);
+  EXPECT_EQ(s.board[2][0], kCellO);
+  EXPECT_EQ(s.stoneCount, 2);
 }
 
 TEST(ReadBoardText, LineEndStylesGiveTheSameBoard) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   const std::string rows[] = {"x-o--", "-----", "--x--", "o---x", "-----"};
   uint8_t reference[kBoardSide][kBoardSide];
   bool first = true;
   for (const char* end : {"\n", "\r\n", "\r", "\n\n"}) {
     std::string text;
     for (const std::string& row : rows) text += row + end;
-    ASSERT_EQ(Parse(text), "");
-    EXPECT_EQ(boardMax, 4);
-    if (first) memcpy(reference, board, sizeof reference);
-    EXPECT_EQ(memcmp(reference, board, sizeof reference), 0) << int(end[0]);
+    ASSERT_EQ(Parse(s, text), "");
+    EXPECT_EQ(s.boardMax, 4);
+    if (first) memcpy(reference, s.board, sizeof reference);
+    EXPECT_EQ(memcmp(reference, s.board, sizeof reference), 0) << int(end[0]);
     first = false;
   }
 }
 
 TEST(ReadBoardText, MalformedLinesAreReportedWhereTheyArise) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   const std::string tooLong = "Blbej soubor plocha.dat - moc dlouhej radek!";
   const std::string tooMany = "Blbej soubor plocha.dat - ma prilis mnoho radku!";
   struct Case {
@@ -108,33 +116,35 @@ TEST(ReadBoardText, MalformedLinesAreReportedWhereTheyArise) {
       {"21st cell on the 20th line", Lines(19, 20, "\n") + std::string(20, '-') + "-", tooLong},
       {"extra line ends accepted", Lines(20, 20, "\n") + "\r\n\n\r", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(Parse(c.text), c.message) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(Parse(s, c.text), c.message) << c.what;
 }
 
 TEST(ReadBoardText, CandidateMarksAndSearchBox) {
-  LoadPosition(RowsWithStones(20, {{0, 0, 'x'}}), 1);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  LoadPosition(s, RowsWithStones(20, {{0, 0, 'x'}}), 1);
   for (int x = 0; x < 20; x++)
-    for (int y = 0; y < 20; y++) EXPECT_EQ(candidateMask[x][y], x <= 2 && y <= 2) << x << "," << y;
+    for (int y = 0; y < 20; y++) EXPECT_EQ(s.candidateMask[x][y], x <= 2 && y <= 2) << x << "," << y;
 
-  LoadPosition(RowsWithStones(20, {{19, 19, 'o'}}), 1);
-  EXPECT_EQ(candidateMask[17][17], 1);
-  EXPECT_EQ(candidateMask[16][19], 0);
+  LoadPosition(s, RowsWithStones(20, {{19, 19, 'o'}}), 1);
+  EXPECT_EQ(s.candidateMask[17][17], 1);
+  EXPECT_EQ(s.candidateMask[16][19], 0);
 
-  LoadPosition(RowsWithStones(20, {{7, 7, 'x'}}), 1);
+  LoadPosition(s, RowsWithStones(20, {{7, 7, 'x'}}), 1);
   for (int x = 0; x < 20; x++)
-    for (int y = 0; y < 20; y++) EXPECT_EQ(candidateMask[x][y], x >= 5 && x <= 9 && y >= 5 && y <= 9);
-  EXPECT_EQ(searchBox.minX, 3);
-  EXPECT_EQ(searchBox.minY, 3);
-  EXPECT_EQ(searchBox.maxX, 11);
-  EXPECT_EQ(searchBox.maxY, 11);
+    for (int y = 0; y < 20; y++) EXPECT_EQ(s.candidateMask[x][y], x >= 5 && x <= 9 && y >= 5 && y <= 9);
+  EXPECT_EQ(s.searchBox.minX, 3);
+  EXPECT_EQ(s.searchBox.minY, 3);
+  EXPECT_EQ(s.searchBox.maxX, 11);
+  EXPECT_EQ(s.searchBox.maxY, 11);
 
-  LoadPosition(EmptyRows(15), 1);
-  EXPECT_EQ(searchBox.minX, 997);
-  EXPECT_EQ(searchBox.maxY, -997);
+  LoadPosition(s, EmptyRows(15), 1);
+  EXPECT_EQ(s.searchBox.minX, 997);
+  EXPECT_EQ(s.searchBox.maxY, -997);
 
-  LoadPosition(RowsWithStones(6, {{5, 0, 'x'}}), 1);  // clipped to the small board
-  EXPECT_EQ(searchBox.maxX, 5);
-  EXPECT_EQ(searchBox.minX, 1);
+  LoadPosition(s, RowsWithStones(6, {{5, 0, 'x'}}), 1);  // clipped to the small board
+  EXPECT_EQ(s.searchBox.maxX, 5);
+  EXPECT_EQ(s.searchBox.minX, 1);
 }
 
 TEST(ReadProtocolFiles, MessagesAndSide) {

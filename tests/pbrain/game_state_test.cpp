@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
-#include "engine/board/position.h"
+#include "engine/engine_storage.h"
 #include "pbrain/move_request.h"
 
 using namespace tulvo::pbrain;
@@ -73,18 +74,20 @@ TEST(PbrainGame, BlockedCellsReachTheEngineAsNeitherStoneNorCandidate) {
   EXPECT_EQ(EngineColour(game), kCellO);
   tulvo::Request request;
   request.position = GamePosition(game);
-  tulvo::DecideMove(request);
-  EXPECT_EQ(stoneCount, 3);
-  EXPECT_EQ(sideToMove, 2);
-  EXPECT_EQ(board[3][3], kCellO);
-  EXPECT_EQ(board[4][3], kCellX);
-  EXPECT_EQ(board[12][12], kCellBlocked);
+  const auto storage = std::make_unique<tulvo::EngineStorage>();
+  tulvo::DecideMove(request, *storage);
+  const EngineState& s = StateIn(*storage);
+  EXPECT_EQ(s.stoneCount, 3);
+  EXPECT_EQ(s.sideToMove, 2);
+  EXPECT_EQ(s.board[3][3], kCellO);
+  EXPECT_EQ(s.board[4][3], kCellX);
+  EXPECT_EQ(s.board[12][12], kCellBlocked);
   for (int x = 0; x < 20; x++) {
     for (int y = 0; y < 20; y++) {
       bool nearStone = false;
       for (Move stone : {Move{3, 3}, Move{4, 3}, Move{17, 1}})
         nearStone = nearStone || (abs(x - stone.x) <= 2 && abs(y - stone.y) <= 2);
-      EXPECT_EQ(candidateMask[x][y], nearStone ? 1 : 0) << x << "," << y;
+      EXPECT_EQ(s.candidateMask[x][y], nearStone ? 1 : 0) << x << "," << y;
     }
   }
 }

@@ -3,10 +3,10 @@
 
 #include <tulvo/file_protocol.h>
 
-#include "engine/analysis/cell_tables.h"
-#include "engine/board/position.h"
+#include "engine/analysis/candidates.h"
 #include "engine/board/random.h"
-#include "engine/engine_state.h"
+#include "engine/engine_storage.h"
+#include "engine/load_position.h"
 #include "file_program/run_sequence.h"
 #include "platform/platform_memory.h"
 
@@ -28,23 +28,28 @@ std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& st
   return rows;
 }
 
-void LoadPosition(const std::vector<std::string>& rows, int side) {
-  MemoryPlatformReset();
-  engine::ResetEngine();
-  engine::CreateCellTables();
-  engine::LoadPosition(ReadBoardText(BoardText(rows), side).position);
-  engine::PrepareCandidates();
+std::unique_ptr<engine::EngineState> NewState() { return std::make_unique<engine::EngineState>(); }
+
+void LoadPosition(engine::EngineState& s, const std::vector<std::string>& rows, int side) {
+  engine::ResetEngine(s);
+  engine::CreateCellTables(s);
+  engine::LoadPosition(s, RequestOfBoard(ReadBoardText(BoardText(rows), side), kDefaultLevel, 0));
+  engine::PrepareCandidates(s);
+}
+
+std::unique_ptr<engine::EngineState> LoadedState(const std::vector<std::string>& rows, int side) {
+  std::unique_ptr<engine::EngineState> s = NewState();
+  LoadPosition(*s, rows, side);
+  return s;
 }
 
 uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& values) {
+  engine::BoardState draws = {};
   for (uint32_t seed = 0;; seed++) {
-    engine::randomSeed = seed;
+    draws.randomSeed = seed;
     bool match = true;
-    for (size_t i = 0; i < bounds.size() && match; i++) match = engine::Random(bounds[i]) == values[i];
-    if (match) {
-      engine::randomSeed = seed;
-      return seed;
-    }
+    for (size_t i = 0; i < bounds.size() && match; i++) match = engine::Random(draws, bounds[i]) == values[i];
+    if (match) return seed;
   }
 }
 
@@ -77,9 +82,10 @@ MemoryRun RunSetupInMemory(const ProgramSetup& setup) {
   MemoryPlatformSetArguments(setup.arguments);
   MemoryPlatformSetExecutablePath(setup.executable);
   MemoryPlatformSetClock(ClockOfSeed(setup.millisecondsOfDay));
-  MemoryRun run = {"", "", false, -1};
+  auto storage = std::make_shared<EngineStorage>();
+  MemoryRun run = {"", "", false, -1, storage};
   try {
-    file_program::RunProgram();
+    file_program::RunProgram(*storage);
   } catch (const PlatformExitSignal& exit) {
     run.exitCode = exit.code;
   }
@@ -88,5 +94,7 @@ MemoryRun RunSetupInMemory(const ProgramSetup& setup) {
   run.tah = MemoryPlatformFile("tah.dat");
   return run;
 }
+
+engine::EngineState& StateAfter(const MemoryRun& run) { return engine::StateIn(*run.storage); }
 
 }  // namespace tulvo::test

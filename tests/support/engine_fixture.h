@@ -1,12 +1,16 @@
 // In-process set-up of the engine on the in-memory platform.
 #pragma once
 
+#include <tulvo/engine.h>
 #include <tulvo/platform.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/choice/engine_state.h"
 
 namespace tulvo::test {
 
@@ -22,12 +26,16 @@ struct StoneAt {
 // A square board of the given side holding the stones.
 std::vector<std::string> RowsWithStones(int side, const std::vector<StoneAt>& stones);
 
-// Resets the engine, clears the cell tables, parses the rows, sets the side to move
-// (1 X, 2 O) and prepares the candidates, as a run does after reading the files.
-void LoadPosition(const std::vector<std::string>& rows, int side);
+// A new engine state on the heap, every field zero.
+std::unique_ptr<engine::EngineState> NewState();
+// Resets the state, clears the cell tables, parses the rows, sets the side to move
+// (1 X, 2 O) and prepares the candidates, as a decision does after reading the files.
+void LoadPosition(engine::EngineState& s, const std::vector<std::string>& rows, int side);
+// A new state with the rows loaded.
+std::unique_ptr<engine::EngineState> LoadedState(const std::vector<std::string>& rows, int side);
 
-// Sets randomSeed so that the next draws with the given bounds return the given
-// values; searches seeds from 0 upwards.
+// The first seed from 0 upwards whose next draws with the given bounds return the
+// given values.
 uint32_t SeedGiving(const std::vector<int>& bounds, const std::vector<int>& values);
 
 UtcTimeOfDay ClockOfSeed(uint32_t millisecondsOfDay);
@@ -40,7 +48,10 @@ struct MemoryRun {
   std::string tah;
   bool tahExists;
   int exitCode;
+  std::shared_ptr<EngineStorage> storage;  // the engine's state as the run left it
 };
+// The engine's state as the run left it.
+engine::EngineState& StateAfter(const MemoryRun& run);
 
 // A whole run of the file program on the in-memory platform. A missing file is
 // given as nullptr.

@@ -3,7 +3,7 @@
 #include "support/outcome_check.h"
 
 #include "engine/board/position.h"
-#include "engine/choice/move_search.h"
+#include "engine/choice/engine_state.h"
 #include "file_program/level.h"
 #include "file_protocol/board_text.h"
 
@@ -30,23 +30,24 @@ bool ParseNumber(const std::string& text, int& value) {
   return true;
 }
 
-bool IsEmptyOnBoard(int x, int y) { return engine::IsOnBoard(x, y) && engine::board[x][y] == engine::kCellEmpty; }
+bool IsEmptyOnBoard(const engine::EngineState& s, int x, int y) {
+  return engine::IsOnBoard(s, x, y) && s.board[x][y] == engine::kCellEmpty;
+}
 
-std::string FindMoveFault(const std::string& tah) {
+std::string FindMoveFault(const engine::EngineState& s, const std::string& tah) {
   int x = -1, y = -1;
   if (!ParseMoveText(tah, x, y)) return "tah.dat holds neither its old content nor x,y: '" + tah + "'";
-  if (!IsEmptyOnBoard(x, y)) return "the move " + tah + " is not an empty cell on the board";
-  if (x != engine::bestMove.x || y != engine::bestMove.y) return "the move written is not bestMove";
-  if (engine::stoneCount >= 3 && engine::candidateMask[x][y] == 0)
-    return "the move " + tah + " is not a candidate cell";
+  if (!IsEmptyOnBoard(s, x, y)) return "the move " + tah + " is not an empty cell on the board";
+  if (x != s.bestMove.x || y != s.bestMove.y) return "the move written is not bestMove";
+  if (s.stoneCount >= 3 && s.candidateMask[x][y] == 0) return "the move " + tah + " is not a candidate cell";
   return "";
 }
 
 // No message and tah.dat untouched: allowed only when the engine chose no empty cell,
 // and with three or more stones only when no empty candidate cell exists.
-std::string FindNoMoveFault() {
-  if (IsEmptyOnBoard(engine::bestMove.x, engine::bestMove.y)) return "bestMove is an empty cell but was not written";
-  if (engine::stoneCount >= 3 && HasEmptyCandidate()) return "no move although an empty candidate cell exists";
+std::string FindNoMoveFault(const engine::EngineState& s) {
+  if (IsEmptyOnBoard(s, s.bestMove.x, s.bestMove.y)) return "bestMove is an empty cell but was not written";
+  if (s.stoneCount >= 3 && HasEmptyCandidate(s)) return "no move although an empty candidate cell exists";
   return "";
 }
 
@@ -58,10 +59,10 @@ bool ParseMoveText(const std::string& text, int& x, int& y) {
   return ParseNumber(text.substr(0, comma), x) && ParseNumber(text.substr(comma + 1), y);
 }
 
-bool HasEmptyCandidate() {
-  for (int x = 0; x <= engine::boardMax; x++)
-    for (int y = 0; y <= engine::boardMax; y++)
-      if (engine::candidateMask[x][y] != 0 && engine::board[x][y] == engine::kCellEmpty) return true;
+bool HasEmptyCandidate(const engine::EngineState& s) {
+  for (int x = 0; x <= s.boardMax; x++)
+    for (int y = 0; y <= s.boardMax; y++)
+      if (s.candidateMask[x][y] != 0 && s.board[x][y] == engine::kCellEmpty) return true;
   return false;
 }
 
@@ -73,7 +74,8 @@ std::string FindOutcomeFault(const MemoryRun& run, const ProgramSetup& setup) {
     return untouched ? "" : "a message was printed but tah.dat changed";
   }
   if (!setup.tah) return "no message although tah.dat is missing";
-  return untouched ? FindNoMoveFault() : FindMoveFault(run.tah);
+  const engine::EngineState& s = StateAfter(run);
+  return untouched ? FindNoMoveFault(s) : FindMoveFault(s, run.tah);
 }
 
 }  // namespace tulvo::test

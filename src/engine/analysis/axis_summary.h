@@ -24,12 +24,13 @@ struct AxisSummary {
   uint8_t secondGapped[kPlayers];
 };
 
-extern AxisSummary axisSummary;
+struct AnalysisState;
 
-void ResetAxisSummary();
-// Run totals, open ends and free sums of the best two axes (groups 1 to 3).
-void SummarizeAxes();
+void ResetAxisSummary(AnalysisState& s);
+// From the current tables: run totals, open ends and free sums of the best two axes
+// (groups 1 to 3).
+void SummarizeAxes(AnalysisState& s);
 // Largest and second-largest gapped totals (group 4).
-void SummarizeGapped();
+void SummarizeGapped(AnalysisState& s);
 
 }  // namespace tulvo::engine

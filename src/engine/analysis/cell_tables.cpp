@@ -7,16 +7,13 @@
 #include <cassert>
 #include <cstring>
 
-#include "engine/board/position.h"
+#include "engine/analysis/analysis_state.h"
 
 namespace tulvo::engine {
 
-CellTables cellTables[kBoardSide][kBoardSide];
-const CellTables* currentTables = nullptr;
-
-void CreateCellTables() {
-  memset(cellTables, 0, sizeof cellTables);
-  currentTables = nullptr;
+void CreateCellTables(AnalysisState& s) {
+  memset(s.cellTables, 0, sizeof s.cellTables);
+  s.currentTables = nullptr;
 }
 
 namespace {
@@ -36,21 +33,8 @@ constexpr int kQuarters = kTableEntries / 4;
 typedef Lanes Ray;
 constexpr int kCodes = 3;
 
-// Line masks of the whole board for PrepareLineMasks: per axis and line, one bit per
-// cell for each code (empty, X, O), forwards at bit pos and backwards at bit
-// kBackwardBase - pos, so that both rays of a cell come out with one shift.
-constexpr int kLinesPerAxis = 2 * kBoardSide - 1;
-constexpr int kBackwardBase = kBoardSide;  // bits 1..20: every shift stays below 32
-
-// Plain arrays, loaded as rays: building them element by element in vector variables
-// would store single lanes and reload whole vectors, which some compilers turn into a
-// stall per cell.
-struct alignas(16) LineMasks {
-  int32_t forward[4];  // as a Ray
-  int32_t backward[4];
-};
-
-LineMasks lineMasks[kAxes][kLinesPerAxis];
+// The backward masks' bit of position 0: bits 1..20, so every shift stays below 32.
+constexpr int kBackwardBase = kBoardSide;
 
 // Axis 0 runs along x, 1 along (1, 1), 2 along y, 3 along (-1, 1); pos grows with the
 // axis's own direction.
@@ -65,9 +49,9 @@ int LineOf(int axis, int x, int y) {
 
 int PosOf(int axis, int x, int y) { return axis <= 1 ? x : y; }
 
-Ray RayFromLines(int x, int y, int d) {
+Ray RayFromLines(const AnalysisState& s, int x, int y, int d) {
   const int axis = d % kAxes, pos = PosOf(axis, x, y);
-  const LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
+  const LineMasks& line = s.lineMasks[axis][LineOf(axis, x, y)];
   Ray masks;
   memcpy(&masks, d < kAxes ? line.forward : line.backward, sizeof masks);
   return masks >> (d < kAxes ? pos + 1 : kBackwardBase + 1 - pos);
@@ -149,16 +133,16 @@ void FillTables(CellTables& tables, const Ray (&rays)[kDirections]) {
 
 }  // namespace
 
-void PrepareLineMasks() {
-  memset(lineMasks, 0, sizeof lineMasks);
-  const int last = std::min(int(boardMax), kMaxCoordinate);
+void PrepareLineMasks(AnalysisState& s) {
+  memset(s.lineMasks, 0, sizeof s.lineMasks);
+  const int last = std::min(int(s.boardMax), kMaxCoordinate);
   for (int x = 0; x <= last; x++) {
     for (int y = 0; y <= last; y++) {
-      const uint8_t code = board[x][y];
+      const uint8_t code = s.board[x][y];
       if (code >= kCodes) continue;
       for (int axis = 0; axis < kAxes; axis++) {
         const int pos = PosOf(axis, x, y);
-        LineMasks& line = lineMasks[axis][LineOf(axis, x, y)];
+        LineMasks& line = s.lineMasks[axis][LineOf(axis, x, y)];
         line.forward[code] |= 1 << pos;
         line.backward[code] |= 1 << (kBackwardBase - pos);
       }
@@ -166,16 +150,16 @@ void PrepareLineMasks() {
   }
 }
 
-void ScanCell(int x, int y) {
+void ScanCell(AnalysisState& s, int x, int y) {
   assert(IsWithinBoardStorage(x, y));
   Ray rays[kDirections];
-  for (int d = 0; d < kDirections; d++) rays[d] = RayFromLines(x, y, d);
-  FillTables(cellTables[x][y], rays);
+  for (int d = 0; d < kDirections; d++) rays[d] = RayFromLines(s, x, y, d);
+  FillTables(s.cellTables[x][y], rays);
 }
 
-void SelectCell(int x, int y) {
+void SelectCell(AnalysisState& s, int x, int y) {
   assert(IsWithinBoardStorage(x, y));
-  currentTables = &cellTables[x][y];
+  s.currentTables = &s.cellTables[x][y];
 }
 
 }  // namespace tulvo::engine

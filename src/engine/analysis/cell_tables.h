@@ -25,16 +25,28 @@ struct CellTables {
   uint8_t spanFree[kTableEntries];
 };
 
-extern CellTables cellTables[kBoardSide][kBoardSide];  // [x][y]
-extern const CellTables* currentTables;                // chosen by SelectCell
+// Line masks of the whole board, for the line scan: per axis and line, one bit per
+// cell for each code (empty, X, O), forwards at bit pos and backwards at bit
+// kBackwardBase - pos, so that both rays of a cell come out with one shift. Plain
+// arrays, loaded as vectors: building them element by element in vector variables
+// would store single lanes and reload whole vectors, which some compilers turn into a
+// stall per cell.
+constexpr int kLinesPerAxis = 2 * kBoardSide - 1;
+struct alignas(16) LineMasks {
+  int32_t forward[4];  // lanes by code; lane 3 stays 0
+  int32_t backward[4];
+};
+
+struct AnalysisState;
 
 // Zeroes the tables of all 400 cells and drops the current selection.
-void CreateCellTables();
+void CreateCellTables(AnalysisState& s);
 // The line scan in two steps: PrepareLineMasks takes the whole board's lines once,
 // then ScanCell fills one cell's tables from them. The masks hold until the board or
 // boardMax changes; scan only after preparing them for the board as it is.
-void PrepareLineMasks();
-void ScanCell(int x, int y);
-void SelectCell(int x, int y);
+void PrepareLineMasks(AnalysisState& s);
+void ScanCell(AnalysisState& s, int x, int y);
+// Makes the cell's tables the current ones, which the summaries and scorers read.
+void SelectCell(AnalysisState& s, int x, int y);
 
 }  // namespace tulvo::engine

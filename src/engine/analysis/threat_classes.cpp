@@ -6,14 +6,12 @@
 
 #include <cstring>
 
-#include "engine/analysis/cell_tables.h"
+#include "engine/analysis/analysis_state.h"
 #include "engine/analysis/table_lanes.h"
 
 namespace tulvo::engine {
 
-int32_t threatCounts[kThreatRows][kPlayers];
-
-void ResetThreatCounts() { memset(threatCounts, 0, sizeof threatCounts); }
+void ResetThreatCounts(AnalysisState& s) { memset(s.threatCounts, 0, sizeof s.threatCounts); }
 
 namespace {
 
@@ -54,8 +52,7 @@ void ReadTable(const uint8_t* table, Lanes& sideA, Lanes& sideB) {
   sideB = __builtin_shufflevector(byPlayer[0], byPlayer[1], 4, 5, 6, 7, 12, 13, 14, 15);
 }
 
-ReadingLanes ReadCurrentCell() {
-  const CellTables& t = *currentTables;
+ReadingLanes ReadCell(const CellTables& t) {
   ReadingLanes a;
   ReadTable(t.runLen, a.runA, a.runB);
   ReadTable(t.runFree, a.freeA, a.freeB);
@@ -66,10 +63,10 @@ ReadingLanes ReadCurrentCell() {
 
 }  // namespace
 
-void ClassifyThreats() {
-  ResetThreatCounts();
-  const Lanes threats = ThreatClassLanes(ReadCurrentCell());
-  for (int lane = 0; lane < kLanes; lane++) threatCounts[threats[lane]][lane / kAxes]++;
+void ClassifyThreats(AnalysisState& s) {
+  ResetThreatCounts(s);
+  const Lanes threats = ThreatClassLanes(ReadCell(*s.currentTables));
+  for (int lane = 0; lane < kLanes; lane++) s.threatCounts[threats[lane]][lane / kAxes]++;
 }
 
 }  // namespace tulvo::engine

@@ -15,11 +15,11 @@ constexpr int kThreatOpenFour = 8;   // - x x x [] -    or  x - x x [] - x
 constexpr int kThreatFive = 10;      // x x x x []
 constexpr int kThreatRows = 11;
 
-// Rows by class, columns by player index.
-extern int32_t threatCounts[kThreatRows][kPlayers];
+struct AnalysisState;
 
-// Zeroes the counts, then adds one per axis and player to the row of its class.
-void ClassifyThreats();
-void ResetThreatCounts();
+// Zeroes threatCounts (rows by class, columns by player index), then adds one per axis
+// of the current cell and player to the row of its class.
+void ClassifyThreats(AnalysisState& s);
+void ResetThreatCounts(AnalysisState& s);
 
 }  // namespace tulvo::engine

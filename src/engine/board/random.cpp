@@ -3,11 +3,9 @@
 
 namespace tulvo::engine {
 
-uint32_t randomSeed = 0;
-
-int Random(int n) {
-  randomSeed = randomSeed * 134775813u + 1u;
-  return int((uint64_t(randomSeed) * uint32_t(n)) >> 32);
+int Random(BoardState& s, int n) {
+  s.randomSeed = s.randomSeed * 134775813u + 1u;
+  return int((uint64_t(s.randomSeed) * uint32_t(n)) >> 32);
 }
 
 }  // namespace tulvo::engine

@@ -1,12 +1,8 @@
 // The scan over candidate cells (x outer, y inner) and the evaluation per level.
 #include "engine/choice/move_search.h"
 
-#include "engine/analysis/axis_summary.h"
-#include "engine/analysis/cell_tables.h"
-#include "engine/analysis/threat_classes.h"
-#include "engine/board/ai_level.h"
-#include "engine/board/position.h"
 #include "engine/board/random.h"
+#include "engine/choice/engine_state.h"
 #include "engine/choice/opening.h"
 #include "engine/choice/quadratic_scorers.h"
 #include "engine/choice/rule_scorer.h"
@@ -15,89 +11,82 @@
 
 namespace tulvo::engine {
 
-uint8_t ownIndex = 0;
-uint8_t oppIndex = 1;
-int32_t currentX = 0, currentY = 0;
-int32_t baseScore = 0;
-int32_t cellScore = 0;
-Move bestMove = {-1, -1};
-int32_t bestScore = -1;
-EvaluatedCell evaluatedCells[kMaxEvaluatedCells];
-int32_t evaluatedCount = 0;
-
-void ResetSearchState() {
-  ownIndex = 0;
-  oppIndex = 1;
-  currentX = currentY = 0;
-  baseScore = cellScore = 0;
-  bestMove = {-1, -1};
-  bestScore = -1;
-  evaluatedCount = 0;
+void ResetSearchState(EngineState& s) {
+  s.ownIndex = 0;
+  s.oppIndex = 1;
+  s.baseScore = s.cellScore = 0;
+  s.bestMove = {-1, -1};
+  s.bestScore = -1;
+  s.evaluatedCount = 0;
 }
 
-int EvaluateCellByRules() {
-  SelectCell(currentX, currentY);
-  SummarizeAxes();
-  if (aiLevel == 1) SummarizeGapped();
-  baseScore = ScoreRunSquares();
-  const TieredScore scored = ScoreByRules(baseScore);
-  cellScore = scored.score;
+int EvaluateCellByRules(EngineState& s, Move cell) {
+  SelectCell(s, cell.x, cell.y);
+  SummarizeAxes(s);
+  if (s.aiLevel == 1) SummarizeGapped(s);
+  s.baseScore = ScoreRunSquares(s);
+  const TieredScore scored = ScoreByRules(s, s.baseScore);
+  s.cellScore = scored.score;
   return scored.tier;
 }
 
-static int32_t LevelBaseScore() {
-  switch (aiLevel) {
-    case 2: return ScoreRunSquares();
-    case 3: return ScoreRunSpanSquares();
-    case 4: return ScoreFreeWeighted();
-    default: return ScoreWeighted();
+static int32_t LevelBaseScore(const EngineState& s) {
+  switch (s.aiLevel) {
+    case 2: return ScoreRunSquares(s);
+    case 3: return ScoreRunSpanSquares(s);
+    case 4: return ScoreFreeWeighted(s);
+    default: return ScoreWeighted(s);
   }
 }
 
-int EvaluateCellByThreats() {
-  SelectCell(currentX, currentY);
-  ClassifyThreats();
-  baseScore = LevelBaseScore();
-  const TieredScore scored = ComposeThreatPriority(baseScore);
-  cellScore = scored.score;
+int EvaluateCellByThreats(EngineState& s, Move cell) {
+  SelectCell(s, cell.x, cell.y);
+  ClassifyThreats(s);
+  s.baseScore = LevelBaseScore(s);
+  const TieredScore scored = ComposeThreatPriority(s, s.baseScore);
+  s.cellScore = scored.score;
   return scored.tier;
 }
 
-void UpdateBestMove() {
-  if (cellScore < bestScore) return;
-  if (cellScore == bestScore && Random(3) != 0) return;
-  bestMove = {currentX, currentY};
-  bestScore = cellScore;
+void UpdateBestMove(EngineState& s, Move cell) {
+  if (s.cellScore < s.bestScore) return;
+  if (s.cellScore == s.bestScore && Random(s, 3) != 0) return;
+  s.bestMove = cell;
+  s.bestScore = s.cellScore;
 }
 
-static void ScanSearchBox() {
-  for (currentX = searchBox.minX; currentX <= searchBox.maxX; currentX++) {
-    for (currentY = searchBox.minY; currentY <= searchBox.maxY; currentY++) {
-      if (board[currentX][currentY] != kCellEmpty || candidateMask[currentX][currentY] == 0) continue;
-      const int tier = aiLevel <= 1 ? EvaluateCellByRules() : EvaluateCellByThreats();
-      evaluatedCells[evaluatedCount++] = {currentX, currentY, baseScore, cellScore, tier};
-      UpdateBestMove();
+static void ScanSearchBox(EngineState& s) {
+  // Read once: an evaluation writes neither the box nor the level.
+  const SearchBox box = s.searchBox;
+  const bool byRules = s.aiLevel <= 1;
+  for (int x = box.minX; x <= box.maxX; x++) {
+    for (int y = box.minY; y <= box.maxY; y++) {
+      if (s.board[x][y] != kCellEmpty || s.candidateMask[x][y] == 0) continue;
+      const Move cell = {x, y};
+      const int tier = byRules ? EvaluateCellByRules(s, cell) : EvaluateCellByThreats(s, cell);
+      s.evaluatedCells[s.evaluatedCount++] = {x, y, s.baseScore, s.cellScore, tier};
+      UpdateBestMove(s, cell);
     }
   }
 }
 
-void ChooseMove() {
-  ownIndex = uint8_t(sideToMove - 1);
-  oppIndex = uint8_t(2 - sideToMove);
+void ChooseMove(EngineState& s) {
+  s.ownIndex = uint8_t(s.sideToMove - 1);
+  s.oppIndex = uint8_t(2 - s.sideToMove);
   // An opening move evaluates no cell, so its trace is empty.
-  evaluatedCount = 0;
-  if (stoneCount == 0) {
-    OpenOnEmptyBoard();
+  s.evaluatedCount = 0;
+  if (s.stoneCount == 0) {
+    OpenOnEmptyBoard(s);
     return;
   }
-  if (stoneCount <= 2) {
-    OpenNearLastStone();
+  if (s.stoneCount <= 2) {
+    OpenNearLastStone(s);
     return;
   }
-  bestScore = -1;
-  bestMove = {-1, -1};
-  if (aiLevel >= 5) PrepareSpanWeights(aiLevel);
-  ScanSearchBox();
+  s.bestScore = -1;
+  s.bestMove = {-1, -1};
+  if (s.aiLevel >= 5) PrepareSpanWeights(s, s.aiLevel);
+  ScanSearchBox(s);
 }
 
 }  // namespace tulvo::engine

@@ -6,8 +6,10 @@
 
 namespace tulvo::engine {
 
-int32_t ScoreRunSquares();
-int32_t ScoreRunSpanSquares();
-int32_t ScoreFreeWeighted();
+struct EngineState;
+
+int32_t ScoreRunSquares(const EngineState& s);
+int32_t ScoreRunSpanSquares(const EngineState& s);
+int32_t ScoreFreeWeighted(const EngineState& s);
 
 }  // namespace tulvo::engine

@@ -22,10 +22,10 @@ static_assert(kRuleValues[kRuleBlockFive] == kScoreRuleBlockFive && kRuleValues[
 // The rule that decides the current cell: own five 16, else the opponent's five 15,
 // else the last of rules 1 to 14 that matches, else 0. Reads the AxisSummary and
 // the current tables; draws nothing.
-int DecidingRule();
+int DecidingRule(const EngineState& s);
 
 // The deciding rule (DecidingRule's) and the cell score it gives: its value, damped at
 // level 0 with two draws, plus the base; the two five rules override the result.
-TieredScore ScoreByRules(int32_t base);
+TieredScore ScoreByRules(EngineState& s, int32_t base);
 
 }  // namespace tulvo::engine

@@ -1,7 +1,7 @@
 // Own shapes rank above blocking the same shapes; a five decides alone.
 #include "engine/choice/threat_priority.h"
 
-#include "engine/choice/move_search.h"
+#include "engine/choice/engine_state.h"
 
 namespace tulvo::engine {
 
@@ -18,8 +18,8 @@ int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int 
   return kRowNoThreat;
 }
 
-TieredScore ComposeThreatPriority(int32_t base) {
-  const int row = DecidingThreatRow(threatCounts, ownIndex, oppIndex);
+TieredScore ComposeThreatPriority(const EngineState& s, int32_t base) {
+  const int row = DecidingThreatRow(s.threatCounts, s.ownIndex, s.oppIndex);
   if (row == kRowBlockFive) return {kScoreBlockFive, row};
   if (row == kRowMakeFive) return {kScoreMakeFive, row};
   int32_t clamped = base >= kTierStep ? kTierStep - 1 : base;

@@ -29,6 +29,6 @@ constexpr int kRowNoThreat = 9;
 int DecidingThreatRow(const int32_t counts[kThreatRows][kPlayers], int own, int opp);
 // The current cell's deciding threat row (DecidingThreatRow's) and its score over
 // the base.
-TieredScore ComposeThreatPriority(int32_t base);
+TieredScore ComposeThreatPriority(const EngineState& s, int32_t base);
 
 }  // namespace tulvo::engine

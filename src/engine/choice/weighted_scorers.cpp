@@ -2,10 +2,7 @@
 // The four axes of a player are scored together, one vector lane each.
 #include "engine/choice/weighted_scorers.h"
 
-#include "engine/analysis/cell_tables.h"
-#include "engine/analysis/table_lanes.h"
-#include "engine/board/position.h"
-#include "engine/choice/move_search.h"
+#include "engine/choice/engine_state.h"
 
 namespace tulvo::engine {
 
@@ -21,12 +18,8 @@ const LevelConstants level6Params = {
     .bands = {{24, 2}, {4, 11}, {17, 39}, {4, 19}}};
 // clang-format on
 
-WeightedConstants weightedConstants;
-int32_t spanWeight = 0;
-int32_t spanDivisor = 1;
-
 // Stone-count bands 0..6, 7..11, 12..17, 18 and more.
-static int StoneBand() {
+static int StoneBand(int32_t stoneCount) {
   if (stoneCount < 7) return 0;
   if (stoneCount < 12) return 1;
   if (stoneCount < 18) return 2;
@@ -44,7 +37,7 @@ typedef WideLanes Sides;
 // every product, sum and dividend of the line and shape terms is an integer under
 // 2^24: float lanes hold them exactly, and a truncated float quotient is the integer
 // one.
-typedef float Lanes __attribute__((vector_size(16)));
+typedef FloatLanes Lanes;
 typedef int32_t IntLanes __attribute__((vector_size(16)));
 
 Sides SwapSides(Sides v) { return __builtin_shufflevector(v, v, 4, 5, 6, 7, 0, 1, 2, 3); }
@@ -62,15 +55,6 @@ Lanes Whole(IntLanes v) { return __builtin_convertvector(v, Lanes); }
 IntLanes Truncated(Lanes v) { return __builtin_convertvector(v, IntLanes); }
 Lanes Quotient(Lanes dividend, Lanes divisor) { return Whole(Truncated(dividend / divisor)); }
 
-// The level's constants as lanes, set by PrepareSpanWeights.
-struct ConstantLanes {
-  Sides runWeightMul, runWeightAdd, runWeightCap;
-  Sides lineWeightMul, lineWeightAdd, lineWeightCap;
-  Lanes spanWeight, gapSpanWeight, spanDivisor;
-  Lanes lineCoef, lineDiv, squareDiv, shapeMul;
-};
-ConstantLanes constantLanes;
-
 // Only the axes along x (0) and y (2) add their orthogonal part.
 const Lanes kOrthogonal = {1, 0, 1, 0};
 
@@ -81,8 +65,7 @@ struct Players {
   PlayerSides of[kPlayers];
 };
 
-Players ReadPlayers() {
-  const CellTables& t = *currentTables;
+Players ReadPlayers(const CellTables& t) {
   Sides run[kPlayers], free[kPlayers], span[kPlayers], gap[kPlayers], spanFree[kPlayers];
   WidenTable(t.runLen, run);
   WidenTable(t.runFree, free);
@@ -106,8 +89,7 @@ struct Axes {
   Lanes value, lineWeight;  // the longest gapped line and the weight of its free ends
 };
 
-Axes ReadAxes(const PlayerSides& t, bool boosted) {
-  const ConstantLanes& k = constantLanes;
+Axes ReadAxes(const ConstantLanes& k, const PlayerSides& t, bool boosted) {
   const Sides runWeight = CappedByteWeight(k.runWeightMul, t.free, k.runWeightAdd, k.runWeightCap);
   const Sides boost = boosted ? RunBoostSides(t.run) : t.run;
   // Side a's lanes: toward a is span a plus the boosted run b (8-bit); side b's the
@@ -128,8 +110,7 @@ Axes ReadAxes(const PlayerSides& t, bool boosted) {
           Whole(SideA(lineWeight))};
 }
 
-Lanes ShapeLanes(const Axes& a) {
-  const ConstantLanes& k = constantLanes;
+Lanes ShapeLanes(const ConstantLanes& k, const Axes& a) {
   const Lanes spanA1 = a.spanA + 1, spanB1 = a.spanB + 1;
   return a.runA * a.runA * a.weightA + a.runB * a.runB * a.weightB +
          k.spanWeight * (spanA1 * spanA1 + spanB1 * spanB1) + k.gapSpanWeight * a.gaps +
@@ -138,8 +119,7 @@ Lanes ShapeLanes(const Axes& a) {
 
 // The longest gapped line through the cell, weighted by the free cells beyond its
 // two ends, plus the shape score.
-IntLanes LineTermLanes(const Axes& a, Lanes shape) {
-  const ConstantLanes& k = constantLanes;
+IntLanes LineTermLanes(const ConstantLanes& k, const Axes& a, Lanes shape) {
   const Lanes v = a.value, v1 = a.value + 1;
   return Truncated(Quotient(v * v * a.lineWeight + k.lineCoef * v, k.lineDiv) + Quotient(v1 * v1, k.squareDiv) +
                    k.shapeMul * shape);
@@ -155,16 +135,18 @@ Sides Reach(const PlayerSides& t) {
 
 // All four axes at once: a cramped axis (reach at most kCrampedLimit for both players)
 // adds its span lengths, any other axis both players' line terms.
-WeightedAxes ScoreWeightedAxes() {
-  const Players players = ReadPlayers();
+WeightedAxes ScoreWeightedAxes(const EngineState& s) {
+  const ConstantLanes& k = s.constantLanes;
+  const int ownIndex = s.ownIndex, oppIndex = s.oppIndex;
+  const Players players = ReadPlayers(*s.currentTables);
   const PlayerSides &own = players.of[ownIndex], &opp = players.of[oppIndex];
   const Sides limit = BroadcastSides(kCrampedLimit);
   const IntLanes cramped = MaskA((Reach(own) <= limit) & (Reach(opp) <= limit));
   const Sides spanSum = own.span + opp.span;
   const IntLanes spans = SideA(spanSum + SwapSides(spanSum));
-  const Axes ownAxes = ReadAxes(own, ownIndex == kPlayerX), oppAxes = ReadAxes(opp, false);
-  const Lanes ownShape = ShapeLanes(ownAxes), oppShape = ShapeLanes(oppAxes);
-  const IntLanes lines = LineTermLanes(ownAxes, ownShape) + LineTermLanes(oppAxes, oppShape);
+  const Axes ownAxes = ReadAxes(k, own, ownIndex == kPlayerX), oppAxes = ReadAxes(k, opp, false);
+  const Lanes ownShape = ShapeLanes(k, ownAxes), oppShape = ShapeLanes(k, oppAxes);
+  const IntLanes lines = LineTermLanes(k, ownAxes, ownShape) + LineTermLanes(k, oppAxes, oppShape);
   const IntLanes contribution = cramped ? spans : lines;
   WeightedAxes axes;
   for (int d = 0; d < kAxes; d++) {
@@ -179,37 +161,37 @@ WeightedAxes ScoreWeightedAxes() {
 
 // Flattened: the breakdown is built in place, so the scan pays nothing for the parts
 // it does not read.
-__attribute__((flatten)) int32_t ScoreWeighted() {
-  const WeightedAxes axes = ScoreWeightedAxes();
+__attribute__((flatten)) int32_t ScoreWeighted(const EngineState& s) {
+  const WeightedAxes axes = ScoreWeightedAxes(s);
   return axes.contribution[0] + axes.contribution[1] + axes.contribution[2] + axes.contribution[3];
 }
 
-static void PrepareConstantLanes() {
-  const WeightedConstants& k = weightedConstants;
-  constantLanes = {BroadcastSides(k.runWeightMul),
-                   BroadcastSides(k.runWeightAdd),
-                   BroadcastSides(k.runWeightCap),
-                   BroadcastSides(k.lineWeightMul),
-                   BroadcastSides(k.lineWeightAdd),
-                   BroadcastSides(k.lineWeightCap),
-                   Broadcast(spanWeight),
-                   Broadcast(k.gapMul * spanWeight),
-                   Broadcast(spanDivisor),
-                   Broadcast(k.lineCoef),
-                   Broadcast(k.lineDiv),
-                   Broadcast(k.squareDiv),
-                   Broadcast(k.shapeMul)};
+static void PrepareConstantLanes(EngineState& s) {
+  const WeightedConstants& k = s.weightedConstants;
+  s.constantLanes = {BroadcastSides(k.runWeightMul),
+                     BroadcastSides(k.runWeightAdd),
+                     BroadcastSides(k.runWeightCap),
+                     BroadcastSides(k.lineWeightMul),
+                     BroadcastSides(k.lineWeightAdd),
+                     BroadcastSides(k.lineWeightCap),
+                     Broadcast(s.spanWeight),
+                     Broadcast(k.gapMul * s.spanWeight),
+                     Broadcast(s.spanDivisor),
+                     Broadcast(k.lineCoef),
+                     Broadcast(k.lineDiv),
+                     Broadcast(k.squareDiv),
+                     Broadcast(k.shapeMul)};
 }
 
-void PrepareSpanWeights(int level) {
+void PrepareSpanWeights(EngineState& s, int level) {
   const LevelConstants& k = level == 5 ? level5Constants : level6Params;
-  const SpanBand& band = k.bands[StoneBand()];
-  weightedConstants = k.constants;
+  const SpanBand& band = k.bands[StoneBand(s.stoneCount)];
+  s.weightedConstants = k.constants;
   // Level 5 gives runs more weight on boards under 15 x 15; level 6 ignores the size.
-  if (level == 5 && boardMax < 15) weightedConstants.runWeightCap = 6;
-  spanWeight = band.spanWeight;
-  spanDivisor = band.spanDivisor;
-  PrepareConstantLanes();
+  if (level == 5 && s.boardMax < 15) s.weightedConstants.runWeightCap = 6;
+  s.spanWeight = band.spanWeight;
+  s.spanDivisor = band.spanDivisor;
+  PrepareConstantLanes(s);
 }
 
 }  // namespace tulvo::engine

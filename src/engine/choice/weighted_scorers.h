@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/analysis/table_lanes.h"
 #include "engine/board/core_types.h"
 
 namespace tulvo::engine {
@@ -32,9 +33,20 @@ constexpr int kCrampedLimit = 4;  // an axis whose reach is at most this for bot
 
 extern const LevelConstants level5Constants;  // runWeightCap 5; 6 on boards under 15 x 15
 extern const LevelConstants level6Params;
-extern WeightedConstants weightedConstants;  // the level's constants for this run
-extern int32_t spanWeight;
-extern int32_t spanDivisor;
+
+// Four float lanes, one per axis.
+typedef float FloatLanes __attribute__((vector_size(16)));
+
+// The level's constants and span weights as lanes, set by PrepareSpanWeights: the small
+// integer weights in 16-bit lanes (both sides of an axis at once), the rest as floats.
+struct ConstantLanes {
+  WideLanes runWeightMul, runWeightAdd, runWeightCap;
+  WideLanes lineWeightMul, lineWeightAdd, lineWeightCap;
+  FloatLanes spanWeight, gapSpanWeight, spanDivisor;
+  FloatLanes lineCoef, lineDiv, squareDiv, shapeMul;
+};
+
+struct EngineState;
 
 // The current cell's weighted score axis by axis: what each axis adds, and for each
 // player (by index) the two parts of its line term: the length of the longest gapped
@@ -48,8 +60,8 @@ struct WeightedAxes {
 
 // Sets the constants of level 5 or 6 and the stone-count band's span weights; the
 // scorers below use what it set.
-void PrepareSpanWeights(int level);
-WeightedAxes ScoreWeightedAxes();
-int32_t ScoreWeighted();  // the sum of the four axes' contributions
+void PrepareSpanWeights(EngineState& s, int level);
+WeightedAxes ScoreWeightedAxes(const EngineState& s);
+int32_t ScoreWeighted(const EngineState& s);  // the sum of the four axes' contributions
 
 }  // namespace tulvo::engine

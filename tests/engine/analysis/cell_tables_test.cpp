@@ -17,15 +17,15 @@ struct Entries {
   bool operator==(const Entries&) const = default;
 };
 
-Entries EntriesOf(int x, int y, int p, int d) {
-  const CellTables& t = cellTables[x][y];
+Entries EntriesOf(const EngineState& s, int x, int y, int p, int d) {
+  const CellTables& t = s.cellTables[x][y];
   int i = TableIndex(p, d);
   return {t.runLen[i], t.runFree[i], t.spanLen[i], t.spanGap[i], t.spanFree[i]};
 }
 
 // Lays out the cells seen from an empty cell along direction 0 (x own, o opponent,
 // - empty); a final '|' puts the last cell at the board edge. Returns the cell's x.
-int LayLine(const std::string& cells, int y) {
+int LayLine(EngineState& s, const std::string& cells, int y) {
   std::string line = cells;
   bool edge = !line.empty() && line.back() == '|';
   if (edge) line.pop_back();
@@ -35,13 +35,15 @@ int LayLine(const std::string& cells, int y) {
     if (line[i] != '-') stones.push_back({cellX + 1 + int(i), y, line[i]});
   // The cell's neighbourhood must be a candidate: an own stone two rows away marks it.
   stones.push_back({cellX, y + 2 <= kMaxCoordinate ? y + 2 : y - 2, 'o'});
-  LoadPosition(RowsWithStones(20, stones), 1);
+  LoadPosition(s, RowsWithStones(20, stones), 1);
   return cellX;
 }
 
 }  // namespace
 
 TEST(ScanCell, WorkedRowsForX) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   struct Case {
     const char* cells;
     Entries x;
@@ -52,49 +54,61 @@ TEST(ScanCell, WorkedRowsForX) {
       {"|", {0, 0, 0, 0, 0}},      {"x-|", {1, 1, 2, 2, 0}},  {"xx--x", {2, 2, 3, 3, 1}},
   };
   for (const Case& c : cases) {
-    int cellX = LayLine(c.cells, 10);
-    EXPECT_EQ(EntriesOf(cellX, 10, kPlayerX, 0), c.x) << c.cells;
+    int cellX = LayLine(s, c.cells, 10);
+    EXPECT_EQ(EntriesOf(s, cellX, 10, kPlayerX, 0), c.x) << c.cells;
   }
 }
 
 TEST(ScanCell, OpponentNeighbourGivesZeros) {
-  int cellX = LayLine("xx-xo", 10);
-  EXPECT_EQ(EntriesOf(cellX, 10, kPlayerO, 0), (Entries{0, 0, 0, 0, 0}));
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  int cellX = LayLine(s, "xx-xo", 10);
+  EXPECT_EQ(EntriesOf(s, cellX, 10, kPlayerO, 0), (Entries{0, 0, 0, 0, 0}));
 }
 
 TEST(ScanCell, SmallBoardEdgeIsBoardMax) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   // On a 6 x 6 board x = 5 is the edge although the array has room beyond it.
-  LoadPosition(RowsWithStones(6, {{3, 2, 'x'}, {4, 2, 'x'}}), 1);
-  EXPECT_EQ(EntriesOf(2, 2, kPlayerX, 0), (Entries{2, 1, 3, 3, 0}));
-  EXPECT_EQ(EntriesOf(5, 2, kPlayerX, 0), (Entries{0, 0, 0, 0, 0}));
+  LoadPosition(s, RowsWithStones(6, {{3, 2, 'x'}, {4, 2, 'x'}}), 1);
+  EXPECT_EQ(EntriesOf(s, 2, 2, kPlayerX, 0), (Entries{2, 1, 3, 3, 0}));
+  EXPECT_EQ(EntriesOf(s, 5, 2, kPlayerX, 0), (Entries{0, 0, 0, 0, 0}));
 }
 
 TEST(ScanCell, CornerDirectionsOffBoardAreZero) {
-  LoadPosition(RowsWithStones(20, {{1, 1, 'x'}}), 1);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  LoadPosition(s, RowsWithStones(20, {{1, 1, 'x'}}), 1);
   for (int p = 0; p < kPlayers; p++)
-    for (int d : {3, 4, 5, 6, 7}) EXPECT_EQ(EntriesOf(0, 0, p, d), (Entries{0, 0, 0, 0, 0})) << p << d;
-  EXPECT_EQ(EntriesOf(0, 0, kPlayerX, 1), (Entries{1, 18, 2, 2, 17}));
+    for (int d : {3, 4, 5, 6, 7}) EXPECT_EQ(EntriesOf(s, 0, 0, p, d), (Entries{0, 0, 0, 0, 0})) << p << d;
+  EXPECT_EQ(EntriesOf(s, 0, 0, kPlayerX, 1), (Entries{1, 18, 2, 2, 17}));
 }
 
 TEST(ScanCell, OccupiedCellScansLikeEmpty) {
-  LoadPosition(RowsWithStones(20, {{5, 5, 'x'}, {6, 5, 'x'}, {4, 4, 'o'}}), 1);
-  CellTables occupied = cellTables[5][5];
-  LoadPosition(RowsWithStones(20, {{6, 5, 'x'}, {4, 4, 'o'}}), 1);
-  EXPECT_EQ(memcmp(&occupied, &cellTables[5][5], sizeof occupied), 0);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  LoadPosition(s, RowsWithStones(20, {{5, 5, 'x'}, {6, 5, 'x'}, {4, 4, 'o'}}), 1);
+  CellTables occupied = s.cellTables[5][5];
+  LoadPosition(s, RowsWithStones(20, {{6, 5, 'x'}, {4, 4, 'o'}}), 1);
+  EXPECT_EQ(memcmp(&occupied, &s.cellTables[5][5], sizeof occupied), 0);
 }
 
 TEST(ScanCell, UnmarkedCellsStayZero) {
-  LoadPosition(RowsWithStones(20, {{10, 10, 'x'}}), 1);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  LoadPosition(s, RowsWithStones(20, {{10, 10, 'x'}}), 1);
   CellTables zero = {};
-  EXPECT_EQ(memcmp(&zero, &cellTables[0][0], sizeof zero), 0);
-  EXPECT_NE(memcmp(&zero, &cellTables[9][9], sizeof zero), 0);
-  LoadPosition(EmptyRows(20), 1);
+  EXPECT_EQ(memcmp(&zero, &s.cellTables[0][0], sizeof zero), 0);
+  EXPECT_NE(memcmp(&zero, &s.cellTables[9][9], sizeof zero), 0);
+  LoadPosition(s, EmptyRows(20), 1);
   for (int x = 0; x < kBoardSide; x++)
-    for (int y = 0; y < kBoardSide; y++) ASSERT_EQ(memcmp(&zero, &cellTables[x][y], sizeof zero), 0);
+    for (int y = 0; y < kBoardSide; y++) ASSERT_EQ(memcmp(&zero, &s.cellTables[x][y], sizeof zero), 0);
 }
 
 // The relations the walks guarantee, over random boards of every size and density.
 TEST(ScanCell, RelationsHoldOnRandomBoards) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   std::mt19937 rng(2024);
   for (int round = 0; round < 300; round++) {
     int side = 1 + int(rng() % 20);
@@ -103,13 +117,13 @@ TEST(ScanCell, RelationsHoldOnRandomBoards) {
     for (auto& row : rows)
       for (char& c : row)
         if (int(rng() % 100) < density) c = (rng() % 2) ? 'x' : 'o';
-    LoadPosition(rows, 1);
+    LoadPosition(s, rows, 1);
     for (int x = 0; x < side; x++)
       for (int y = 0; y < side; y++) {
-        if (!candidateMask[x][y]) continue;
+        if (!s.candidateMask[x][y]) continue;
         for (int p = 0; p < kPlayers; p++)
           for (int d = 0; d < kDirections; d++) {
-            Entries e = EntriesOf(x, y, p, d);
+            Entries e = EntriesOf(s, x, y, p, d);
             ASSERT_GE(e.spanLen, e.runLen);
             if (e.runFree == 0) {
               ASSERT_EQ(e.spanGap, 0);
@@ -120,7 +134,7 @@ TEST(ScanCell, RelationsHoldOnRandomBoards) {
             ASSERT_EQ(e.spanGap, e.runLen + 1);
             int afterGapX = x + stepX[d] * (e.runLen + 2), afterGapY = y + stepY[d] * (e.runLen + 2);
             int k = 0;
-            while (IsOnBoard(afterGapX, afterGapY) && board[afterGapX][afterGapY] == p + 1) {
+            while (IsOnBoard(s, afterGapX, afterGapY) && s.board[afterGapX][afterGapY] == p + 1) {
               k++;
               afterGapX += stepX[d];
               afterGapY += stepY[d];
@@ -140,10 +154,12 @@ TEST(DebugAssertions, StopAtCellsAndIndicesOutOfRange) {
 #ifdef NDEBUG
   GTEST_SKIP() << "assertions are compiled out of this build (NDEBUG)";
 #else
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_DEATH(PlaceStone(kBoardSide, 0, kCellX), "IsWithinBoardStorage");
-  EXPECT_DEATH(SelectCell(0, -1), "IsWithinBoardStorage");
-  EXPECT_DEATH(ScanCell(-1, 3), "IsWithinBoardStorage");
+  EXPECT_DEATH(PlaceStone(s, kBoardSide, 0, kCellX), "IsWithinBoardStorage");
+  EXPECT_DEATH(SelectCell(s, 0, -1), "IsWithinBoardStorage");
+  EXPECT_DEATH(ScanCell(s, -1, 3), "IsWithinBoardStorage");
   EXPECT_DEATH(static_cast<void>(TableIndex(kPlayers, 0)), "kPlayers");
   EXPECT_DEATH(static_cast<void>(TableIndex(0, kDirections)), "kDirections");
 #endif

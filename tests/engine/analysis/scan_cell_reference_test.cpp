@@ -5,23 +5,25 @@
 
 #include "engine/analysis/cell_tables.h"
 #include "engine/board/position.h"
-#include "engine/engine_state.h"
-#include "file_program/run_sequence.h"
+#include "engine/load_position.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
+using namespace tulvo::test;
 
 namespace {
 
 // The walks as the tables' definitions state them, one cell at a time.
 struct Reference {
+  const BoardState& s;
   int x, y, d;
   uint8_t own;
 
   bool OnBoard(int i) const {
     int u = x + i * stepX[d], v = y + i * stepY[d];
-    return u >= 0 && v >= 0 && u <= boardMax && v <= boardMax && u < kBoardSide && v < kBoardSide;
+    return u >= 0 && v >= 0 && u <= s.boardMax && v <= s.boardMax && u < kBoardSide && v < kBoardSide;
   }
-  uint8_t At(int i) const { return board[x + i * stepX[d]][y + i * stepY[d]]; }
+  uint8_t At(int i) const { return s.board[x + i * stepX[d]][y + i * stepY[d]]; }
   // Steps from step i on while the cell holds code; returns the step it stopped at.
   int WalkFrom(int i, uint8_t code) const {
     while (OnBoard(i) && At(i) == code) i++;
@@ -45,21 +47,21 @@ struct Reference {
   }
 };
 
-uint32_t state = 1;
+uint32_t drawSeed = 1;
 int Draw(int n) {
-  state = state * 1103515245u + 12345u;
-  return int((state >> 8) % uint32_t(n));
+  drawSeed = drawSeed * 1103515245u + 12345u;
+  return int((drawSeed >> 8) % uint32_t(n));
 }
 
 // A board of the given size whose cells are empty with the given odds in 8, else X,
 // O or (rarely) blocked; cells past boardMax hold stones too, as a ragged file leaves.
-void FillBoard(int side, int emptyInEight) {
-  ResetEngine();
-  boardMax = uint8_t(side - 1);
+void FillBoard(EngineState& s, int side, int emptyInEight) {
+  ResetEngine(s);
+  s.boardMax = uint8_t(side - 1);
   for (int x = 0; x < kBoardSide; x++) {
     for (int y = 0; y < kBoardSide; y++) {
       int r = Draw(8 * 16);
-      board[x][y] = r < emptyInEight * 16 ? kCellEmpty : r < 126 ? uint8_t(kCellX + r % 2) : kCellBlocked;
+      s.board[x][y] = r < emptyInEight * 16 ? kCellEmpty : r < 126 ? uint8_t(kCellX + r % 2) : kCellBlocked;
     }
   }
 }
@@ -67,25 +69,27 @@ void FillBoard(int side, int emptyInEight) {
 }  // namespace
 
 // The tables the plain walks give for (x, y).
-static CellTables ReferenceTables(int x, int y) {
+static CellTables ReferenceTables(const BoardState& s, int x, int y) {
   CellTables expected;
   for (int p = 0; p < kPlayers; p++)
-    for (int d = 0; d < kDirections; d++) Reference{x, y, d, uint8_t(p + 1)}.Fill(expected, TableIndex(p, d));
+    for (int d = 0; d < kDirections; d++) Reference{s, x, y, d, uint8_t(p + 1)}.Fill(expected, TableIndex(p, d));
   return expected;
 }
 
 TEST(ScanCell, MatchesCellByCellWalks) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   for (int side : {20, 19, 15, 7, 1}) {
     for (int emptyInEight = 0; emptyInEight <= 8; emptyInEight++) {
       for (int round = 0; round < 4; round++) {
-        FillBoard(side, emptyInEight);
-        PrepareLineMasks();
+        FillBoard(s, side, emptyInEight);
+        PrepareLineMasks(s);
         for (int x = 0; x < side; x++) {
           for (int y = 0; y < side; y++) {
-            const CellTables expected = ReferenceTables(x, y);
-            memset(&cellTables[x][y], 0xff, sizeof expected);
-            ScanCell(x, y);
-            ASSERT_EQ(memcmp(&expected, &cellTables[x][y], sizeof expected), 0)
+            const CellTables expected = ReferenceTables(s, x, y);
+            memset(&s.cellTables[x][y], 0xff, sizeof expected);
+            ScanCell(s, x, y);
+            ASSERT_EQ(memcmp(&expected, &s.cellTables[x][y], sizeof expected), 0)
                 << "side " << side << " empty " << emptyInEight << "/8 at " << x << "," << y;
           }
         }
@@ -95,14 +99,16 @@ TEST(ScanCell, MatchesCellByCellWalks) {
 }
 
 TEST(ScanCell, DocumentedExample) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   // X from the neighbour outwards "x x - x o": runLen 2, runFree 1, spanLen 4, spanGap 3, spanFree 0.
-  ResetEngine();
+  ResetEngine(s);
   const uint8_t line[] = {kCellX, kCellX, kCellEmpty, kCellX, kCellO};
-  for (int i = 0; i < 5; i++) board[4 + i][3] = line[i];
-  PrepareLineMasks();
-  ScanCell(3, 3);
+  for (int i = 0; i < 5; i++) s.board[4 + i][3] = line[i];
+  PrepareLineMasks(s);
+  ScanCell(s, 3, 3);
   const int e = TableIndex(kPlayerX, 0);
-  const CellTables& t = cellTables[3][3];
+  const CellTables& t = s.cellTables[3][3];
   EXPECT_EQ(t.runLen[e], 2);
   EXPECT_EQ(t.runFree[e], 1);
   EXPECT_EQ(t.spanLen[e], 4);

@@ -7,7 +7,7 @@
 
 #include "engine/analysis/cell_tables.h"
 #include "engine/board/position.h"
-#include "engine/engine_state.h"
+#include "engine/load_position.h"
 #include "file_program/run_sequence.h"
 #include "support/engine_fixture.h"
 
@@ -19,6 +19,8 @@ namespace {
 // Lays a row pattern on line 10 of a 20 x 20 board ('*' is the cell, x own, o
 // opponent, - empty, '|' the left edge when first) and returns X's class of axis 0.
 int ClassOfRow(const std::string& pattern) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   bool leftEdge = pattern[0] == '|';
   std::string row = leftEdge ? pattern.substr(1) : pattern;
   int origin = leftEdge ? 0 : 3;
@@ -28,14 +30,14 @@ int ClassOfRow(const std::string& pattern) {
     if (row[i] == '*') cellX = origin + int(i);
     if (row[i] == 'x' || row[i] == 'o') stones.push_back({origin + int(i), 10, row[i]});
   }
-  LoadPosition(RowsWithStones(20, stones), 1);
-  SelectCell(cellX, 10);
-  ClassifyThreats();
+  LoadPosition(s, RowsWithStones(20, stones), 1);
+  SelectCell(s, cellX, 10);
+  ClassifyThreats(s);
   // Only axis 0 holds stones, so the other three axes are class 0 for X.
   int found = -1;
   for (int c : {kThreatOpenThree, kThreatFour, kThreatOpenFour, kThreatFive})
-    if (threatCounts[c][kPlayerX] == 1) found = c;
-  return found < 0 ? (threatCounts[kThreatNone][kPlayerX] == 4 ? kThreatNone : -1) : found;
+    if (s.threatCounts[c][kPlayerX] == 1) found = c;
+  return found < 0 ? (s.threatCounts[kThreatNone][kPlayerX] == 4 ? kThreatNone : -1) : found;
 }
 
 // One axis's readings: the walks toward direction 0 (side A) and direction 4 (side B).
@@ -49,6 +51,8 @@ struct AxisReadings {
 // Player p's class of axis 0 when the cell's tables hold only these readings: the
 // other axes, and the other player, read all zeros, which is no threat.
 int ClassOfReadings(const AxisReadings& axis, int p) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   static CellTables tables;
   tables = {};
   const int a = TableIndex(p, 0), b = TableIndex(p, 4);
@@ -60,11 +64,11 @@ int ClassOfReadings(const AxisReadings& axis, int p) {
   tables.spanLen[b] = axis.spanB;
   tables.spanFree[a] = axis.spanFreeA;
   tables.spanFree[b] = axis.spanFreeB;
-  currentTables = &tables;
-  ClassifyThreats();
+  s.currentTables = &tables;
+  ClassifyThreats(s);
   for (int c : {kThreatOpenThree, kThreatFour, kThreatOpenFour, kThreatFive})
-    if (threatCounts[c][p] == 1 && threatCounts[kThreatNone][p] == 3) return c;
-  return threatCounts[kThreatNone][p] == 4 ? kThreatNone : -1;
+    if (s.threatCounts[c][p] == 1 && s.threatCounts[kThreatNone][p] == 3) return c;
+  return s.threatCounts[kThreatNone][p] == 4 ? kThreatNone : -1;
 }
 
 }  // namespace
@@ -107,25 +111,27 @@ TEST(ClassifyThreats, RuleOrderDecidesOnReadings) {
 }
 
 TEST(ClassifyThreats, CountsSumToFourOnRandomBoards) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   std::mt19937 rng(7);
   for (int round = 0; round < 200; round++) {
     std::vector<std::string> rows = EmptyRows(20);
     int stones = int(rng() % 200);
     for (int i = 0; i < stones; i++) rows[rng() % 20][rng() % 20] = (i % 2) ? 'o' : 'x';
-    LoadPosition(rows, 1);
+    LoadPosition(s, rows, 1);
     for (int x = 0; x < 20; x++)
       for (int y = 0; y < 20; y++) {
-        if (!candidateMask[x][y]) continue;
-        SelectCell(x, y);
-        ClassifyThreats();
+        if (!s.candidateMask[x][y]) continue;
+        SelectCell(s, x, y);
+        ClassifyThreats(s);
         for (int p = 0; p < kPlayers; p++) {
           int sum = 0;
           for (int c = 0; c < kThreatRows; c++) {
             bool used = c == 0 || c == 3 || c == 5 || c == 8 || c == 10;
             if (!used) {
-              ASSERT_EQ(threatCounts[c][p], 0);
+              ASSERT_EQ(s.threatCounts[c][p], 0);
             }
-            sum += threatCounts[c][p];
+            sum += s.threatCounts[c][p];
           }
           ASSERT_EQ(sum, 4);
         }
@@ -154,9 +160,11 @@ int ReferenceClass(int runA, int runB, int freeA, int freeB, int spanA, int span
 // Every axis and player of a cell is classified side by side, so each of the eight
 // readings gets its own random values here; a mixed-up reading shows in the counts.
 TEST(ClassifyThreats, EveryAxisAndPlayerMatchesTheDecisionList) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   std::mt19937 rng(11);
-  ResetEngine();
-  CellTables& t = cellTables[5][5];
+  ResetEngine(s);
+  CellTables& t = s.cellTables[5][5];
   for (int round = 0; round < 20000; round++) {
     for (uint8_t* table : {t.runLen, t.runFree, t.spanLen, t.spanGap, t.spanFree})
       for (int i = 0; i < kTableEntries; i++) table[i] = uint8_t(rng() % 6);
@@ -167,8 +175,8 @@ TEST(ClassifyThreats, EveryAxisAndPlayerMatchesTheDecisionList) {
         expected[ReferenceClass(t.runLen[a], t.runLen[b], t.runFree[a], t.runFree[b], t.spanLen[a], t.spanLen[b],
                                 t.spanFree[a], t.spanFree[b])][p]++;
       }
-    SelectCell(5, 5);
-    ClassifyThreats();
-    ASSERT_EQ(memcmp(expected, threatCounts, sizeof expected), 0) << "round " << round;
+    SelectCell(s, 5, 5);
+    ClassifyThreats(s);
+    ASSERT_EQ(memcmp(expected, s.threatCounts, sizeof expected), 0) << "round " << round;
   }
 }

@@ -4,11 +4,10 @@
 
 #include <map>
 
-#include "engine/board/ai_level.h"
 #include "engine/board/position.h"
 #include "engine/board/random.h"
 #include "engine/choice/move_search.h"
-#include "engine/engine_state.h"
+#include "engine/load_position.h"
 #include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
@@ -16,18 +15,20 @@ using namespace tulvo::test;
 
 namespace {
 
-Move Open(const std::vector<StoneAt>& stones, uint32_t seed, int size = 20) {
-  LoadPosition(RowsWithStones(size, stones), 1);
-  randomSeed = seed;
-  ChooseMove();
-  EXPECT_EQ(bestScore, kOpeningScore);
-  return bestMove;
+Move Open(EngineState& s, const std::vector<StoneAt>& stones, uint32_t seed, int size = 20) {
+  LoadPosition(s, RowsWithStones(size, stones), 1);
+  s.randomSeed = seed;
+  ChooseMove(s);
+  EXPECT_EQ(s.bestScore, kOpeningScore);
+  return s.bestMove;
 }
 
 std::map<std::pair<int, int>, int> Spread(const std::vector<StoneAt>& stones, int seeds = 800) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   std::map<std::pair<int, int>, int> counts;
   for (int seed = 0; seed < seeds; seed++) {
-    Move move = Open(stones, uint32_t(seed) * 2654435761u);
+    Move move = Open(s, stones, uint32_t(seed) * 2654435761u);
     counts[{move.x, move.y}]++;
   }
   return counts;
@@ -36,10 +37,12 @@ std::map<std::pair<int, int>, int> Spread(const std::vector<StoneAt>& stones, in
 }  // namespace
 
 TEST(Opening, EmptyBoardTakesCentre) {
-  Move move = Open({}, 0);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  Move move = Open(s, {}, 0);
   EXPECT_EQ(move.x, 9);
   EXPECT_EQ(move.y, 9);
-  move = Open({}, 0, 15);
+  move = Open(s, {}, 0, 15);
   EXPECT_EQ(move.x, 7);
   EXPECT_EQ(move.y, 7);
 }
@@ -79,47 +82,55 @@ TEST(Opening, LastStoneHasLargestX) {
 }
 
 TEST(Opening, WalkContinuesOverTheOtherStone) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   // From (10, 10) a first step in direction 5 lands on (9, 9); the walk goes on.
   uint32_t seed = SeedGiving({8, 8}, {5, 5});
-  Move move = Open({{9, 9, 'x'}, {10, 10, 'o'}}, seed);
+  Move move = Open(s, {{9, 9, 'x'}, {10, 10, 'o'}}, seed);
   EXPECT_EQ(move.x, 8);
   EXPECT_EQ(move.y, 8);
 }
 
 TEST(Opening, CentreDrawsXThenY) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   uint32_t seed = SeedGiving({2, 2}, {1, 0});
-  Move move = Open({{0, 0, 'x'}}, seed);
+  Move move = Open(s, {{0, 0, 'x'}}, seed);
   EXPECT_EQ(move.x, 10);
   EXPECT_EQ(move.y, 9);
 }
 
 TEST(Opening, OccupiedCentreCellFallsBackToFreeNeighbour) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   // Stones at (9, 9) and (19, 19): the draws that name (9, 9) give its first free
   // neighbour in direction order, (10, 9), instead of an occupied cell.
   uint32_t seed = SeedGiving({2, 2}, {0, 0});
-  Move move = Open({{9, 9, 'x'}, {19, 19, 'o'}}, seed);
+  Move move = Open(s, {{9, 9, 'x'}, {19, 19, 'o'}}, seed);
   EXPECT_EQ(move.x, 10);
   EXPECT_EQ(move.y, 9);
   uint32_t drawsTwo = (seed * 134775813u + 1u) * 134775813u + 1u;
-  EXPECT_EQ(randomSeed, drawsTwo);  // no extra draw
+  EXPECT_EQ(s.randomSeed, drawsTwo);  // no extra draw
 
   // Direction 0's neighbour taken too: the next direction, (10, 10).
   seed = SeedGiving({2, 2}, {0, 0});
-  move = Open({{9, 9, 'x'}, {10, 9, 'o'}}, seed);  // last stone (10, 9) walks instead
-  EXPECT_TRUE(board[move.x][move.y] == kCellEmpty);
+  move = Open(s, {{9, 9, 'x'}, {10, 9, 'o'}}, seed);  // last stone (10, 9) walks instead
+  EXPECT_TRUE(s.board[move.x][move.y] == kCellEmpty);
 }
 
 TEST(Opening, TinyBoardsNeverNameCellsOffTheBoard) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   // On a 1 x 1 board the centre draws may name (1, 0) and friends, off the board.
   for (uint32_t seed = 0; seed < 50; seed++) {
-    Move move = Open({{0, 0, 'x'}}, seed, 1);
+    Move move = Open(s, {{0, 0, 'x'}}, seed, 1);
     EXPECT_EQ(move.x, -1);
     EXPECT_EQ(move.y, -1);
   }
   // On a 2 x 2 board with one stone a free cell is always found.
   for (uint32_t seed = 0; seed < 50; seed++) {
-    Move move = Open({{1, 1, 'x'}}, seed, 2);
-    ASSERT_TRUE(IsOnBoard(move.x, move.y));
-    EXPECT_EQ(board[move.x][move.y], kCellEmpty);
+    Move move = Open(s, {{1, 1, 'x'}}, seed, 2);
+    ASSERT_TRUE(IsOnBoard(s, move.x, move.y));
+    EXPECT_EQ(s.board[move.x][move.y], kCellEmpty);
   }
 }

@@ -16,17 +16,19 @@ struct Scores {
   bool operator==(const Scores&) const = default;
 };
 
-Scores ScoresAt(const std::vector<StoneAt>& stones, int x, int y, int side) {
-  LoadPosition(RowsWithStones(20, stones), side);
-  ownIndex = uint8_t(side - 1);
-  oppIndex = uint8_t(2 - side);
-  SelectCell(x, y);
-  return {ScoreRunSquares(), ScoreRunSpanSquares(), ScoreFreeWeighted()};
+Scores ScoresAt(EngineState& s, const std::vector<StoneAt>& stones, int x, int y, int side) {
+  LoadPosition(s, RowsWithStones(20, stones), side);
+  s.ownIndex = uint8_t(side - 1);
+  s.oppIndex = uint8_t(2 - side);
+  SelectCell(s, x, y);
+  return {ScoreRunSquares(s), ScoreRunSpanSquares(s), ScoreFreeWeighted(s)};
 }
 
 }  // namespace
 
 TEST(QuadraticScorers, WorkedValues) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
   struct Case {
     const char* what;
     std::vector<StoneAt> stones;
@@ -43,14 +45,16 @@ TEST(QuadraticScorers, WorkedValues) {
       {"three open to the edge", {{10, 9, 'x'}, {11, 9, 'x'}, {12, 9, 'x'}}, 9, 9, {15, 81, 252}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ScoresAt(c.stones, c.x, c.y, 1), c.scores) << c.what;
-    EXPECT_EQ(ScoresAt(c.stones, c.x, c.y, 2), c.scores) << c.what << " (O to move)";
+    EXPECT_EQ(ScoresAt(s, c.stones, c.x, c.y, 1), c.scores) << c.what;
+    EXPECT_EQ(ScoresAt(s, c.stones, c.x, c.y, 2), c.scores) << c.what << " (O to move)";
   }
 }
 
 TEST(QuadraticScorers, NeverScannedCellScoresZero) {
-  ScoresAt({{10, 10, 'x'}}, 0, 19, 1);
-  EXPECT_EQ(ScoreRunSquares(), 0);
-  EXPECT_EQ(ScoreRunSpanSquares(), 0);
-  EXPECT_EQ(ScoreFreeWeighted(), 0);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  ScoresAt(s, {{10, 10, 'x'}}, 0, 19, 1);
+  EXPECT_EQ(ScoreRunSquares(s), 0);
+  EXPECT_EQ(ScoreRunSpanSquares(s), 0);
+  EXPECT_EQ(ScoreFreeWeighted(s), 0);
 }

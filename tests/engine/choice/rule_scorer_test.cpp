@@ -8,7 +8,6 @@
 
 #include "engine/analysis/axis_summary.h"
 #include "engine/analysis/cell_tables.h"
-#include "engine/board/ai_level.h"
 #include "engine/board/random.h"
 #include "engine/choice/move_search.h"
 #include "support/engine_fixture.h"
@@ -21,13 +20,13 @@ namespace {
 CellTables tables;
 
 // A clean cell: zero tables and summary, X to move, at the given level.
-void Start(int level) {
+void Start(EngineState& e, int level) {
   tables = {};
-  currentTables = &tables;
-  ResetAxisSummary();
-  aiLevel = level;
-  ownIndex = 0;
-  oppIndex = 1;
+  e.currentTables = &tables;
+  ResetAxisSummary(e);
+  e.aiLevel = level;
+  e.ownIndex = 0;
+  e.oppIndex = 1;
 }
 
 // Player p has a run of `run` stones toward direction 0 with free cells at both ends.
@@ -37,109 +36,124 @@ void OpenRun(int p, int run) {
   tables.runFree[TableIndex(p, 4)] = 3;
 }
 
-void DoubleOpenThree(int p) {
-  AxisSummary& s = axisSummary;
+void DoubleOpenThree(EngineState& e, int p) {
+  AxisSummary& s = e.axisSummary;
   s.bestRun[p] = s.secondRun[p] = 2;
   s.bestOpenEnds[p] = s.secondOpenEnds[p] = 2;
   s.bestFree[p] = s.secondFree[p] = 3;
 }
 
-void DoubleFour(int p) {
-  AxisSummary& s = axisSummary;
+void DoubleFour(EngineState& e, int p) {
+  AxisSummary& s = e.axisSummary;
   s.bestRun[p] = s.secondRun[p] = 3;
   s.bestOpenEnds[p] = s.secondOpenEnds[p] = 1;
 }
 
 // Scores at level 0 with the damping draws r (of 5) and s (of 4).
-int32_t ScoreWithDraws(int32_t base, int r, int s) {
-  SeedGiving({5, 4}, {r, s});
-  return ScoreByRules(base).score;
+int32_t ScoreWithDraws(EngineState& e, int32_t base, int r, int s) {
+  e.randomSeed = SeedGiving({5, 4}, {r, s});
+  return ScoreByRules(e, base).score;
 }
 
 }  // namespace
 
 TEST(ScoreByRules, NoRuleGivesTheBase) {
-  Start(1);
-  EXPECT_EQ(ScoreByRules(123).score, 123);
-  EXPECT_EQ(ScoreByRules(-7).score, -7);  // level 1 adds the base without a clamp
-  Start(0);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& e = *state;
+  Start(e, 1);
+  EXPECT_EQ(ScoreByRules(e, 123).score, 123);
+  EXPECT_EQ(ScoreByRules(e, -7).score, -7);  // level 1 adds the base without a clamp
+  Start(e, 0);
   for (int r = 0; r < 5; r++) {
-    EXPECT_EQ(ScoreWithDraws(1000, r, 0), 1000);
-    EXPECT_EQ(ScoreWithDraws(1000, r, 1), 333);
-    EXPECT_EQ(ScoreWithDraws(1000, r, 2), 2700);  // tripled, then clamped
-    EXPECT_EQ(ScoreWithDraws(1000, r, 3), 0);
-    EXPECT_EQ(ScoreWithDraws(-50, r, 0), 0);  // clamped from below
+    EXPECT_EQ(ScoreWithDraws(e, 1000, r, 0), 1000);
+    EXPECT_EQ(ScoreWithDraws(e, 1000, r, 1), 333);
+    EXPECT_EQ(ScoreWithDraws(e, 1000, r, 2), 2700);  // tripled, then clamped
+    EXPECT_EQ(ScoreWithDraws(e, 1000, r, 3), 0);
+    EXPECT_EQ(ScoreWithDraws(e, -50, r, 0), 0);  // clamped from below
   }
 }
 
 TEST(ScoreByRules, LevelZeroDampsTheRuleValue) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& e = *state;
   struct Case {
     const char* what;
-    void (*setUp)();
+    void (*setUp)(EngineState&);
     int r;
     int32_t score;
   };
   const Case cases[] = {
-      {"rule 4 r0", [] { DoubleOpenThree(0); }, 0, 11000}, {"rule 4 r1", [] { DoubleOpenThree(0); }, 1, 550},
-      {"rule 4 r2", [] { DoubleOpenThree(0); }, 2, 27},    {"rule 4 r3", [] { DoubleOpenThree(0); }, 3, 1},
-      {"rule 4 r4", [] { DoubleOpenThree(0); }, 4, 0},     {"rule 9 r4", [] { OpenRun(0, 3); }, 4, 26},
-      {"rule 6 r4", [] { OpenRun(1, 3); }, 4, 22},         {"rule 3 r0", [] { DoubleOpenThree(1); }, 0, 8000},
-      {"rule 14 r1", [] { DoubleFour(0); }, 1, 1500},
+      {"rule 4 r0", [](EngineState& e) { DoubleOpenThree(e, 0); }, 0, 11000},
+      {"rule 4 r1", [](EngineState& e) { DoubleOpenThree(e, 0); }, 1, 550},
+      {"rule 4 r2", [](EngineState& e) { DoubleOpenThree(e, 0); }, 2, 27},
+      {"rule 4 r3", [](EngineState& e) { DoubleOpenThree(e, 0); }, 3, 1},
+      {"rule 4 r4", [](EngineState& e) { DoubleOpenThree(e, 0); }, 4, 0},
+      {"rule 9 r4", [](EngineState&) { OpenRun(0, 3); }, 4, 26},
+      {"rule 6 r4", [](EngineState&) { OpenRun(1, 3); }, 4, 22},
+      {"rule 3 r0", [](EngineState& e) { DoubleOpenThree(e, 1); }, 0, 8000},
+      {"rule 14 r1", [](EngineState& e) { DoubleFour(e, 0); }, 1, 1500},
   };
   for (const Case& c : cases) {
-    Start(0);
-    c.setUp();
-    EXPECT_EQ(ScoreWithDraws(100, c.r, 3), c.score) << c.what;  // s = 3 drops the base
+    Start(e, 0);
+    c.setUp(e);
+    EXPECT_EQ(ScoreWithDraws(e, 100, c.r, 3), c.score) << c.what;  // s = 3 drops the base
   }
 }
 
 TEST(ScoreByRules, LaterRulesOverwriteEarlierOnes) {
-  Start(1);
-  OpenRun(1, 3);  // rule 6: 22000
-  DoubleFour(1);  // rule 12: 28000
-  EXPECT_EQ(ScoreByRules(40).score, 28040);
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& e = *state;
+  Start(e, 1);
+  OpenRun(1, 3);     // rule 6: 22000
+  DoubleFour(e, 1);  // rule 12: 28000
+  EXPECT_EQ(ScoreByRules(e, 40).score, 28040);
 
-  Start(1);
-  axisSummary.bestRun[0] = axisSummary.bestRun[1] = 3;
-  axisSummary.bestOpenEnds[0] = 1;
-  EXPECT_EQ(ScoreByRules(0).score, 4000);  // rule 1
-  axisSummary.bestOpenEnds[1] = 1;
-  EXPECT_EQ(ScoreByRules(0).score, 6000);  // rule 2 overwrites rule 1
+  Start(e, 1);
+  e.axisSummary.bestRun[0] = e.axisSummary.bestRun[1] = 3;
+  e.axisSummary.bestOpenEnds[0] = 1;
+  EXPECT_EQ(ScoreByRules(e, 0).score, 4000);  // rule 1
+  e.axisSummary.bestOpenEnds[1] = 1;
+  EXPECT_EQ(ScoreByRules(e, 0).score, 6000);  // rule 2 overwrites rule 1
 }
 
 TEST(ScoreByRules, LevelOneOnlyRules) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& e = *state;
   // Rule 13 (two gapped fours of own) counts at level 1 only; level 0 never reads the
   // gapped totals.
-  Start(1);
-  axisSummary.bestGapped[0] = axisSummary.secondGapped[0] = 4;
-  EXPECT_EQ(ScoreByRules(5).score, 29505);
-  Start(0);
-  axisSummary.bestGapped[0] = axisSummary.secondGapped[0] = 4;
-  EXPECT_EQ(ScoreWithDraws(5, 0, 0), 5);
+  Start(e, 1);
+  e.axisSummary.bestGapped[0] = e.axisSummary.secondGapped[0] = 4;
+  EXPECT_EQ(ScoreByRules(e, 5).score, 29505);
+  Start(e, 0);
+  e.axisSummary.bestGapped[0] = e.axisSummary.secondGapped[0] = 4;
+  EXPECT_EQ(ScoreWithDraws(e, 5, 0, 0), 5);
 
   // Rule 7 / 10: stones on both sides reaching three cells with one gap.
-  Start(1);
+  Start(e, 1);
   tables.spanLen[TableIndex(0, 2)] = tables.spanLen[TableIndex(0, 6)] = 3;
   tables.runLen[TableIndex(0, 2)] = tables.runLen[TableIndex(0, 6)] = 1;
-  EXPECT_EQ(ScoreByRules(0).score, 26500);
+  EXPECT_EQ(ScoreByRules(e, 0).score, 26500);
 }
 
 TEST(ScoreByRules, FivesOverrideEverythingAndStillDraw) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& e = *state;
   for (int r = 0; r < 5; r++)
     for (int s = 0; s < 4; s++) {
-      Start(0);
+      Start(e, 0);
       OpenRun(1, 4);
       uint32_t seed = SeedGiving({5, 4}, {r, s});
-      EXPECT_EQ(ScoreByRules(2000).score, 32766);
+      e.randomSeed = seed;
+      EXPECT_EQ(ScoreByRules(e, 2000).score, 32766);
       uint32_t twoStepsLater = (seed * 134775813u + 1u) * 134775813u + 1u;
-      EXPECT_EQ(randomSeed, twoStepsLater);  // both damping draws were made
+      EXPECT_EQ(e.randomSeed, twoStepsLater);  // both damping draws were made
       OpenRun(0, 4);
-      EXPECT_EQ(ScoreWithDraws(2000, r, s), 32767);  // making five beats blocking one
+      EXPECT_EQ(ScoreWithDraws(e, 2000, r, s), 32767);  // making five beats blocking one
     }
-  Start(1);
+  Start(e, 1);
   tables.runLen[TableIndex(0, 1)] = 2;
   tables.runLen[TableIndex(0, 5)] = 2;
-  EXPECT_EQ(ScoreByRules(-100).score, 32767);
+  EXPECT_EQ(ScoreByRules(e, -100).score, 32767);
 }
 
 namespace {
@@ -233,10 +247,10 @@ const CombinedRule kCombinedRules[] = {
 #undef SIDE_A
 #undef SIDE_B
 
-void Write(const Setting& setting, int self, int direction, uint8_t value) {
+void Write(EngineState& e, const Setting& setting, int self, int direction, uint8_t value) {
   int player = setting.other ? 1 - self : self;
   if (setting.source == Source::kSummary) {
-    (axisSummary.*setting.summary)[player] = value;
+    (e.axisSummary.*setting.summary)[player] = value;
   } else {
     int side = setting.source == Source::kSideA ? direction : opposite[direction];
     (tables.*setting.table)[TableIndex(player, side)] = value;
@@ -248,6 +262,8 @@ void Write(const Setting& setting, int self, int direction, uint8_t value) {
 // Every rule at both levels, for either player as self, on every axis from both of
 // its ends; a rule of level 1 only gives nothing at level 0.
 TEST(DecidingRule, EveryConditionOfACombinedRuleCounts) {
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& e = *state;
   for (const CombinedRule& rule : kCombinedRules) {
     bool readsTables = std::any_of(rule.settings.begin(), rule.settings.end(),
                                    [](const Setting& s) { return s.source != Source::kSummary; });
@@ -255,19 +271,19 @@ TEST(DecidingRule, EveryConditionOfACombinedRuleCounts) {
       for (int self = 0; self < kPlayers; self++)
         for (int direction = 0; direction < (readsTables ? kDirections : 1); direction++) {
           auto setUp = [&](const Setting* weak) {
-            Start(level);
-            for (const Setting& s : rule.settings) Write(s, self, direction, s.least);
-            if (weak != nullptr) Write(*weak, self, direction, uint8_t(weak->least - 1));
+            Start(e, level);
+            for (const Setting& s : rule.settings) Write(e, s, self, direction, s.least);
+            if (weak != nullptr) Write(e, *weak, self, direction, uint8_t(weak->least - 1));
           };
           std::string where = std::string(rule.name) + ", level " + std::to_string(level) + ", self player " +
                               std::to_string(self) + ", side a toward " + std::to_string(direction);
           int gives = rule.levelOneOnly && level == 0 ? 0 : rule.gives[self];
           setUp(nullptr);
-          EXPECT_EQ(DecidingRule(), gives) << where;
+          EXPECT_EQ(DecidingRule(e), gives) << where;
           if (gives == 0) continue;
           for (const Setting& weak : rule.settings) {
             setUp(&weak);
-            EXPECT_EQ(DecidingRule(), weak.shortGives[self]) << weak.name << " one short: " << where;
+            EXPECT_EQ(DecidingRule(e), weak.shortGives[self]) << weak.name << " one short: " << where;
           }
         }
   }

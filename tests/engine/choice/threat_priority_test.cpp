@@ -4,8 +4,10 @@
 
 #include "engine/analysis/threat_classes.h"
 #include "engine/choice/move_search.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::engine;
+using namespace tulvo::test;
 
 namespace {
 
@@ -14,18 +16,20 @@ struct Counts {
 };
 
 int32_t Compose(const Counts& c, int32_t base, int own = 0) {
-  ownIndex = uint8_t(own);
-  oppIndex = uint8_t(1 - own);
-  ResetThreatCounts();
-  threatCounts[kThreatFive][ownIndex] = c.ownFive;
-  threatCounts[kThreatFive][oppIndex] = c.oppFive;
-  threatCounts[kThreatOpenFour][ownIndex] = c.ownOpenFour;
-  threatCounts[kThreatOpenFour][oppIndex] = c.oppOpenFour;
-  threatCounts[kThreatFour][ownIndex] = c.ownFour;
-  threatCounts[kThreatFour][oppIndex] = c.oppFour;
-  threatCounts[kThreatOpenThree][ownIndex] = c.ownThree;
-  threatCounts[kThreatOpenThree][oppIndex] = c.oppThree;
-  return ComposeThreatPriority(base).score;
+  const std::unique_ptr<EngineState> state = NewState();
+  EngineState& s = *state;
+  s.ownIndex = uint8_t(own);
+  s.oppIndex = uint8_t(1 - own);
+  ResetThreatCounts(s);
+  s.threatCounts[kThreatFive][s.ownIndex] = c.ownFive;
+  s.threatCounts[kThreatFive][s.oppIndex] = c.oppFive;
+  s.threatCounts[kThreatOpenFour][s.ownIndex] = c.ownOpenFour;
+  s.threatCounts[kThreatOpenFour][s.oppIndex] = c.oppOpenFour;
+  s.threatCounts[kThreatFour][s.ownIndex] = c.ownFour;
+  s.threatCounts[kThreatFour][s.oppIndex] = c.oppFour;
+  s.threatCounts[kThreatOpenThree][s.ownIndex] = c.ownThree;
+  s.threatCounts[kThreatOpenThree][s.oppIndex] = c.oppThree;
+  return ComposeThreatPriority(s, base).score;
 }
 
 }  // namespace
