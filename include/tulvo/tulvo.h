@@ -1,7 +1,7 @@
 /* tulvo's C interface: the engine for programs in C, C++ and any language with a
    foreign-function interface. Plain C99: no C++ types, nothing thrown, a status code
-   from every call that can fail. Safe to call from several threads at once: the
-   engine keeps one working state, so the library runs one decision at a time.
+   from every call that can fail. Safe to call from several threads at once: each
+   thread decides in its own engine state, so calls run side by side with no lock.
 
    Boards are size * size bytes, cells[y * size + x], x across and y down as in
    plocha.dat. The move and every score are the ones the file program gives for the

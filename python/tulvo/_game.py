@@ -96,7 +96,8 @@ def place_opening(board: GameBoard, moves: Sequence[Any]) -> None:
         except (TypeError, ValueError):
             raise ValueError(f"opening move {i} is {move!r}; a move is a pair x, y") from None
         if x is None or y is None or not (0 <= x < board.size and 0 <= y < board.size):
-            raise ValueError(f"opening move {i} is {move!r}; it must be a cell of the {board.size} x {board.size} board")
+            raise ValueError(f"opening move {i} is {move!r}; it must be a cell of the "
+                             f"{board.size} x {board.size} board")
         if board.cells[y * board.size + x] != 0:
             raise ValueError(f"opening move {i} is {x},{y}, which already holds a stone")
         if board.place((x, y)):

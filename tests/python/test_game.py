@@ -242,7 +242,8 @@ class BatchTest(unittest.TestCase):
     def test_forms_and_faults(self):
         boards = [["-----", "-x---", "-----", "-----", "-----"]] * 3
         moves = tulvo.choose_moves(boards, "o", 3, [1, 2, 3])
-        self.assertEqual([tuple(m) for m in moves.tolist()], [tulvo.choose_move(boards[0], "o", 3, s) for s in (1, 2, 3)])
+        self.assertEqual([tuple(m) for m in moves.tolist()],
+                         [tulvo.choose_move(boards[0], "o", 3, s) for s in (1, 2, 3)])
         self.assertEqual(tulvo.choose_moves(boards, numpy.array([2, 2, 2]), 3, [1, 2, 3]).tolist(), moves.tolist())
         fives = numpy.zeros((2, 9, 9), numpy.int64)
         fives[1, 4, 2:7] = 2
