@@ -1,4 +1,5 @@
-"""Speed of the Python module's game calls (wall clock, with the machine's load average):
+"""Speed of the Python module's game calls (wall clock, with the machine's load average;
+the environment's also per second of CPU time):
 GomokuEnv steps per second for one environment and a random agent at opponent levels
 3 and 6 (the resets between games count in the time, not as steps), and choose_moves
 on 1,024 boards of 15 x 15 at level 6 with 1 and 2 threads, with and without the
@@ -19,7 +20,7 @@ SECONDS = float(sys.argv[1]) if len(sys.argv) > 1 else 3.0
 def env_steps_per_second(level):
     env = tulvo.GomokuEnv(opponent_level=level)
     env.action_space.seed(1)
-    steps, games, start = 0, 0, time.perf_counter()
+    steps, games, start, cpu_start = 0, 0, time.perf_counter(), time.process_time()
     while time.perf_counter() - start < SECONDS:
         _, info = env.reset(seed=games)
         terminated = False
@@ -27,7 +28,7 @@ def env_steps_per_second(level):
             _, _, terminated, _, info = env.step(env.action_space.sample(info["action_mask"]))
             steps += 1
         games += 1
-    return steps / (time.perf_counter() - start), steps / games
+    return steps / (time.perf_counter() - start), steps / (time.process_time() - cpu_start), steps / games
 
 
 def batch_boards():
@@ -53,8 +54,9 @@ def batch_moves_per_second(boards, sides, threads, finished_ok):
 
 print("load average before: " + " ".join(f"{v:.2f}" for v in os.getloadavg()))
 for level in (3, 6):
-    rate, length = env_steps_per_second(level)
-    print(f"GomokuEnv, random agent against level {level}: {rate:.0f} steps per second ({length:.1f} steps a game)")
+    rate, cpu_rate, length = env_steps_per_second(level)
+    print(f"GomokuEnv, random agent against level {level}: {rate:.0f} steps per second, {cpu_rate:.0f} per CPU "
+          f"second ({length:.1f} steps a game)")
 boards, sides = batch_boards()
 for finished_ok in (True, False):
     rates = [batch_moves_per_second(boards, sides, threads, finished_ok) for threads in (1, 2)]
