@@ -337,6 +337,13 @@ class SeedsAndTypesTest(unittest.TestCase):
             with self.subTest(message):
                 self.assertRaisesRegex(ValueError, message, call)
 
+    def test_max_level_is_the_librarys(self):
+        move, cells = _native.Move(), _native.cell_buffer(bytes(9))
+        statuses = [_native.library.tulvo_choose_move(cells, 3, 1, level, 0, move) for level in (tulvo.MAX_LEVEL,
+                                                                                               tulvo.MAX_LEVEL + 1)]
+        self.assertEqual(statuses, [1, -5])
+        self.assertEqual(_native.library.tulvo_status_text(-5).decode(), f"the level is outside 0..{tulvo.MAX_LEVEL}")
+
     def test_side_letters_and_codes(self):
         board = ["-" * 10] * 2 + ["---oooo---"] + ["-" * 10] * 4 + ["---xxxx---"] + ["-" * 10] * 2
         for level in range(tulvo.MAX_LEVEL + 1):
