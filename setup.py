@@ -44,6 +44,7 @@ setup(
     description="Gomoku (five in a row) move generator: the tulvo engine from Python",
     license="MIT",
     python_requires=">=3.9",
+    install_requires=["numpy"],
     packages=["tulvo"],
     package_dir={"": "python"},
     package_data={"tulvo": ["py.typed"]},

@@ -6,7 +6,9 @@
 # PAGE: README.md or docs/NAME.md, relative to the repository root (default: all).
 #
 # - Every ```sh block of README.md and docs/*.md runs from the repository root, as
-#   written but for the stand-ins below, against the programs in build/bin. A block
+#   written but for the stand-ins below, against the programs in build/bin; every
+#   ```python block runs there too, with Debian's python3 and the module from python/
+#   over build/lib's libtulvo. A block
 #   fails on a non-zero status (it runs under `bash -e -o pipefail`) and, when a
 #   ```text block follows it, on output (standard output and error together) that
 #   differs from that block; a line `...` there stands for any lines. A block with
@@ -101,11 +103,17 @@ for ((n = 1; n <= count; n++)); do
     not_run+=("$page:$line: $reason")
     continue
   fi
-  script=$(< "$blocks/$n.sh")
-  for ((i = 0; i < ${#stand_ins[@]}; i += 2)); do script=${script//"${stand_ins[i]}"/"${stand_ins[i + 1]}"}; done
   block_started=$EPOCHREALTIME
   before=$(LC_ALL=C ls -A)
-  (cd "$root" && TMPDIR="$work/tmp" timeout 300 bash -e -o pipefail -c "$script") < /dev/null > "$work/output" 2>&1
+  if [ -e "$blocks/$n.py" ]; then
+    script=$(< "$blocks/$n.py")
+    (cd "$root" && PYTHONPATH=python TULVO_LIBRARY=build/lib/libtulvo.so PYTHONDONTWRITEBYTECODE=1 TMPDIR="$work/tmp" \
+      timeout 300 /usr/bin/python3 "$blocks/$n.py") < /dev/null > "$work/output" 2>&1
+  else
+    script=$(< "$blocks/$n.sh")
+    for ((i = 0; i < ${#stand_ins[@]}; i += 2)); do script=${script//"${stand_ins[i]}"/"${stand_ins[i + 1]}"}; done
+    (cd "$root" && TMPDIR="$work/tmp" timeout 300 bash -e -o pipefail -c "$script") < /dev/null > "$work/output" 2>&1
+  fi
   status=$?
   # What the block wrote into the root (such as a records folder) goes again; build
   # folders, which other work may be making meanwhile, stay.

@@ -1,7 +1,7 @@
 # Splits one Markdown page for scripts/check-docs.sh. Variables: out (a folder),
 # page (the page's path, used in messages) and first (the number of its first block).
 #
-# Each ```sh block becomes out/N.sh, with out/N.where ("page<TAB>line<TAB>reason";
+# Each ```sh block becomes out/N.sh and each ```python block out/N.py, with out/N.where ("page<TAB>line<TAB>reason";
 # the reason of a <!-- not run: reason --> line right before the fence, else empty)
 # and, when a ```text block follows it with only blank lines between, out/N.expected.
 # Everything a page names goes to out/names, one "page<TAB>line<TAB>kind<TAB>text"
@@ -27,12 +27,14 @@ state == "prose" && /^<!-- not run: .*-->$/ {
 }
 
 state == "prose" && /^```/ {
-  if (reasonLine && $0 != "```sh") printf "%s:%d: a not-run mark stands before a block that is not ```sh\n", page, reasonLine >> (out "/problems")
-  if ($0 == "```sh") {
+  if (reasonLine && $0 != "```sh" && $0 != "```python")
+    printf "%s:%d: a not-run mark stands before a block that is not ```sh or ```python\n", page, reasonLine >> (out "/problems")
+  if ($0 == "```sh" || $0 == "```python") {
     n++
-    state = "sh"
+    state = substr($0, 4)
+    script = out "/" n "." (state == "sh" ? "sh" : "py")
     printf "%s\t%d\t%s\n", page, FNR, reasonLine == FNR - 1 ? reason : "" > (out "/" n ".where")
-    printf "" > (out "/" n ".sh")
+    printf "" > script
   } else if ($0 == "```text" && after != "") {
     state = "expected"
     expected = out "/" after ".expected"
@@ -47,12 +49,13 @@ state == "prose" && /^```/ {
 }
 
 state != "prose" && /^```$/ {
-  if (state == "sh") after = n
+  if (state == "sh" || state == "python") after = n
   state = "prose"
   next
 }
 
-state == "sh" { print > (out "/" n ".sh"); if ($0 !~ /^ *#/) command($0); next }
+state == "sh" { print > script; if ($0 !~ /^ *#/) command($0); next }
+state == "python" { print > script; next }
 state == "expected" { print > expected; if ($0 ~ /^\$ /) name("command", substr($0, 3)); next }
 state == "text" { if ($0 ~ /^\$ /) name("command", substr($0, 3)); next }
 state == "other" { next }
@@ -60,7 +63,7 @@ state == "other" { next }
 {
   if ($0 !~ /^[ \t]*$/) after = ""
   if (reasonLine && reasonLine != FNR) {
-    printf "%s:%d: a not-run mark must stand right before a ```sh fence\n", page, reasonLine >> (out "/problems")
+    printf "%s:%d: a not-run mark must stand right before a ```sh or ```python fence\n", page, reasonLine >> (out "/problems")
     reasonLine = 0
   }
   line = $0

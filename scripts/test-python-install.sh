@@ -19,4 +19,4 @@ echo "pip installed $installed"
 
 cd tests/python
 env -u PYTHONPATH -u TULVO_LIBRARY TULVO_PROGRAM="$build/bin/tulvo" TULVO_ANALYZE="$build/bin/tulvo-analyze" \
-  TULVO_FAKETIME="$(cat "$build/faketime-library")" PYTHONDONTWRITEBYTECODE=1 "$venv/bin/python" -m unittest test_tulvo
+  TULVO_FAKETIME="$(cat "$build/faketime-library")" PYTHONDONTWRITEBYTECODE=1 "$venv/bin/python" -m unittest test_tulvo test_game

@@ -19,7 +19,7 @@ int CheckPosition(const unsigned char* cells, int size, int side, int level) {
   for (int i = 0; i < size * size; i++)
     if (cells[i] > TULVO_BLOCKED) return TULVO_E_CELL;
   if (side != TULVO_X && side != TULVO_O) return TULVO_E_SIDE;
-  if (level < 0 || level > 6) return TULVO_E_LEVEL;
+  if (level < 0 || level > TULVO_MAX_LEVEL) return TULVO_E_LEVEL;
   return 0;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The docs check on two pages of its own: one whose every claim holds (it must pass)
-# and one with one fault of each kind (each must be named on a FAIL line).
+# and one with one fault of each kind (each must be named on a FAIL line); each has
+# a Python block among its shell blocks.
 # Usage: check_docs_test.sh BUILD_DIR. The check runs the programs in the repository's
 # build/, so the test skips (77) for any other build folder.
 set -uo pipefail
@@ -55,6 +56,15 @@ ${fence}
 ${fence}sh
 mkdir "records of the test" build-of-the-docs-test && touch "records of the test/game-0001.txt"
 ${fence}
+
+${fence}python
+import tulvo
+print(tulvo.winner(["xxxxx", "-----", "-----", "-----", "oooo-"]))
+${fence}
+
+${fence}text
+x
+${fence}
 PAGE
 sed -i "s|(../../README.md)|($PWD/README.md)|" "$pages/good.md"
 
@@ -100,6 +110,14 @@ ${fence}
 ${fence}text
 a
 ${fence}
+
+${fence}python
+print("python")
+${fence}
+
+${fence}text
+not python
+${fence}
 PAGE
 
 failures=0
@@ -116,7 +134,7 @@ good=$(scripts/check-docs.sh "$pages/good.md" 2>&1)
 good_status=$?
 echo "$good"
 expect "a page whose claims hold passes" [ "$good_status" -eq 0 ]
-expect "four blocks run, one not" grep -q "check-docs: 4 blocks run, 1 not run, 4 paths and 2 options checked; 0 failures" <<< "$good"
+expect "five blocks run, one not" grep -q "check-docs: 5 blocks run, 1 not run, 4 paths and 2 options checked; 0 failures" <<< "$good"
 expect "what a block leaves in the root is named and removed" \
   grep -q "^removed what $pages/good.md:39 left in the root: records of the test\$" <<< "$good"
 expect "the records are gone" test ! -e "records of the test"
@@ -135,10 +153,12 @@ for line in \
   "FAIL $pages/bad.md:26: tulvo-analyze has no option -q" \
   "FAIL $pages/bad.md:27: names src/nowhere, which does not exist" \
   "FAIL $pages/bad.md:27: names $pages/nowhere.md, which does not exist" \
-  "FAIL $pages/bad.md:29: a not-run mark must stand right before a ${fence}sh fence" \
+  "FAIL $pages/bad.md:29: a not-run mark must stand right before a ${fence}sh or ${fence}python fence" \
   "FAIL $pages/bad.md:35: the output differs from the page's" \
+  "FAIL $pages/bad.md:43: the output differs from the page's" \
   "    -three" \
-  "9 failures"; do
+  "    -not python" \
+  "10 failures"; do
   expect "the report holds: $line" grep -qF -- "$line" <<< "$bad"
 done
 expect "a failed block's later commands do not run" test "$(grep -c 'the block goes on' <<< "$bad")" -eq 1

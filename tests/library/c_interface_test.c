@@ -11,18 +11,9 @@
 #include <string.h>
 #include <tulvo/tulvo.h>
 
-static int failures = 0;
-static char folder[] = "/tmp/tulvo-c-test-XXXXXX";
+#include "c_check.h"
 
-#define CHECK(condition, ...)                         \
-  do {                                                \
-    if (!(condition)) {                               \
-      failures++;                                     \
-      fprintf(stderr, "%s:%d: ", __FILE__, __LINE__); \
-      fprintf(stderr, __VA_ARGS__);                   \
-      fputc('\n', stderr);                            \
-    }                                                 \
-  } while (0)
+static char folder[] = "/tmp/tulvo-c-test-XXXXXX";
 
 static unsigned int state = 12345u;
 static int RandomBelow(int n) {
@@ -105,7 +96,7 @@ static void CompareWithPrograms(const char *tulvo, const char *analyze, const ch
     const int size = sizes[b], side = b % 2 == 0 ? TULVO_X : TULVO_O;
     RandomBoard(cells, size, stones[b]);
     WriteBoard(cells, size);
-    for (int level = 0; level <= 6; level++) {
+    for (int level = 0; level <= TULVO_MAX_LEVEL; level++) {
       for (int s = 0; s < 2; s++) {
         /* Whole seconds: the clock library rounds a frozen time's milliseconds down
            by one now and then. */
@@ -159,7 +150,7 @@ static void BadArguments(void) {
       {"cell code 4", tulvo_choose_move(bad_cell, 20, 1, 6, 0, &move), TULVO_E_CELL},
       {"side 0", tulvo_choose_move(cells, 20, 0, 6, 0, &move), TULVO_E_SIDE},
       {"side 3", tulvo_analyze(cells, 20, 3, 6, 0, &move, out, TULVO_MAX_CELLS), TULVO_E_SIDE},
-      {"level 7", tulvo_choose_move(cells, 20, 1, 7, 0, &move), TULVO_E_LEVEL},
+      {"level 7", tulvo_choose_move(cells, 20, 1, TULVO_MAX_LEVEL + 1, 0, &move), TULVO_E_LEVEL},
       {"level -1", tulvo_analyze(cells, 20, 1, -1, 0, &move, out, TULVO_MAX_CELLS), TULVO_E_LEVEL},
       {"analyze null cells", tulvo_analyze(NULL, 20, 1, 6, 0, &move, out, TULVO_MAX_CELLS), TULVO_E_NULL},
       {"analyze null move", tulvo_analyze(cells, 20, 1, 6, 0, NULL, out, TULVO_MAX_CELLS), TULVO_E_NULL},
@@ -179,6 +170,62 @@ static void BadArguments(void) {
   CHECK(
       tulvo_analyze(cells, 20, 1, 6, 0, &move, NULL, 0) == TULVO_E_CAPACITY && move.x == chosen.x && move.y == chosen.y,
       "capacity 0: move %d,%d, expected %d,%d", move.x, move.y, chosen.x, chosen.y);
+}
+
+/* The capacity is enough when it equals the count; an opening evaluates no cell, so
+   it needs no room at all. */
+static void CapacityBounds(void) {
+  unsigned char cells[TULVO_MAX_CELLS];
+  tulvo_move move;
+  tulvo_cell out[TULVO_MAX_CELLS];
+  RandomBoard(cells, 15, 50);
+  const int count = tulvo_analyze(cells, 15, TULVO_O, 4, 9, &move, out, TULVO_MAX_CELLS);
+  CHECK(count > 0 && tulvo_analyze(cells, 15, TULVO_O, 4, 9, &move, out, count) == count,
+        "capacity equal to the count %d is refused", count);
+  CHECK(tulvo_analyze(cells, 15, TULVO_O, 4, 9, &move, out, count - 1) == TULVO_E_CAPACITY,
+        "capacity one below the count %d is accepted", count);
+  memset(cells, TULVO_EMPTY, sizeof cells);
+  CHECK(tulvo_analyze(cells, 15, TULVO_X, 6, 9, &move, NULL, 0) == 0 && move.x >= 0,
+        "an opening with no room for cells: move %d,%d", move.x, move.y);
+}
+
+/* Blocked cells are accepted and never chosen: on random boards with many of them at
+   every level, and where X's winning cell is blocked and only the line's other end
+   completes a five. */
+static void BlockedCells(void) {
+  unsigned char cells[TULVO_MAX_CELLS];
+  tulvo_move move;
+  for (int trial = 0; trial < 12; trial++) {
+    RandomBoard(cells, 15, 20 + 10 * trial);
+    for (int i = 0; i < 225; i++)
+      if (cells[i] == TULVO_EMPTY && RandomBelow(3) == 0) cells[i] = TULVO_BLOCKED;
+    for (int level = 0; level <= TULVO_MAX_LEVEL; level++) {
+      const int moved = tulvo_choose_move(cells, 15, 1 + trial % 2, level, (unsigned int)trial, &move);
+      CHECK(moved == 1 && cells[move.y * 15 + move.x] == TULVO_EMPTY, "trial %d level %d: %d, move %d,%d is code %d",
+            trial, level, moved, move.x, move.y, moved == 1 ? cells[move.y * 15 + move.x] : -1);
+    }
+  }
+  memset(cells, TULVO_EMPTY, sizeof cells);
+  for (int x = 3; x <= 6; x++) cells[7 * 10 + x] = TULVO_X; /* x 3..6 on row 7 */
+  cells[7 * 10 + 2] = TULVO_BLOCKED;
+  cells[0] = cells[9] = cells[99] = TULVO_O;
+  for (int level = 0; level <= TULVO_MAX_LEVEL; level++)
+    CHECK(tulvo_choose_move(cells, 10, TULVO_X, level, 3, &move) == 1 && move.x == 7 && move.y == 7,
+          "level %d: X plays %d,%d, not the five at 7,7", level, move.x, move.y);
+}
+
+/* Every status code has its own text. */
+static void StatusTexts(void) {
+  const char *texts[10];
+  for (int code = -1; code >= TULVO_E_COUNT; code--) {
+    texts[-code] = tulvo_status_text(code);
+    CHECK(strcmp(texts[-code], "unknown status") != 0, "status %d has no text", code);
+    for (int other = -1; other > code; other--)
+      CHECK(strcmp(texts[-code], texts[-other]) != 0, "statuses %d and %d share \"%s\"", code, other, texts[-code]);
+  }
+  CHECK(strcmp(tulvo_status_text(TULVO_E_COUNT - 1), "unknown status") == 0, "status %d", TULVO_E_COUNT - 1);
+  CHECK(strcmp(tulvo_status_text(0), "no fault") == 0 && strcmp(tulvo_status_text(1), "no fault") == 0, "status 0");
+  CHECK(strstr(tulvo_status_text(TULVO_E_LEVEL), "0..6") != NULL, "%s", tulvo_status_text(TULVO_E_LEVEL));
 }
 
 static void ReadBoard(void) {
@@ -218,6 +265,9 @@ int main(int argc, char **argv) {
   }
   if (mkdtemp(folder) == NULL) return 2;
   BadArguments();
+  CapacityBounds();
+  BlockedCells();
+  StatusTexts();
   ReadBoard();
   if (argv[3][0] == '\0') {
     /* In CI the clock library must be there: a missing one fails rather than skips. */

@@ -8,7 +8,7 @@
 #include <string.h>
 #include <tulvo/tulvo.h>
 
-enum { kPositions = 12, kThreads = 8, kRounds = 3 };
+enum { kPositions = 12, kThreads = 8, kRounds = 3, kLevels = TULVO_MAX_LEVEL + 1 };
 
 typedef struct Result {
   int count;
@@ -18,7 +18,7 @@ typedef struct Result {
 
 static unsigned char boards[kPositions][TULVO_MAX_CELLS];
 static const int sizes[kPositions] = {20, 20, 15, 10, 20, 19, 20, 13, 20, 8, 20, 16};
-static Result expected[kPositions][7];
+static Result expected[kPositions][kLevels];
 static int mismatches[kThreads];
 
 static void Analyze(int p, int level, Result *result) {
@@ -36,8 +36,8 @@ static void *Worker(void *argument) {
   const int t = (int)(size_t)argument;
   static Result results[kThreads];
   for (int round = 0; round < kRounds; round++)
-    for (int i = 0; i < kPositions * 7; i++) {
-      const int p = (i / 7 + t) % kPositions, level = i % 7;
+    for (int i = 0; i < kPositions * kLevels; i++) {
+      const int p = (i / kLevels + t) % kPositions, level = i % kLevels;
       Analyze(p, level, &results[t]);
       if (!Same(&results[t], &expected[p][level])) mismatches[t]++;
     }
@@ -57,7 +57,7 @@ int main(void) {
       } while (boards[p][i] != TULVO_EMPTY);
       boards[p][i] = (unsigned char)(s % 2 == 0 ? TULVO_X : TULVO_O);
     }
-    for (int level = 0; level <= 6; level++) Analyze(p, level, &expected[p][level]);
+    for (int level = 0; level <= TULVO_MAX_LEVEL; level++) Analyze(p, level, &expected[p][level]);
   }
 
   pthread_t threads[kThreads];
@@ -68,6 +68,7 @@ int main(void) {
     pthread_join(threads[t], NULL);
     total += mismatches[t];
   }
-  printf("%d threads x %d calls: %d results differ from one thread's\n", kThreads, kRounds * kPositions * 7, total);
+  printf("%d threads x %d calls: %d results differ from one thread's\n", kThreads, kRounds * kPositions * kLevels,
+         total);
   return total == 0 ? 0 : 1;
 }

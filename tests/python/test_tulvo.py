@@ -1,5 +1,6 @@
 """The Python module against the native programs: the file program's moves (its clock
-frozen at the seed's time) and tulvo-analyze's cells on random boards at every level;
+frozen at the seed's time) and tulvo-analyze's cells on random boards at every level
+(boards that may hold fives, as the programs play on those too);
 the three board forms alike; bad boards refused with the reader's message; threads.
 
 Environment: TULVO_PROGRAM, TULVO_ANALYZE (the programs), TULVO_FAKETIME (the clock
@@ -73,7 +74,7 @@ class NativeProgramsTest(unittest.TestCase):
                 expected = self.file_program_move(board, side, level, hour, minute, second)
                 seed = tulvo.seed_of_time(hour, minute, second, 0)
                 with self.subTest(size=size, stones=stones, level=level, seed=seed):
-                    self.assertEqual(tulvo.choose_move(board, side, level, seed), expected)
+                    self.assertEqual(tulvo.choose_move(board, side, level, seed, finished_ok=True), expected)
 
     def test_analysis_is_tulvo_analyzes(self):
         rng = random.Random(6)
@@ -83,7 +84,7 @@ class NativeProgramsTest(unittest.TestCase):
             lines = subprocess.run([ANALYZE, "--level", str(level), "--seed", "777", "--format", "tsv",
                                     self.folder.name], check=True, capture_output=True, text=True).stdout.split("\n")
             expected = [tuple(int(v) for v in line.split("\t")) for line in lines if line and line[0].isdigit()]
-            analysis = tulvo.analyze(board, 2, level, 777)
+            analysis = tulvo.analyze(board, 2, level, 777, finished_ok=True)
             with self.subTest(level=level):
                 self.assertEqual([(c.x, c.y, c.base_score, c.cell_score) for c in analysis.cells], expected)
                 self.assertEqual(f"move\t{analysis.move[0]},{analysis.move[1]}", lines[-2])
@@ -101,7 +102,8 @@ class BoardFormsTest(unittest.TestCase):
             if numpy is not None:
                 forms.append(numpy.array(lists, dtype=numpy.uint8))
             for level in (0, 4, 6):
-                moves = {tulvo.choose_move(form, side, level, seed=42) for form in forms for side in ("x", 1)}
+                moves = {tulvo.choose_move(form, side, level, seed=42, finished_ok=True) for form in forms
+                         for side in ("x", 1)}
                 self.assertEqual(len(moves), 1, f"{size} x {size}, level {level}: {moves}")
 
     def test_numpy_form(self):
@@ -153,10 +155,10 @@ class ThreadsTest(unittest.TestCase):
         rng = random.Random(8)
         jobs = [(random_board(rng, 20, rng.randrange(3, 200)), rng.choice("xo"), level, rng.randrange(10**6))
                 for level in range(7) for _ in range(6)]
-        expected = [tulvo.analyze(*job) for job in jobs]
+        expected = [tulvo.analyze(*job, finished_ok=True) for job in jobs]
         with concurrent.futures.ThreadPoolExecutor(max_workers=8) as pool:
             for _ in range(3):
-                self.assertEqual(list(pool.map(lambda job: tulvo.analyze(*job), jobs)), expected)
+                self.assertEqual(list(pool.map(lambda job: tulvo.analyze(*job, finished_ok=True), jobs)), expected)
 
 
 if __name__ == "__main__":
