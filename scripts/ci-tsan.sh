@@ -15,7 +15,7 @@ scripts/configure.sh "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTULVO_WERROR=O
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags"
 # The library's tests, and the programs its C test compares against.
 cmake --build "$build" -j "$jobs" --target tulvo_library_threads_tests tulvo_c_threads_test \
-  tulvo_c_interface_test tulvo tulvo-analyze
+  tulvo_c_interface_test tulvo_c_batch_test tulvo tulvo-analyze
 # Kernels that randomise mappings with more bits than this runtime knows make it stop
 # at start-up ("unexpected memory mapping"); the tests run without that randomisation.
 run=()
