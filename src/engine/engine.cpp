@@ -39,10 +39,18 @@ Choice Decide(engine::EngineState& s, const Request& request) {
   return choice;
 }
 
+// A WebAssembly module built without threads has no thread-local storage, and one
+// thread: there the state is the module's.
+#if defined(__wasm__) && !defined(__wasm_atomics__)
+#define TULVO_PER_THREAD static
+#else
+#define TULVO_PER_THREAD thread_local
+#endif
+
 // The calling thread's state: made on the heap at its first decision (a state is too
 // large for small thread stacks), reused by every later one, freed when the thread ends.
 engine::EngineState& ThreadState() {
-  thread_local std::unique_ptr<engine::EngineState> state;
+  TULVO_PER_THREAD std::unique_ptr<engine::EngineState> state;
   if (state == nullptr) state = std::make_unique<engine::EngineState>();
   return *state;
 }
