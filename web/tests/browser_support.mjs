@@ -7,6 +7,10 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 
 export const chromiumPath = process.env.TULVO_CHROMIUM || "/usr/bin/chromium";
+// Headless as root, with no network of its own: without the background services off,
+// Chromium's connections to the page's server get refused.
+export const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                              "--disable-background-networking", "--disable-component-update", "--disable-sync"];
 const kTypes = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
                  ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml" };
 
@@ -32,8 +36,7 @@ export async function launchChromium(puppeteer) {
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
     headless: true,
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync", `--user-data-dir=${profile}`],
+    args: [...chromiumFlags, `--user-data-dir=${profile}`],
   });
   browser.profile = profile;
   return browser;
