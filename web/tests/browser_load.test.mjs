@@ -47,6 +47,7 @@ describe("the page before, without and after its engine", { skip }, () => {
     await interceptWasm(page, (request) => held.then(() => request.continue()));
     await page.goto(server.url, { waitUntil: "domcontentloaded" });
     await page.waitForSelector(middle);
+    await page.$eval("#more", (drawer) => { drawer.open = true; });
     for (const selector of [middle, "#new-game", "#undo", "#hint", "#watch", "#load", ".cell[data-x='0'][data-y='0']"]) {
       await page.click(selector);
     }
