@@ -8,12 +8,8 @@ import path from "node:path";
 
 import puppeteer from "puppeteer-core";
 
-import { closeChromium, launchChromium, serveFolder } from "./tests/browser_support.mjs";
+import { closeChromium, kDesktop, kNearWin, kPhone, launchChromium, serveFolder } from "./tests/browser_support.mjs";
 
-export const kPhone = { width: 390, height: 844, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
-export const kDesktop = { width: 1280, height: 800 };
-// A won game one move from its end: X has four on row 8, O answered beside them.
-export const kNearWin = "# board 15x15\n6,7\n6,8\n7,7\n7,8\n8,7\n8,8\n9,7\n3,3\n";
 
 const cell = (x, y) => `.cell[data-x="${x}"][data-y="${y}"]`;
 

@@ -143,7 +143,7 @@ function boardAnalysis() {
 }
 
 // A tap proposes a cell when cells are too small for a finger; Place shows then.
-function confirming() { return view.cellSize() < kSmallestTarget; }
+function confirming() { return view.cellSize < kSmallestTarget; }
 
 function renderBars() {
   const { game, mode, review, pending } = session;
@@ -170,8 +170,9 @@ function renderMoves() {
   });
   const list = $("moves"), last = items[current];
   list.replaceChildren(...items);
-  // The current move is scrolled into the list's own view, never the page's.
-  if (last) list.scrollTop = Math.max(0, last.offsetTop + last.offsetHeight - list.clientHeight);
+  // The current move is scrolled into the list's own view, never the page's, when the
+  // frame is laid out anyway.
+  if (last) requestAnimationFrame(() => { list.scrollTop = Math.max(0, last.offsetTop + last.offsetHeight - list.clientHeight); });
   // The record view gives what engine authors need: x,y and the seed of each move.
   $("record-view").textContent = game.moves.map((move, i) => {
     return `${i + 1}. ${move.side.toUpperCase()} ${move.x},${move.y}${move.note ? ` ${move.note}` : ""}`;
@@ -182,7 +183,7 @@ function render() {
   const { game, person, mode, paused, hint, pending, review } = session;
   const shown = review === null ? game : game.prefix(review);
   view.render(shown, { numbers: $("numbers").checked, analysis: engine && boardAnalysis(), hint,
-                       pending: pending && { key: pending, side: person }, enabled: engine !== null });
+                       pending: pending && { key: pending, side: person } });
   if (engine === null) return;
   $("status").textContent = statusText();
   const player = (side) => {
@@ -444,7 +445,7 @@ function wire() {
   });
   $("review-done").addEventListener("click", endReview);
   document.addEventListener("keydown", reviewKey, true);
-  window.addEventListener("resize", () => { if (engine) renderBars(); });
+  view.onResize = () => { if (engine) renderBars(); };
   $("overlay").addEventListener("change", render);
   $("numbers").addEventListener("change", render);
   $("watch").addEventListener("click", watch);
@@ -473,6 +474,8 @@ function enableControls() {
 async function start() {
   const loading = import("./tulvo.js");  // fetched and compiled while the board is drawn
   wire();
+  // The board is built in a task of its own, so that no one task keeps a slow phone busy long.
+  await new Promise((resolve) => setTimeout(resolve, 0));
   render();
   try {
     engine = await loading;

@@ -13,6 +13,14 @@ export class BoardView {
     this.onPlay = onPlay;
     this.size = 0;
     this.focus = { x: 0, y: 0 };
+    // A cell's width in CSS px as last laid out, read when layout changes it rather
+    // than forcing a layout; onResize is called then.
+    this.cellSize = Infinity;
+    this.onResize = () => {};
+    this.resizes = new ResizeObserver(([entry]) => {
+      this.cellSize = entry.borderBoxSize[0].inlineSize;
+      this.onResize();
+    });
     root.addEventListener("click", (event) => this.#clicked(event));
     root.addEventListener("keydown", (event) => this.#keyed(event));
     root.addEventListener("focusin", (event) => this.#explain(event.target));
@@ -27,6 +35,7 @@ export class BoardView {
     const parts = [label("")];
     for (let x = 0; x < size; x++) parts.push(label(String.fromCharCode(97 + x)));
     this.cells = [];
+    this.states = [];
     for (let y = 0; y < size; y++) {
       parts.push(label(String(size - y)));
       for (let x = 0; x < size; x++) {
@@ -36,10 +45,6 @@ export class BoardView {
         cell.dataset.x = String(x);
         cell.dataset.y = String(y);
         cell.tabIndex = -1;
-        cell.classList.toggle("left", x === 0);
-        cell.classList.toggle("right", x === size - 1);
-        cell.classList.toggle("top", y === 0);
-        cell.classList.toggle("bottom", y === size - 1);
         this.cells.push(cell);
         parts.push(cell);
       }
@@ -51,32 +56,36 @@ export class BoardView {
     parts.push(this.line);
     this.root.style.setProperty("--size", String(size));
     this.root.replaceChildren(...parts);
+    this.resizes.disconnect();
+    this.resizes.observe(this.cells[0]);
     this.#cell(this.focus.x, this.focus.y).tabIndex = 0;
   }
 
   // Shows the game: stones, the last move, move numbers, the winning line, the stone
   // waiting for Place ({ key: "x,y", side }), and the overlay's shading of an analysis
-  // ({ move, cells }) when one is given. The cells are disabled until the page can play.
-  render(game, { numbers = false, analysis = null, hint = null, pending = null, enabled = true } = {}) {
+  // ({ move, cells }) when one is given.
+  render(game, { numbers = false, analysis = null, hint = null, pending = null } = {}) {
     if (game.size !== this.size) this.build(game.size);
     const order = new Map(game.moves.map((move, i) => [`${move.x},${move.y}`, i + 1]));
     const winning = new Set((game.result ? game.result.line : []).map((p) => `${p.x},${p.y}`));
     this.shades = analysis ? shadeAnalysis(analysis) : new Map();
     const last = game.lastMove;
-    for (const cell of this.cells) {
-      const x = Number(cell.dataset.x), y = Number(cell.dataset.y), key = `${x},${y}`;
-      const stone = game.at(x, y), shade = this.shades.get(key);
-      cell.dataset.stone = stone;
-      cell.classList.toggle("last", last !== null && last.x === x && last.y === y);
-      cell.classList.toggle("win", winning.has(key));
-      cell.classList.toggle("hint", hint === key);
-      cell.classList.toggle("chosen", Boolean(shade && shade.chosen));
-      if (shade) cell.dataset.band = String(shade.band); else delete cell.dataset.band;
-      if (pending && pending.key === key) cell.dataset.pending = pending.side; else delete cell.dataset.pending;
-      cell.textContent = numbers && order.has(key) ? String(order.get(key)) : "";
-      cell.setAttribute("aria-label", cellLabel(cellName(x, y, game.size), stone, order.get(key), shade));
-      cell.disabled = !enabled;
-    }
+    this.cells.forEach((cell, i) => {
+      const x = i % this.size, y = (i - x) / this.size, key = `${x},${y}`;
+      const shade = this.shades.get(key);
+      const state = {
+        stone: game.at(x, y), last: last !== null && last.x === x && last.y === y, win: winning.has(key),
+        hint: hint === key, chosen: Boolean(shade && shade.chosen), band: shade ? String(shade.band) : null,
+        pending: pending && pending.key === key ? pending.side : null,
+        number: numbers && order.has(key) ? String(order.get(key)) : "",
+        label: cellLabel(cellName(x, y, game.size), game.at(x, y), order.get(key), shade),
+      };
+      // Only a cell that changed is touched, so a move costs a few cells, not the board.
+      const text = JSON.stringify(state);
+      if (this.states[i] === text) return;
+      this.states[i] = text;
+      showCell(cell, state);
+    });
     this.#drawLine(game.result ? game.result.line : []);
   }
 
@@ -95,8 +104,6 @@ export class BoardView {
     style.setProperty("--angle", `${Math.atan2(dy, dx)}rad`);
   }
 
-  // The width of a cell's button in CSS px, as laid out now.
-  cellSize() { return this.cells[0].getBoundingClientRect().width; }
 
   #cell(x, y) { return this.cells[y * this.size + x]; }
 
@@ -143,6 +150,15 @@ function label(text) {
   element.setAttribute("aria-hidden", "true");
   element.textContent = text;
   return element;
+}
+
+function showCell(cell, state) {
+  cell.dataset.stone = state.stone;
+  for (const name of ["last", "win", "hint", "chosen"]) cell.classList.toggle(name, state[name]);
+  if (state.band !== null) cell.dataset.band = state.band; else delete cell.dataset.band;
+  if (state.pending !== null) cell.dataset.pending = state.pending; else delete cell.dataset.pending;
+  cell.textContent = state.number;
+  cell.setAttribute("aria-label", state.label);
 }
 
 function cellLabel(name, stone, number, shade) {

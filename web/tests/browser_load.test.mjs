@@ -55,7 +55,7 @@ describe("the page before, without and after its engine", { skip }, () => {
     await page.keyboard.press("Enter");
     assert.equal(stoneCount(await readBoard(page)), 0);
     assert.ok(await page.$eval("#new-game", (button) => button.matches(":disabled")));
-    assert.ok(await page.$eval(middle, (cell) => cell.disabled));
+    assert.ok(await page.$eval(middle, (cell) => cell.matches(":disabled")));
     assert.equal(await page.$eval("#status", (e) => e.textContent), "Loading the engine");
     release();
     await page.waitForSelector("html[data-ready]");
