@@ -150,6 +150,7 @@ function renderBars() {
   $("play-bar").hidden = review !== null;
   $("review-bar").hidden = review === null;
   $("place").hidden = !confirming();
+  $("play-bar").classList.toggle("placing", confirming());
   $("place").disabled = pending === null;
   $("place").textContent = pending ? `Place ${cellName(...pending.split(",").map(Number), game.size)}` : "Place";
   $("undo").disabled = mode !== "play";
