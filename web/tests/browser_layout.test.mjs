@@ -69,7 +69,7 @@ for (const [name, viewport] of [["phone", kPhone], ["desktop", kDesktop]]) {
     }
 
     test("the board fits the width with no horizontal scroll, the bar in view under it", async () => {
-      for (const size of [15, 20]) {
+      for (const size of [10, 15, 20]) {
         await newGame(size);
         const board = await page.$eval("#board", rectOf);
         const scroll = await page.evaluate(() => ({ width: document.documentElement.scrollWidth, inner: innerWidth }));
