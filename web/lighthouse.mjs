@@ -27,9 +27,10 @@ const folder = path.resolve(folderArgument || "../build-web");
 const runs = Number(runsArgument || 3);
 
 function summary(lhr) {
-  const scores = kCategories.map((id) => `${id} ${lhr.categories[id].score.toFixed(2)}`).join(", ");
+  const scores = kCategories.map((id) => `${id} ${lhr.categories[id].score?.toFixed(2) ?? "n/a"}`).join(", ");
   const metrics = kMetrics.map(([id, name, unit]) => {
     const value = lhr.audits[id].numericValue;
+    if (value === undefined) return `${name} n/a`;
     return `${name} ${unit ? Math.round(value) : value.toFixed(3)}${unit ? " " + unit : ""}`;
   }).join(", ");
   return `${scores}; ${metrics}`;
@@ -51,13 +52,24 @@ const results = [];
 try {
   for (let run = 1; run <= runs; run++) {
     const lhr = await audit(server.url);
+    const load = `[load ${loadavg().map((v) => v.toFixed(2)).join(" ")}]`;
+    // A run Lighthouse could not finish (a page that never painted, a browser that
+    // stopped answering) has no scores; it is reported and left out of the median.
+    if (lhr.runtimeError) {
+      console.log(`run ${run}: not scored: ${lhr.runtimeError.code} ${lhr.runtimeError.message}   ${load}`);
+      continue;
+    }
     results.push(lhr);
-    console.log(`run ${run}: ${summary(lhr)}   [load ${loadavg().map((v) => v.toFixed(2)).join(" ")}]`);
+    console.log(`run ${run}: ${summary(lhr)}   ${load}`);
   }
 } finally {
   server.close();
 }
-const median = [...results].sort((a, b) => a.categories.performance.score - b.categories.performance.score)[runs >> 1];
+if (results.length === 0) {
+  console.error("lighthouse: no run was scored");
+  process.exit(1);
+}
+const median = [...results].sort((a, b) => a.categories.performance.score - b.categories.performance.score)[results.length >> 1];
 console.log(`median: ${summary(median)}`);
 if (reportPath) writeFileSync(reportPath, JSON.stringify(median, null, 1));
 const low = kCategories.filter((id) => median.categories[id].score < kFloors[id]);
