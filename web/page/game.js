@@ -8,6 +8,10 @@ const kAxes = [[1, 0], [0, 1], [1, 1], [1, -1]];
 
 export function otherSide(side) { return side === "x" ? "o" : "x"; }
 
+// A cell in the game's usual notation: the column's letter, a at the left, and the row's
+// number, 1 at the bottom; the middle of 15x15 (7,7) is h8.
+export function cellName(x, y, size) { return `${String.fromCharCode(97 + x)}${size - y}`; }
+
 export class Game {
   constructor(size = 15) {
     if (!Number.isInteger(size) || size < kMinSize || size > kMaxSize) {
@@ -44,9 +48,12 @@ export class Game {
   }
 
   // A copy that plays on alone: the same moves, notes and names.
-  clone() {
+  clone() { return this.prefix(this.moves.length); }
+
+  // The game as it stood after its first count moves.
+  prefix(count) {
     const copy = new Game(this.size);
-    for (const move of this.moves) copy.play(move.x, move.y, move.note);
+    for (const move of this.moves.slice(0, count)) copy.play(move.x, move.y, move.note);
     copy.names = { ...this.names };
     return copy;
   }

@@ -2,7 +2,7 @@
 // after the build's content, and every later request is answered from it. A new
 // build has a new name, so its worker fills a new cache and drops the old ones.
 const kCache = "tulvo-BUILD_HASH";
-const kFiles = ["./", "index.html", "style.css", "app.js", "board_view.js", "game.js", "overlay.js", "tulvo.js",
+const kFiles = ["./", "index.html", "style.css", "app.js", "board_view.js", "game.js", "overlay.js", "levels.js", "settings.js", "tulvo.js",
                 "tulvo.wasm", "manifest.webmanifest", "icon.svg"];
 
 self.addEventListener("install", (event) => {

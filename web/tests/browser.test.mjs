@@ -5,6 +5,7 @@ import { existsSync, mkdirSync, readFileSync } from "node:fs";
 import path from "node:path";
 import { after, before, describe, test } from "node:test";
 
+import { cellName } from "../page/game.js";
 import { chromiumPath, closeChromium, launchChromium, readBoard, serveFolder, stoneCount } from "./browser_support.mjs";
 import { axeFolder, repository, webFolder } from "./support.mjs";
 
@@ -28,6 +29,8 @@ describe("the page in Chromium", { skip }, () => {
     await page.setViewport({ width: 1100, height: 820 });
     await page.goto(server.url);
     await page.waitForSelector("html[data-ready]");
+    // The expert options are used throughout: the drawer is open, as a reload keeps it.
+    await page.click("#more summary");
   });
 
   after(async () => {
@@ -38,6 +41,11 @@ describe("the page in Chromium", { skip }, () => {
   const status = () => page.$eval("#status", (e) => e.textContent);
   const click = (selector) => page.click(selector);
   const select = (selector, value) => page.select(selector, value);
+
+  // Closes the end of game's dialog, which covers a corner of the panel.
+  async function closeEnd() {
+    if (await page.$eval("#game-over", (dialog) => dialog.open)) await click("#over-close");
+  }
 
   async function newGame(size = "15") {
     await select("#size", size);
@@ -69,6 +77,8 @@ describe("the page in Chromium", { skip }, () => {
     }
     assert.match(await status(), /wins with five in a row|Draw: the board is full/);
     assert.ok(await page.$(".cell.win") || /Draw/.test(await status()));
+    assert.ok(await page.$eval("#game-over", (dialog) => dialog.open));
+    await closeEnd();
   });
 
   test("Undo takes back the person's move and tulvo's answer", async () => {
@@ -118,6 +128,21 @@ describe("the page in Chromium", { skip }, () => {
     const stones = stoneCount(await readBoard(page));
     assert.equal(await page.$$eval("#moves li", (items) => items.length), stones);
     assert.ok(stones >= 9);
+    await closeEnd();
+  });
+
+  test("a move that fails while watching pauses the watch, with its message and Pause pressed", async () => {
+    await select("#size", "10");
+    await page.$eval("#speed", (speed) => { speed.value = speed.max; });
+    await page.type("#seed", "not a seed");
+    await click("#watch");
+    await page.waitForFunction(() => document.getElementById("pause").getAttribute("aria-pressed") === "true");
+    assert.deepEqual(await message(), { text: "The seed must be a whole number from 0 to 4294967295.", alert: true });
+    assert.match(await status(), /X to move\. Watch is paused\./);
+    assert.equal(stoneCount(await readBoard(page)), 0);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    assert.equal(stoneCount(await readBoard(page)), 0, "the watch stays paused");
+    await page.$eval("#seed", (input) => { input.value = ""; });
   });
 
   test("a malformed paste shows a message and leaves the game as it was", async () => {
@@ -160,7 +185,8 @@ describe("the page in Chromium", { skip }, () => {
     await page.$eval("#seed", (input) => { input.value = "77"; });
     await click(cellSelector("0,0"));
     assert.equal(stoneCount(await readBoard(page)), stoneCount(board) + 2);
-    assert.match(await page.$eval("#moves li.last", (e) => e.textContent), /seed 77$/);
+    assert.match(await page.$eval("#moves li.last", (e) => e.textContent), /^\d+\. O [a-o]\d+$/);
+    assert.match(await page.$eval("#record-view", (e) => e.textContent), /\d+\. O \d+,\d+ seed 77$/);
     assert.deepEqual(await message(), { text: "", alert: false });
     await page.$eval("#seed", (input) => { input.value = ""; });
   });
@@ -171,7 +197,7 @@ describe("the page in Chromium", { skip }, () => {
     await page.$eval("#record-text", (area, value) => { area.value = value; }, rows.join("\n"));
     await click("#load");
     assert.match(await status(), /Your move as X/);
-    assert.equal(await page.$eval("#players", (e) => e.textContent), "X: you, O: tulvo level 6");
+    assert.equal(await page.$eval("#players", (e) => e.textContent), "X: you, O: tulvo level 3");
     await click(cellSelector("14,14"));
     assert.match(await status(), /O \(tulvo\) wins/);
     assert.ok(await page.$(".cell.win"));
@@ -189,7 +215,8 @@ describe("the page in Chromium", { skip }, () => {
     await newGame();
     const { target } = await playSomewhere();
     const announced = await page.$eval("#announce", (e) => e.textContent);
-    assert.match(announced, new RegExp(`^You played ${target}\\. tulvo played \\d+,\\d+\\.$`));
+    const [x, y] = target.split(",").map(Number);
+    assert.match(announced, new RegExp(`^You played ${cellName(x, y, 15)}\\. tulvo played [a-o]\\d+\\.$`));
     assert.deepEqual(await page.$$eval("[aria-live], [role=status], [role=alert], [role=log]", (nodes) => nodes.map((n) => n.id)),
                      ["announce"]);
     await select("#watch-x", "0");
@@ -201,23 +228,26 @@ describe("the page in Chromium", { skip }, () => {
     assert.equal(await page.$eval("#pause", (e) => e.getAttribute("aria-pressed")), "true");
     assert.match(await status(), /Watch is paused/);
     await click("#step");
-    assert.match(await page.$eval("#announce", (e) => e.textContent), /^X played \d+,\d+\.$/);
+    assert.match(await page.$eval("#announce", (e) => e.textContent), /^X played [a-o]\d+\.$/);
     await newGame();
   });
 
-  test("axe-core finds no violation at levels A and AA, the overlay and the end of a game shown", { skip: skipAxe }, async () => {
+  test("axe-core finds no violation at levels A and AA: overlay, drawer, end of game, review, an error", { skip: skipAxe }, async () => {
     // Evaluated through the DevTools protocol, which the page's script policy does not restrict.
     await page.evaluate(readFileSync(path.join(axeFolder, "node_modules/axe-core/axe.min.js"), "utf8"));
     await click("#overlay");
     await click("#numbers");
     await playSomewhere();
-    const states = [["a game going on", null], ["a game won", "# board 10x10\n0,0\n0,9\n1,0\n1,9\n2,0\n2,9\n3,0\n3,9\n4,0\n"],
-                    ["an error shown", "# board 10x10\nseven\n"]];
-    for (const [state, record] of states) {
-      if (record) {
-        await page.$eval("#record-text", (area, value) => { area.value = value; }, record);
-        await click("#load");
-      }
+    const load = async (record) => {
+      await page.$eval("#record-text", (area, value) => { area.value = value; }, record);
+      await click("#load");
+    };
+    const states = [["a game going on, the drawer open", null],
+                    ["a game won, its dialog shown", () => load("# board 10x10\n0,0\n0,9\n1,0\n1,9\n2,0\n2,9\n3,0\n3,9\n4,0\n")],
+                    ["its review", () => click("#over-review")],
+                    ["an error shown", async () => { await click("#review-done"); await load("# board 10x10\nseven\n"); }]];
+    for (const [state, reach] of states) {
+      if (reach) await reach();
       const violations = await page.evaluate(async () => {
         const levels = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"];
         const result = await window.axe.run(document, { runOnly: { type: "tag", values: levels } });

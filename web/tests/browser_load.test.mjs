@@ -47,6 +47,7 @@ describe("the page before, without and after its engine", { skip }, () => {
     await interceptWasm(page, (request) => held.then(() => request.continue()));
     await page.goto(server.url, { waitUntil: "domcontentloaded" });
     await page.waitForSelector(middle);
+    await page.$eval("#more", (drawer) => { drawer.open = true; });
     for (const selector of [middle, "#new-game", "#undo", "#hint", "#watch", "#load", ".cell[data-x='0'][data-y='0']"]) {
       await page.click(selector);
     }
@@ -54,7 +55,7 @@ describe("the page before, without and after its engine", { skip }, () => {
     await page.keyboard.press("Enter");
     assert.equal(stoneCount(await readBoard(page)), 0);
     assert.ok(await page.$eval("#new-game", (button) => button.matches(":disabled")));
-    assert.ok(await page.$eval(middle, (cell) => cell.disabled));
+    assert.ok(await page.$eval(middle, (cell) => cell.matches(":disabled")));
     assert.equal(await page.$eval("#status", (e) => e.textContent), "Loading the engine");
     release();
     await page.waitForSelector("html[data-ready]");

@@ -7,8 +7,19 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 
 export const chromiumPath = process.env.TULVO_CHROMIUM || "/usr/bin/chromium";
+// Headless as root, with no network of its own: without the background services off,
+// Chromium's connections to the page's server get refused.
+export const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                              "--disable-background-networking", "--disable-component-update", "--disable-sync"];
 const kTypes = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
                  ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml" };
+
+// A phone held upright, with touch, and a desktop window, as the layout tests and the
+// screenshots use them.
+export const kPhone = { width: 390, height: 844, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
+export const kDesktop = { width: 1280, height: 800 };
+// A 15x15 game one move from its end: X, to move, has four on row 8 and wins at 10,7.
+export const kNearWin = "# board 15x15\n6,7\n6,8\n7,7\n7,8\n8,7\n8,8\n9,7\n3,3\n";
 
 // Serves the folder's files on 127.0.0.1 at a port the system picks; resolves to the server.
 export async function serveFolder(folder) {
@@ -32,8 +43,7 @@ export async function launchChromium(puppeteer) {
   const browser = await puppeteer.launch({
     executablePath: chromiumPath,
     headless: true,
-    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync", `--user-data-dir=${profile}`],
+    args: [...chromiumFlags, `--user-data-dir=${profile}`],
   });
   browser.profile = profile;
   return browser;

@@ -2,9 +2,13 @@
 import assert from "node:assert/strict";
 import { test } from "node:test";
 
-import { Game, formatRecord, parseBoard, parseRecord } from "../page/game.js";
+import { readFileSync } from "node:fs";
+import path from "node:path";
+
+import { Game, cellName, formatRecord, parseBoard, parseRecord } from "../page/game.js";
+import { kDefaultLevel, kDifficulties } from "../page/levels.js";
 import { shadeAnalysis } from "../page/overlay.js";
-import { fiveBoards, fixture } from "./support.mjs";
+import { fiveBoards, fixture, repository } from "./support.mjs";
 
 // Plays the moves, X first, given as [x, y] pairs.
 function played(size, moves) {
@@ -157,4 +161,40 @@ test("the overlay shades the fixture analysis in the bands of tulvo-analyze's pi
     assert.equal(shade ? String(shade.band) : expected, expected, `${x},${y}`);
     if (/\d/.test(expected)) assert.ok(shade, `${x},${y} was evaluated`);
   }));
+});
+
+test("cells are named by column letter and row number counted from the bottom", () => {
+  const cases = [[7, 7, 15, "h8"], [0, 14, 15, "a1"], [14, 0, 15, "o15"], [0, 0, 20, "a20"], [19, 19, 20, "t1"], [4, 5, 10, "e5"]];
+  for (const [x, y, size, name] of cases) assert.equal(cellName(x, y, size), name, `${x},${y} on ${size}x${size}`);
+});
+
+test("a game's prefix is the game as it stood, without the result of its end", () => {
+  const game = new Game(10);
+  for (const [x, y] of [[0, 0], [0, 9], [1, 0], [1, 9], [2, 0], [2, 9], [3, 0], [3, 9], [4, 0]]) game.play(x, y, `note ${x}`);
+  const start = game.prefix(4);
+  assert.deepEqual(start.moves, game.moves.slice(0, 4));
+  assert.equal(start.result, null);
+  assert.equal(start.at(2, 0), "-");
+  assert.equal(game.prefix(9).result.winner, "x");
+  assert.equal(game.moves.length, 9, "the game itself keeps its moves");
+});
+
+// The per-level totals of docs/strength.md, "Elo vs its opponents", for one board size.
+function measuredElo(size) {
+  const page = readFileSync(path.join(repository, "docs/strength.md"), "utf8");
+  const table = page.split("```text").find((block) => block.trimStart().startsWith(`${size}x${size},`));
+  const rows = [...table.matchAll(/^tulvo \/(\d)\s+\d+\s+\d+\s+\d+\s+\d+\s+[\d.]+%\s+([+-]\d+) \[/gm)];
+  return new Map(rows.map(([, level, elo]) => [Number(level), Number(elo)]));
+}
+
+test("the difficulties go from the weakest level to the strongest as measured on 15x15 and 20x20", () => {
+  for (const size of [15, 20]) {
+    const elo = measuredElo(size);
+    assert.equal(elo.size, 7, `${size}x${size}: seven levels in docs/strength.md`);
+    const measured = [...elo.keys()].sort((a, b) => elo.get(a) - elo.get(b));
+    assert.deepEqual(kDifficulties.map((d) => d.level), measured, `${size}x${size}`);
+  }
+  const middle = kDifficulties[kDifficulties.length >> 1];
+  assert.equal(kDefaultLevel, middle.level, "the default is the middle difficulty");
+  assert.equal(new Set(kDifficulties.map((d) => d.name)).size, kDifficulties.length);
 });
