@@ -12,6 +12,7 @@
 #include "arena/records/game_record.h"
 #include "arena/records/record_writer.h"
 #include "common/exit_status.h"
+#include "platform/process_channel.h"
 
 namespace tulvo::arena {
 
@@ -95,19 +96,8 @@ int PrepareRecords(const ArenaOptions& options, std::string& error) {
   return before;
 }
 
-// A word as a POSIX shell reads it back: quoted unless it is plain.
-std::string ShellWord(const std::string& word) {
-  if (!word.empty() &&
-      word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+=:,") ==
-          std::string::npos)
-    return word;
-  std::string quoted = "'";
-  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 std::string ResumeCommand(const std::string& program, const std::string& journal) {
-  return ShellWord(program) + " --resume " + ShellWord(journal);
+  return ShellCommandLine({program, "--resume", journal});
 }
 
 // The journal at path, which messages call name.
