@@ -15,6 +15,8 @@
 #                   src/library with include/tulvo/tulvo.h         (any layer below, never src/engine)
 #   support         tests/support, the tests' shared helpers: white-box, any layer, but
 #                   the system only through the platform, as the programs reach it
+# tulvo-arena is itself in parts, each of which includes only its own headers and those
+# of the parts before it: match, engines, stats, records, cli (src/arena/PART).
 # Prints one line per include that breaks it and exits 1; prints nothing and exits 0
 # when the tree keeps it.
 set -euo pipefail
@@ -36,6 +38,22 @@ allowed() {
       echo "\"$1/ \"file_protocol/ \"platform/ \"common/ \"signature/ <tulvo/engine.h> <tulvo/file_protocol.h> <tulvo/platform.h> <tulvo/tulvo.h>" ;;
     *) echo "" ;;
   esac
+}
+
+# The arena's parts, from the ground up.
+arena_parts=(match engines stats records cli)
+
+# arena_allowed PART: the quoted-include roots of the arena's parts PART may include,
+# or "" when PART is none of them.
+arena_allowed() {
+  local roots="" part
+  for part in "${arena_parts[@]}"; do
+    roots+=" \"arena/$part/"
+    if [ "$part" = "$1" ]; then
+      echo "$roots"
+      return
+    fi
+  done
 }
 
 # The layer a public header belongs to.
@@ -62,6 +80,14 @@ while IFS= read -r file; do
     esac
   fi
   roots=$(allowed "$layer")
+  if [ "$layer" = arena ]; then
+    part=${file#src/arena/}
+    part=${part%%/*}
+    parts=$(arena_allowed "$part")
+    # A file of the arena outside its parts is in no layer; the roots drop "arena/.
+    roots=${parts:+${roots/\"arena\/ /} $parts}
+    layer="arena/$part"
+  fi
   if [ -z "$roots" ]; then
     echo "$file: in no layer (add its folder to scripts/check-layers.sh and docs/layout.md)"
     faults=$((faults + 1))

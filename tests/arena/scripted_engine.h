@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "arena/engine.h"
+#include "arena/match/engine.h"
 
 namespace tulvo::arena {
 
