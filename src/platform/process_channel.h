@@ -61,6 +61,9 @@ std::filesystem::path MakeScratchFolder(const std::string& prefix);
 
 // Makes writes to a child that has died fail instead of ending the caller.
 void PrepareChildProcesses();
+// Ends every child still running and whatever each started, and makes every later
+// StartChildProcess fail: for a program that stops. A signal handler may call it.
+void EndAllChildProcesses();
 // True when standard error is a terminal, where a progress line makes sense (on
 // Windows, a console that takes escape sequences, switched on here).
 bool StandardErrorIsTerminal();

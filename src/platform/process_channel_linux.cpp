@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -47,6 +48,26 @@ void MakePipes(int input[2], int output[2]) {
 std::string ProgramPath(const std::string& program) {
   if (program.find('/') == std::string::npos || program[0] == '/') return program;
   return std::filesystem::absolute(program).string();
+}
+
+// The process groups of the children still running, so that a program that stops
+// can end them all, from a signal handler too: lock-free slots, 0 when free.
+constexpr int kGroupSlots = 1024;
+std::atomic<pid_t> liveGroups[kGroupSlots];
+std::atomic<bool> ending{false};
+
+void AddGroup(pid_t group) {
+  for (auto& slot : liveGroups) {
+    pid_t free = 0;
+    if (slot.compare_exchange_strong(free, group)) return;
+  }
+}
+
+void RemoveGroup(pid_t group) {
+  for (auto& slot : liveGroups) {
+    pid_t held = group;
+    if (slot.compare_exchange_strong(held, 0)) return;
+  }
 }
 
 ProcessEnd EndOf(int status) {
@@ -134,6 +155,7 @@ class PosixProcess : public ChildProcess {
   // Kills whatever is left in the process's group, such as helpers it started,
   // then reaps the process itself.
   void EndGroupAndReap() {
+    RemoveGroup(pid_);
     kill(-pid_, SIGKILL);
     int status = 0;
     while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
@@ -182,6 +204,10 @@ void PrepareAttributes(posix_spawnattr_t& attributes) {
 std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
                                                 const std::filesystem::path& directory, bool pipes,
                                                 std::string& failure) {
+  if (ending) {
+    failure = "cannot start " + command[0] + ": the program is stopping";
+    return nullptr;
+  }
   int input[2] = {-1, -1}, output[2] = {-1, -1};
   if (pipes) MakePipes(input, output);
   posix_spawn_file_actions_t actions;
@@ -199,7 +225,13 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& 
   posix_spawnattr_destroy(&attributes);
   CloseFd(input[0]);
   CloseFd(output[1]);
-  if (error == 0) return std::make_unique<PosixProcess>(pid, input[1], output[0]);
+  if (error == 0) {
+    // Registered before the check, so that EndAllChildProcesses either sees the group
+    // or this start sees that the program is stopping.
+    AddGroup(pid);
+    if (ending) kill(-pid, SIGKILL);
+    return std::make_unique<PosixProcess>(pid, input[1], output[0]);
+  }
   CloseFd(input[1]);
   CloseFd(output[0]);
   failure = "cannot start " + command[0] + ": " + std::strerror(error);
@@ -215,6 +247,15 @@ std::filesystem::path MakeScratchFolder(const std::string& prefix) {
 }
 
 void PrepareChildProcesses() { signal(SIGPIPE, SIG_IGN); }
+
+// Only calls that a signal handler may make.
+void EndAllChildProcesses() {
+  ending = true;
+  for (auto& slot : liveGroups) {
+    pid_t group = slot.load();
+    if (group > 0) kill(-group, SIGKILL);
+  }
+}
 
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 

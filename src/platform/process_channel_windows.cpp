@@ -48,11 +48,23 @@ ProcessEnd EndOf(DWORD code) {
   return {code == 0, int(code), "exited with code " + std::to_string(code)};
 }
 
+class WindowsProcess;
+
+// The children still running, so that a program that stops can end them all; the
+// console's control handler calls EndAllChildProcesses on a thread of its own.
+std::mutex registry;
+std::vector<WindowsProcess*> live;
+bool ending = false;
+
 class WindowsProcess : public ChildProcess {
  public:
   WindowsProcess(HANDLE process, HANDLE job, HANDLE toChild, HANDLE fromChild)
       : process_(process), job_(job), toChild_(toChild), fromChild_(fromChild) {}
   ~WindowsProcess() override {
+    {
+      std::lock_guard lock(registry);
+      std::erase(live, this);
+    }
     Kill();
     CloseOnce(toChild_);
     CloseOnce(fromChild_);
@@ -104,11 +116,17 @@ class WindowsProcess : public ChildProcess {
   // Ends the whole job, also when the process itself has already exited, or the
   // process alone where it could not join one.
   void Kill() override {
-    if (job_ != nullptr) TerminateJobObject(job_, 1);
+    Terminate();
     if (end_) return;
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, 10000);
     end_ = ProcessEnd{false, -1, "ended by the arena"};
+  }
+
+  // Ends the job, or the process alone where it has none, without waiting.
+  void Terminate() {
+    if (job_ != nullptr) TerminateJobObject(job_, 1);
+    if (job_ == nullptr) TerminateProcess(process_, 1);
   }
 
  private:
@@ -189,6 +207,10 @@ DWORD Create(std::string line, const std::filesystem::path& directory, ChildHand
 std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& command,
                                                 const std::filesystem::path& directory, bool pipes,
                                                 std::string& failure) {
+  if (std::lock_guard lock(registry); ending) {
+    failure = "cannot start " + command[0] + ": the program is stopping";
+    return nullptr;
+  }
   ChildHandles handles;
   MakeHandles(pipes, handles);
   std::vector<std::string> words = command;
@@ -204,6 +226,9 @@ std::unique_ptr<ChildProcess> StartChildProcess(const std::vector<std::string>& 
   CloseHandle(started.hThread);
   auto process = std::make_unique<WindowsProcess>(started.hProcess, job, handles.toChild, handles.fromChild);
   handles.toChild = handles.fromChild = nullptr;  // now the process object's
+  std::lock_guard lock(registry);
+  live.push_back(process.get());
+  if (ending) process->Terminate();
   return process;
 }
 
@@ -227,6 +252,12 @@ std::filesystem::path MakeScratchFolder(const std::string& prefix) {
 // A crashing engine ends at once instead of waiting on an error dialog; engines
 // inherit this error mode.
 void PrepareChildProcesses() { SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX); }
+
+void EndAllChildProcesses() {
+  std::lock_guard lock(registry);
+  ending = true;
+  for (WindowsProcess* process : live) process->Terminate();
+}
 
 // A console that takes the escape sequence the progress line uses.
 bool StandardErrorIsTerminal() {

@@ -6,15 +6,22 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/stopwatch.h"
+
 namespace tulvo::arena {
 
 static GameResult PlayJob(const MatchSetup& setup, const GameJob& job, const EngineFactory& factory) {
   const Pairing& pairing = setup.pairings[size_t(job.pairing)];
   const EngineCommand& first = setup.engines[size_t(pairing.first)];
   const EngineCommand& second = setup.engines[size_t(pairing.second)];
-  auto x = factory(job.firstIsX ? first : second);
-  auto o = factory(job.firstIsX ? second : first);
-  return PlayGame(*x, *o, setup.side, setup.openings[size_t(job.opening)], setup.timeLimitMs, setup.rules);
+  Stopwatch clock;
+  GameResult result = [&] {
+    auto x = factory(job.firstIsX ? first : second);
+    auto o = factory(job.firstIsX ? second : first);
+    return PlayGame(*x, *o, setup.side, setup.openings[size_t(job.opening)], setup.timeLimitMs, setup.rules);
+  }();
+  result.wallMs = clock.Ms();
+  return result;
 }
 
 std::vector<std::optional<GameResult>> RunMatch(const MatchSetup& setup, const std::vector<GameJob>& jobs,

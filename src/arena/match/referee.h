@@ -44,6 +44,7 @@ struct GameResult {
   int openingMoves;    // the first moves, placed by the referee
   std::vector<PlayedMove> moves;
   ArenaBoard board;
+  int wallMs = 0;  // how long the game took, engines' starts included
 };
 
 // "x,y" in decimal (a minus sign allowed, so that -1,3 counts as off the board),

@@ -17,11 +17,14 @@ std::vector<Pairing> Gauntlet(int engines) {
   return pairings;
 }
 
+GameJob ScheduledJob(int number, int pairings, int openings) {
+  int g = number / pairings, p = number % pairings;
+  return {number, p, g % 2 == 0, g / 2 % openings, g / 2 * pairings + p};
+}
+
 std::vector<GameJob> ScheduleGames(int pairings, int games, int openings) {
   std::vector<GameJob> jobs;
-  for (int g = 0; g < games; g++) {
-    for (int p = 0; p < pairings; p++) jobs.push_back({int(jobs.size()), p, g % 2 == 0, g / 2 % openings});
-  }
+  for (int number = 0; number < games * pairings; number++) jobs.push_back(ScheduledJob(number, pairings, openings));
   return jobs;
 }
 
