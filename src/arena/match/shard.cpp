@@ -26,17 +26,12 @@ std::optional<Shard> ParseShard(const std::string& text, std::string& error) {
   return Shard{int(*index), int(*count)};
 }
 
-int PairIndex(const GameJob& job, int pairings) {
-  int game = job.number / pairings;  // the job's game number within its pairing
-  return game / 2 * pairings + job.pairing;
-}
+int ShardOf(const GameJob& job, int shards) { return job.pair % shards + 1; }
 
-int ShardOf(const GameJob& job, int pairings, int shards) { return PairIndex(job, pairings) % shards + 1; }
-
-std::vector<GameJob> ShardJobs(const std::vector<GameJob>& jobs, int pairings, Shard shard) {
+std::vector<GameJob> ShardJobs(const std::vector<GameJob>& jobs, Shard shard) {
   std::vector<GameJob> played;
   for (const GameJob& job : jobs) {
-    if (ShardOf(job, pairings, shard.count) == shard.index) played.push_back(job);
+    if (ShardOf(job, shard.count) == shard.index) played.push_back(job);
   }
   return played;
 }

@@ -23,16 +23,11 @@ struct Shard {
 // "K/N" with 1 <= K <= N; nullopt with error set to one line otherwise.
 std::optional<Shard> ParseShard(const std::string& text, std::string& error);
 
-// The position of a job's pair in the schedule: games 2k and 2k + 1 of one pairing
-// (its game k of each colour) share one, the last game of an odd count has one of
-// its own, and pairs are counted in the order in which the schedule starts them.
-int PairIndex(const GameJob& job, int pairings);
-
-// The shard that plays a job.
-int ShardOf(const GameJob& job, int pairings, int shards);
+// The shard of that many that plays a job: its pair's.
+int ShardOf(const GameJob& job, int shards);
 
 // The jobs of the schedule that the shard plays, in schedule order, their numbers
 // those of the whole match.
-std::vector<GameJob> ShardJobs(const std::vector<GameJob>& jobs, int pairings, Shard shard);
+std::vector<GameJob> ShardJobs(const std::vector<GameJob>& jobs, Shard shard);
 
 }  // namespace tulvo::arena

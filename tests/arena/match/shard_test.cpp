@@ -19,7 +19,7 @@ TEST(Shard, ShardsSplitTheScheduleIntoDisjointWholePairs) {
                      std::to_string(count) + " shards");
         std::map<int, int> shardOfGame;
         for (int index = 1; index <= count; index++) {
-          for (const GameJob& job : ShardJobs(jobs, pairings, {index, count})) {
+          for (const GameJob& job : ShardJobs(jobs, {index, count})) {
             EXPECT_TRUE(shardOfGame.emplace(job.number, index).second) << "game " << job.number << " twice";
             EXPECT_EQ(jobs[size_t(job.number)].opening, job.opening);  // the whole match's schedule
             EXPECT_EQ(jobs[size_t(job.number)].firstIsX, job.firstIsX);
@@ -42,7 +42,7 @@ TEST(Shard, PairsAreDealtInTurnInScheduleOrder) {
   // 0-1, then 2-3, then 4-5.
   auto jobs = ScheduleGames(2, 6, 1);
   std::vector<int> numbers;
-  for (const GameJob& job : ShardJobs(jobs, 2, {2, 3})) numbers.push_back(job.number);
+  for (const GameJob& job : ShardJobs(jobs, {2, 3})) numbers.push_back(job.number);
   // Pair 1 (pairing 1, games 0-1: numbers 1, 3) and pair 4 (pairing 0, games 4-5: 8, 10).
   EXPECT_EQ(numbers, (std::vector<int>{1, 3, 8, 10}));
 }
