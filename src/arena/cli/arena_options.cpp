@@ -11,6 +11,8 @@ namespace tulvo::arena {
 
 const char* const kArenaUsage =
     "usage: tulvo-arena [options] ENGINE ENGINE [ENGINE...]\n"
+    "       tulvo-arena --resume JOURNAL [options]\n"
+    "       tulvo-arena report JOURNAL [--json FILE] [--stats MODEL] [--sprt ...]\n"
     "  ENGINE is file:COMMAND [ARGS] (run once per move with plocha.dat and tah.dat)\n"
     "  or pipe:COMMAND [ARGS] (kept running, talks START/BEGIN/TURN/BOARD/END)\n"
     "  Options with a value also take the form --option=VALUE.\n"
@@ -40,6 +42,12 @@ const char* const kArenaUsage =
     "      --record-format LIST  which of txt,psq,sgf to write (default all three)\n"
     "      --sprt ELO0,ELO1[,ALPHA,BETA]  stop two engines' match once the test\n"
     "                       decides (default ALPHA = BETA = 0.05)\n"
+    "      --stats pentanomial|trinomial  Elo, nElo, LOS and the SPRT over game\n"
+    "                       pairs or single games (default pentanomial)\n"
+    "      --journal FILE   append one JSON line per game to FILE (default with -r:\n"
+    "                       DIR/journal.jsonl)\n"
+    "      --resume JOURNAL  play the games of the journal's match that it lacks\n"
+    "      --json FILE      write the final results to FILE as JSON\n"
     "      --tc MATCH[/TURN][+INC]  a game clock per engine, in seconds: MATCH for\n"
     "                       the game, at most TURN per move (else -t), INC added\n"
     "                       after each move; running out of it loses on time\n"
@@ -123,6 +131,17 @@ static bool ReadWordOption(ArenaOptions& options, const std::string& name, const
     valid = formats.has_value();
     accepted = "a comma-separated list of txt, psq and sgf";
     options.recordFormats = formats.value_or(RecordFormats{});
+  } else if (name == "--journal") {
+    options.journalFile = value;
+  } else if (name == "--resume") {
+    options.resumeFile = value;
+  } else if (name == "--json") {
+    options.jsonFile = value;
+  } else if (name == "--stats") {
+    auto model = StatsModelNamed(value);
+    valid = model.has_value();
+    accepted = "pentanomial or trinomial";
+    options.stats = model.value_or(StatsModel::kPentanomial);
   } else if (name == "--sprt") {
     options.sprt = ParseSprt(value, error);
     return true;
@@ -169,6 +188,7 @@ using EngineSettings = std::vector<std::pair<std::string, std::string>>;
 // may carry its value after '='.
 static bool ReadOption(ArenaOptions& options, EngineSettings& settings, const std::vector<std::string>& arguments,
                        size_t& i, std::string& error) {
+  size_t first = i;
   std::string name = arguments[i];
   size_t equals = name.rfind("--", 0) == 0 ? name.find('=') : std::string::npos;
   bool attached = equals != std::string::npos;
@@ -177,6 +197,7 @@ static bool ReadOption(ArenaOptions& options, EngineSettings& settings, const st
   if (attached) name.resize(equals);
   if (IsFlag(options, name)) {
     if (attached) error = name + " takes no value";
+    options.optionTexts.push_back(arguments[i]);
     return error.empty();
   }
   bool known = true;
@@ -190,6 +211,8 @@ static bool ReadOption(ArenaOptions& options, EngineSettings& settings, const st
   if (!known) error = "unknown option " + name;
   if (known && !hasValue) error = name + " needs a value";
   i += hasValue && !attached;
+  options.optionTexts.insert(options.optionTexts.end(), arguments.begin() + long(first),
+                             arguments.begin() + long(i) + 1);
   return error.empty();
 }
 
@@ -212,8 +235,9 @@ std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& ar
     auto engine = ParseEngineCommand(arguments[i], error);
     if (!engine) return std::nullopt;
     options.engines.push_back(*engine);
+    options.engineTexts.push_back(arguments[i]);
   }
-  if (options.help || options.version) return options;
+  if (options.help || options.version || (!options.resumeFile.empty() && options.engines.empty())) return options;
   if (options.engines.size() < 2 || (options.sprt && options.engines.size() != 2)) {
     error = options.sprt ? "--sprt needs exactly two engines" : "at least two engines are needed";
     return std::nullopt;

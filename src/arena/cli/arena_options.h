@@ -11,6 +11,7 @@
 #include "arena/match/referee.h"
 #include "arena/records/record_formats.h"
 #include "arena/stats/sprt.h"
+#include "arena/stats/tally.h"
 
 namespace tulvo::arena {
 
@@ -30,7 +31,15 @@ struct ArenaOptions {
   std::string recordsDirectory;  // empty: no records
   RecordFormats recordFormats;
   std::optional<SprtTest> sprt;
+  StatsModel stats = StatsModel::kPentanomial;
   GameRules rules;
+  std::string journalFile;  // empty: DIR/journal.jsonl with -r DIR, else none
+  std::string resumeFile;   // the journal of the match to go on with
+  std::string jsonFile;     // where the final results go as JSON
+  // The command line as given, its options (each with its value) apart from its
+  // engines: what a journal keeps so that the match can go on.
+  std::vector<std::string> optionTexts;
+  std::vector<std::string> engineTexts;
   bool showBoards = false;
   bool help = false;
   bool version = false;
@@ -49,7 +58,8 @@ std::string CountOf(long long count, const std::string& noun);
 // 5000 ms per move" or, with a game clock, "..., clock 180/5+1".
 std::string MatchHeading(const ArenaOptions& options);
 
-// The options, or nullopt with error set to a clear message.
+// The options, or nullopt with error set to a clear message. With --resume, no
+// engine is needed: the journal has them.
 std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& arguments, std::string& error);
 
 }  // namespace tulvo::arena

@@ -5,48 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "arena/stats/elo.h"
-
 namespace tulvo::arena {
-
-void Tally::Record(bool isX, const GameResult& game) {
-  int reason = int(game.reason);
-  if (game.outcome == Outcome::kDraw) {
-    draws++;
-  } else if ((game.outcome == Outcome::kXWins) == isX) {
-    wins++;
-    wonBy[size_t(reason)]++;
-  } else {
-    losses++;
-    lostBy[size_t(reason)]++;
-  }
-}
-
-void Tally::Add(const Tally& other) {
-  wins += other.wins;
-  draws += other.draws;
-  losses += other.losses;
-  for (size_t r = 0; r < lostBy.size(); r++) {
-    lostBy[r] += other.lostBy[r];
-    wonBy[r] += other.wonBy[r];
-  }
-}
-
-Tally Tally::Reversed() const {
-  Tally reversed = *this;
-  std::swap(reversed.wins, reversed.losses);
-  std::swap(reversed.lostBy, reversed.wonBy);
-  return reversed;
-}
-
-std::vector<Tally> TallyPairings(int pairings, const std::vector<GameJob>& jobs,
-                                 const std::vector<std::optional<GameResult>>& results) {
-  std::vector<Tally> tallies(static_cast<size_t>(pairings));
-  for (size_t i = 0; i < jobs.size(); i++) {
-    if (results[i]) tallies[size_t(jobs[i].pairing)].Record(jobs[i].firstIsX, *results[i]);
-  }
-  return tallies;
-}
 
 static std::string Format(const char* format, auto... values) {
   char buffer[256];
@@ -54,19 +13,24 @@ static std::string Format(const char* format, auto... values) {
   return buffer;
 }
 
-static std::string EloText(double elo) {
+std::string EloText(double elo) {
   if (std::isinf(elo)) return elo > 0 ? "+inf" : "-inf";
   double rounded = std::round(elo);
   return Format("%+.0f", rounded == 0 ? 0.0 : rounded);
 }
 
-// games, W, D, L, score in percent, Elo with its interval.
-static std::string TallyColumns(const Tally& tally) {
-  EloEstimate elo = EstimateElo(tally.wins, tally.draws, tally.losses);
-  return Format("%6d %5d %5d %5d %6.1f%% %6s [%s, %s]", tally.Games(), tally.wins, tally.draws, tally.losses,
-                100.0 * tally.Score() / tally.Games(), EloText(elo.elo).c_str(), EloText(elo.low).c_str(),
-                EloText(elo.high).c_str());
+// games, W, D, L, score in percent, Elo with its interval, nElo, LOS and the pairs.
+static std::string TallyColumns(const PairingTally& tally, StatsModel model) {
+  const Tally& games = tally.games;
+  Estimate figures = tally.Figures(model);
+  std::string interval = EloText(figures.elo) + " [" + EloText(figures.eloLow) + ", " + EloText(figures.eloHigh) + "]";
+  const auto& n = tally.pairs.counts;
+  return Format("%6d %5d %5d %5d %6.1f%%  %-19s %5s %5.1f%%  pairs: %d %d %d %d %d", games.Games(), games.wins,
+                games.draws, games.losses, 100.0 * games.Score() / games.Games(), interval.c_str(),
+                EloText(figures.nelo).c_str(), 100 * figures.los, n[0], n[1], n[2], n[3], n[4]);
 }
+
+static const char* const kColumns = "  Elo [95% interval]   nElo    LOS  pairs: LL LD DD+WL WD WW";
 
 // "timeout 2, crash 1": the losses of a side that were not fives.
 static std::string Faults(const std::array<int, kEndReasons>& byReason) {
@@ -84,45 +48,67 @@ static size_t LabelWidth(const std::vector<EngineCommand>& engines) {
   return width;
 }
 
+static std::string Heading(const char* first, int width) {
+  return Format("%-*s %6s %5s %5s %5s %7s%s", width, first, "games", "W", "D", "L", "score", kColumns);
+}
+
 static std::string PairingTable(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
-                                const std::vector<Tally>& tallies) {
+                                const std::vector<PairingTally>& tallies, StatsModel model) {
   int width = int(LabelWidth(engines) * 2 + 3);
-  std::string text = Format("%-*s %6s %5s %5s %5s %7s %s\n", width, "pairing", "games", "W", "D", "L", "score",
-                            "  Elo [95% interval]   faults");
+  std::string text = Heading("pairing", width) + "  faults\n";
   for (size_t i = 0; i < pairings.size(); i++) {
-    if (tallies[i].Games() == 0) continue;
+    const Tally& games = tallies[i].games;
+    if (games.Games() == 0) continue;
     std::string name = engines[size_t(pairings[i].first)].label + " - " + engines[size_t(pairings[i].second)].label;
-    std::string first = Faults(tallies[i].lostBy), second = Faults(tallies[i].wonBy);
+    std::string first = Faults(games.lostBy), second = Faults(games.wonBy);
     std::string faults = first.empty() ? "" : "  first: " + first;
     if (!second.empty()) faults += "  second: " + second;
-    text += Format("%-*s ", width, name.c_str()) + TallyColumns(tallies[i]) + faults + "\n";
+    text += Format("%-*s ", width, name.c_str()) + TallyColumns(tallies[i], model) + faults + "\n";
   }
   return text;
 }
 
-static std::string EngineTable(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
-                               const std::vector<Tally>& tallies) {
-  std::vector<Tally> totals(engines.size());
+std::vector<PairingTally> EngineTotals(size_t engines, const std::vector<Pairing>& pairings,
+                                       const std::vector<PairingTally>& tallies) {
+  std::vector<PairingTally> totals(engines);
   for (size_t i = 0; i < pairings.size(); i++) {
     totals[size_t(pairings[i].first)].Add(tallies[i]);
     totals[size_t(pairings[i].second)].Add(tallies[i].Reversed());
   }
+  return totals;
+}
+
+static std::string EngineTable(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
+                               const std::vector<PairingTally>& tallies, StatsModel model) {
+  std::vector<PairingTally> totals = EngineTotals(engines.size(), pairings, tallies);
   int width = int(LabelWidth(engines));
-  std::string text = Format("%-*s %6s %5s %5s %5s %7s %s\n", width, "engine", "games", "W", "D", "L", "score",
-                            "  Elo vs its opponents   losses by reason");
+  std::string text = Heading("engine", width) + "  losses by reason\n";
   for (size_t e = 0; e < engines.size(); e++) {
-    if (totals[e].Games() == 0) continue;
-    std::string five = Format("five %d", totals[e].lostBy[size_t(EndReason::kFive)]);
-    std::string faults = Faults(totals[e].lostBy);
-    text += Format("%-*s ", width, engines[e].label.c_str()) + TallyColumns(totals[e]) + "  " + five +
+    const Tally& games = totals[e].games;
+    if (games.Games() == 0) continue;
+    std::string five = Format("five %d", games.lostBy[size_t(EndReason::kFive)]);
+    std::string faults = Faults(games.lostBy);
+    text += Format("%-*s ", width, engines[e].label.c_str()) + TallyColumns(totals[e], model) + "  " + five +
             (faults.empty() ? "" : ", " + faults) + "\n";
   }
   return text;
 }
 
 std::string FormatResults(const std::vector<EngineCommand>& engines, const std::vector<Pairing>& pairings,
-                          const std::vector<Tally>& tallies) {
-  return PairingTable(engines, pairings, tallies) + "\n" + EngineTable(engines, pairings, tallies);
+                          const std::vector<PairingTally>& tallies, StatsModel model) {
+  return PairingTable(engines, pairings, tallies, model) + "\n" + EngineTable(engines, pairings, tallies, model);
+}
+
+std::string SprtSummary(const SprtTest& test, StatsModel model, const SprtState& state, const PairingTally& tally) {
+  std::string heading = Format("SPRT elo0 %g, elo1 %g, alpha %g, beta %g, %s: ", test.elo0, test.elo1, test.alpha,
+                               test.beta, StatsModelName(model));
+  double llr = tally.Llr(model, test);
+  int games = tally.games.Games();
+  if (state.verdict == SprtVerdict::kOpen)
+    return heading + Format("no verdict after %d games (LLR %.2f)\n", games, llr);
+  const char* verdict = state.verdict == SprtVerdict::kH1 ? "H1 accepted" : "H0 accepted";
+  return heading + Format("%s after %d games (LLR %.2f, bounds [%.2f, %.2f]); %d games played, LLR %.2f\n", verdict,
+                          state.decidedAt, state.llr, test.LowerBound(), test.UpperBound(), games, llr);
 }
 
 }  // namespace tulvo::arena

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "arena/stats/trinomial.h"
 #include "common/parse_number.h"
 
 namespace tulvo::arena {
@@ -34,16 +35,12 @@ std::optional<SprtTest> ParseSprt(const std::string& text, std::string& error) {
   return SprtTest{values[0], values[1], values[2], values[3]};
 }
 
-// The expected score of a player this many Elo points stronger.
-static double ScoreOfElo(double elo) { return 1 / (1 + std::pow(10.0, -elo / 400)); }
+double SprtLlr(const SprtTest& test, const ScoreSample& sample) {
+  return LlrOf(sample, ScoreOfElo(test.elo0), ScoreOfElo(test.elo1));
+}
 
 double SprtLlr(const SprtTest& test, int wins, int draws, int losses) {
-  auto count = [](int n) { return n == 0 ? 0.5 : double(n); };
-  double w = count(wins), d = count(draws), l = count(losses), n = w + d + l;
-  double score = (w + 0.5 * d) / n;
-  double variance = (w * (1 - score) * (1 - score) + d * (0.5 - score) * (0.5 - score) + l * score * score) / n;
-  double s0 = ScoreOfElo(test.elo0), s1 = ScoreOfElo(test.elo1);
-  return n * (s1 - s0) * (2 * score - s0 - s1) / (2 * variance);
+  return SprtLlr(test, TrinomialSample(wins, draws, losses, true));
 }
 
 SprtVerdict Verdict(const SprtTest& test, double llr) {

@@ -10,7 +10,7 @@
 
 #include "arena/match/arena_fault.h"
 #include "arena/scripted_engine.h"
-#include "arena/stats/results_table.h"
+#include "arena/stats/tally.h"
 
 using namespace tulvo::arena;
 
@@ -95,9 +95,9 @@ TEST(RunMatch, ParallelGamesGiveTheSameResultsAsSerialOnes) {
   EXPECT_EQ(parallelCounts, expected) << "the observer sees one game at a time";
   auto jobs = ScheduleGames(3, 10, 5);
   auto tallies = TallyPairings(3, jobs, serial);
-  EXPECT_EQ(tallies[1].wins, 10) << "rows - bad: bad times out in every game";
-  EXPECT_EQ(tallies[1].wonBy[size_t(EndReason::kTimeout)], 10);
-  EXPECT_EQ(tallies[0].Games(), 10);
+  EXPECT_EQ(tallies[1].games.wins, 10) << "rows - bad: bad times out in every game";
+  EXPECT_EQ(tallies[1].games.wonBy[size_t(EndReason::kTimeout)], 10);
+  EXPECT_EQ(tallies[0].games.Games(), 10);
 }
 
 // A fault of the arena in one game stops the match, serial or parallel, and comes
@@ -131,7 +131,7 @@ TEST(RunMatch, AStoppedMatchFinishesTheGamesUnderWay) {
     EXPECT_LE(counts.size(), threads == 1 ? 7u : 10u);
     for (size_t i = 0; i < played; i++) EXPECT_TRUE(results[i]) << "games start in schedule order: " << i;
     auto tallies = TallyPairings(3, ScheduleGames(3, 10, 5), results);
-    EXPECT_EQ(size_t(tallies[0].Games() + tallies[1].Games() + tallies[2].Games()), played);
+    EXPECT_EQ(size_t(tallies[0].games.Games() + tallies[1].games.Games() + tallies[2].games.Games()), played);
   }
 }
 

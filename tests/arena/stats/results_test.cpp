@@ -5,8 +5,8 @@
 
 #include "arena/records/game_record.h"
 #include "arena/scripted_engine.h"
-#include "arena/stats/elo.h"
 #include "arena/stats/results_table.h"
+#include "arena/stats/trinomial.h"
 
 using namespace tulvo::arena;
 
