@@ -129,14 +129,14 @@ echo "Slurm cluster up: node $node idle, controller on port $controller_port (${
 export TULVO_ARENA=$PWD/$build/bin/tulvo-arena
 pbrain=$PWD/$build/bin/pbrain-tulvo
 
-# The games of the schedule that a journal holds, one number a line.
-journal_games() { grep -o '"game": *[0-9]*' "$@" | grep -o '[0-9]*$' || true; }
+# The games of the schedule (numbered from 1) that journals hold, one number a line.
+journal_games() { grep -ho '"event":"game","game":[0-9]*' "$@" | grep -o '[0-9]*$' || true; }
 
-# The first pairing's "games wins draws losses" in a result in JSON.
+# The first pairing's games, wins, draws, losses and five pair counts in results in JSON.
 pairing_counts() {
   python3 -c 'import json, sys
 p = json.load(open(sys.argv[1]))["pairings"][0]
-print(p["games"], p["wins"], p["draws"], p["losses"])' "$1"
+print(p["games"], p["wins"], p["draws"], p["losses"], *p["pairs"])' "$1"
 }
 
 # 1. Four shards of 40 games, round robin of three engines: every game once, and the
@@ -146,10 +146,10 @@ started=$SECONDS
 scripts/arena-slurm.sh --shards 4 --dir "$match" --cpus 1 -- -n 40 --seed 3 -t 2000 \
   "pipe:$pbrain /1" "pipe:$pbrain /0" | tee "$scratch/match.txt"
 echo "4 shards of 40 games: $((SECONDS - started)) s"
-expected=$(seq 0 39)
+expected=$(seq 1 40)
 played=$(journal_games "$match"/shard-*.jsonl | sort -n)
 if [ "$played" != "$expected" ]; then
-  echo "the shards' journals do not hold games 0..39 once each:" "$played" >&2
+  echo "the shards' journals do not hold games 1..40 once each:" "$played" >&2
   exit 1
 fi
 for shard in 1 2 3 4; do
@@ -159,23 +159,23 @@ for shard in 1 2 3 4; do
   }
 done
 "$TULVO_ARENA" merge --json "$scratch/merged.json" "$match"/shard-*.jsonl > /dev/null
-sum=(0 0 0 0)
+sum=(0 0 0 0 0 0 0 0 0)
 for shard in 1 2 3 4; do
   "$TULVO_ARENA" merge --json "$scratch/shard-$shard.json" "$match/shard-$shard.jsonl" > /dev/null
   read -r -a counts < <(pairing_counts "$scratch/shard-$shard.json")
-  for i in 0 1 2 3; do sum[i]=$((sum[i] + counts[i])); done
+  for i in "${!sum[@]}"; do sum[i]=$((sum[i] + counts[i])); done
 done
 merged=$(pairing_counts "$scratch/merged.json")
 if [ "$merged" != "${sum[*]}" ]; then
-  echo "the merged games, wins, draws and losses ($merged) are not the shards' sum (${sum[*]})" >&2
+  echo "the merged games, W, D, L and pair counts ($merged) are not the shards' sum (${sum[*]})" >&2
   exit 1
 fi
-echo "merged: games, wins, draws, losses $merged, the sum of the 4 shards'"
+echo "merged: games, W, D, L and pairs LL LD DD+WL WD WW: $merged, the sum of the 4 shards'"
 
 # 2. An SPRT that the merged shards decide long before -n: the array is cancelled.
 sprt=$scratch/sprt
 started=$SECONDS
-scripts/arena-slurm.sh --shards 2 --dir "$sprt" --cpus 1 -- --sprt 0,100 -n 2000 --seed 5 -t 2000 \
+scripts/arena-slurm.sh --shards 2 --dir "$sprt" --cpus 1 -- --sprt 0,100 -n 10000 --seed 5 -t 2000 \
   "pipe:$pbrain /6" "pipe:$pbrain /0" | tee "$scratch/sprt.txt"
 echo "SPRT over 2 shards: $((SECONDS - started)) s"
 grep -q 'H1 accepted' "$scratch/sprt.txt" || {
@@ -183,8 +183,8 @@ grep -q 'H1 accepted' "$scratch/sprt.txt" || {
   exit 1
 }
 games=$(journal_games "$sprt"/shard-*.jsonl | wc -l)
-[ "$games" -lt 200 ] || {
-  echo "the SPRT played $games games of -n 2000: the array was not stopped at the verdict" >&2
+[ "$games" -lt 1000 ] || {
+  echo "the SPRT played $games games of -n 10000: the array was not stopped at the verdict" >&2
   exit 1
 }
 left=$(squeue --noheader --user=root)
@@ -192,4 +192,5 @@ left=$(squeue --noheader --user=root)
   echo "squeue still holds jobs after the SPRT: $left" >&2
   exit 1
 }
-echo "SPRT decided with $games games of -n 2000 journalled; squeue empty (${SECONDS}s)"
+verdict=$(grep -o 'accepted after [0-9]* games' "$scratch/sprt.txt" | head -n 1)
+echo "SPRT: H1 $verdict; $games games of -n 10000 journalled before the array was gone; squeue empty (${SECONDS}s)"
