@@ -216,7 +216,9 @@ int Report(const std::vector<std::string>& arguments) {
   std::string error;
   std::optional<Journal> journal = ReadJournalFile(arguments[0], error);
   if (!journal) return fail(error);
-  std::vector<std::string> given(arguments.begin() + 1, arguments.end());
+  // The journal's --json was the match's own: a report writes only where it is told.
+  std::vector<std::string> given{"--json="};
+  given.insert(given.end(), arguments.begin() + 1, arguments.end());
   std::optional<ArenaOptions> options = ParseArenaOptions(ResumedArguments(journal->head, given, {}), error);
   if (!options || !ApplyShard(*options, error)) return fail(error);
   if (journal->torn)

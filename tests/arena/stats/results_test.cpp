@@ -64,20 +64,31 @@ TEST(Tally, CountsFromEitherSide) {
   EXPECT_EQ(reversed.wonBy[size_t(EndReason::kTimeout)], 1);
 }
 
-TEST(FormatResults, ShowsPairingsEnginesAndFaults) {
+TEST(FormatResults, ShowsPairingsEnginesPairsAndFaults) {
   std::vector<EngineCommand> engines = {{Protocol::kFile, {"a"}, "alpha"}, {Protocol::kPipe, {"b"}, "beta"}};
-  Tally tally;
-  for (int i = 0; i < 3; i++) tally.Record(true, Finished(Outcome::kXWins, EndReason::kFive));
-  tally.Record(true, Finished(Outcome::kOWins, EndReason::kTimeout));
-  std::string text = FormatResults(engines, {{0, 1}}, {tally});
-  EXPECT_NE(text.find("alpha - beta         4     3     0     1   75.0%   +191 [-126, +inf]  first: timeout 1\n"),
+  std::vector<GameJob> jobs = ScheduleGames(1, 4, 2);
+  PairingTally tally;
+  tally.Record(jobs[0], Finished(Outcome::kXWins, EndReason::kFive));
+  tally.Record(jobs[1], Finished(Outcome::kOWins, EndReason::kFive));
+  tally.Record(jobs[2], Finished(Outcome::kXWins, EndReason::kFive));
+  tally.Record(jobs[3], Finished(Outcome::kXWins, EndReason::kTimeout));
+  std::string text = FormatResults(engines, {{0, 1}}, {tally}, StatsModel::kTrinomial);
+  EXPECT_NE(
+      text.find("alpha - beta         4     3     0     1   75.0%  +191 [-126, +inf]    +201  87.6%  pairs: 0 0 1 "
+                "0 1  first: timeout 1\n"),
+      std::string::npos)
+      << text;
+  EXPECT_NE(text.find("beta        4     1     0     3   25.0%  -191 [-inf, +126]    -201  12.4%  pairs: 1 0 1 0 0  "
+                      "five 3\n"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("beta        4     1     0     3   25.0%   -191 [-inf, +126]  five 3\n"), std::string::npos)
-      << text;
-  EXPECT_NE(text.find("alpha       4     3     0     1   75.0%   +191 [-126, +inf]  five 0, timeout 1\n"),
+  EXPECT_NE(text.find("alpha       4     3     0     1   75.0%  +191 [-126, +inf]    +201  87.6%  pairs: 0 0 1 0 1  "
+                      "five 0, timeout 1\n"),
             std::string::npos)
       << text;
+  std::string pairs = FormatResults(engines, {{0, 1}}, {tally}, StatsModel::kPentanomial);
+  // Two pairs, WW and WL, and half a pair for each empty count: a mean of 2 / 3.5.
+  EXPECT_NE(pairs.find("75.0%  +50 [-232, +461]      +51  65.0%  pairs: 0 0 1 0 1"), std::string::npos) << pairs;
 }
 
 TEST(GameRecord, HeaderThenOneMovePerLine) {
