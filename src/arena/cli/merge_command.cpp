@@ -15,27 +15,37 @@ namespace tulvo::arena {
 
 std::optional<MergeRequest> ParseMergeRequest(const std::vector<std::string>& arguments, std::string& error) {
   MergeRequest request;
-  for (size_t i = 0; i < arguments.size(); i++) {
-    const std::string& word = arguments[i];
-    bool valued = word == "--interval" || word == "--json" || word == "--stats";
-    if (valued && i + 1 == arguments.size()) error = word + " needs a value";
+  for (size_t i = 0; i < arguments.size() && error.empty(); i++) {
+    std::string word = arguments[i], value;
+    size_t equals = word.rfind("--", 0) == 0 ? word.find('=') : std::string::npos;
+    bool valued = word == "--interval" || word == "--json" || word == "--stats" || equals != std::string::npos;
+    if (equals != std::string::npos) {
+      value = word.substr(equals + 1);
+      word.resize(equals);
+    } else if (valued && i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else if (valued) {
+      error = word + " needs a value";
+    }
     if (word == "--follow") {
       request.follow = true;
-    } else if (word == "--interval" && error.empty()) {
-      std::optional<double> seconds = text::ParseDecimal(arguments[++i]);
+      if (equals != std::string::npos) error = "--follow takes no value";
+    } else if (word == "--interval") {
+      std::optional<double> seconds = text::ParseDecimal(value);
       if (!seconds || *seconds < 0.01 || *seconds > 3600)
-        error = "--interval does not accept '" + arguments[i] + "': it takes seconds from 0.01 to 3600";
+        error = "--interval does not accept '" + value + "': it takes seconds from 0.01 to 3600";
       request.intervalMs = int(seconds.value_or(0) * 1000 + 0.5);
-    } else if (valued && error.empty()) {
-      request.given.insert(request.given.end(), {word, arguments[++i]});
-    } else if (word.size() > 1 && word[0] == '-' && error.empty()) {
+    } else if (word == "--json") {
+      request.jsonFile = value;
+    } else if (word == "--stats") {
+      request.given.insert(request.given.end(), {word, value});
+    } else if (word.size() > 1 && word[0] == '-') {
       error = "merge does not know the option " + word;
     } else {
       request.journals.push_back(word);
     }
-    if (!error.empty()) return std::nullopt;
   }
-  if (request.journals.empty()) error = "merge needs journals: merge [--follow] JOURNAL...";
+  if (error.empty() && request.journals.empty()) error = "merge needs journals: merge [--follow] JOURNAL...";
   return error.empty() ? std::optional<MergeRequest>(request) : std::nullopt;
 }
 
@@ -67,8 +77,10 @@ std::optional<MergedMatch> LoadMergedMatch(const MergeRequest& request, std::str
     error = files[0].path + " keeps a command line that is refused: " + error;
     return std::nullopt;
   }
+  // The results of the whole match, written only where this command is told to.
   options->shard = Shard{};
   options->shardText.clear();
+  options->jsonFile = request.jsonFile;
   MatchSetup setup = SetupOf(*options, std::vector<Opening>(size_t(head.openings)));
   MatchState state = ReplayJournal(*options, setup, head, merged->journal.games);
   return MergedMatch{*options, setup, state, *merged};

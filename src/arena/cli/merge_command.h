@@ -17,7 +17,8 @@ namespace tulvo::arena {
 // merge [--follow] [--interval SECONDS] [--json FILE] [--stats MODEL] JOURNAL...
 struct MergeRequest {
   std::vector<std::string> journals;
-  std::vector<std::string> given;  // --json and --stats, applied to the match's own options
+  std::vector<std::string> given;  // --stats, applied to the match's own options
+  std::string jsonFile;            // where the results go as JSON; none when empty
   bool follow = false;
   int intervalMs = 3000;  // between looks at the journals when following
 };

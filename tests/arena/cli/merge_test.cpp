@@ -69,7 +69,7 @@ struct Followed {
 
 Followed Follow(const ShardJournals& journals, const std::function<bool(int)>& step) {
   Followed followed;
-  MergeRequest request{journals.Paths(), {}, true, 1};
+  MergeRequest request{journals.Paths(), {}, "", true, 1};
   struct StillFollowing {};
   auto pause = [&](int ms) {
     EXPECT_EQ(ms, 1);
@@ -82,6 +82,37 @@ Followed Follow(const ShardJournals& journals, const std::function<bool(int)>& s
     ADD_FAILURE() << "still following after every line was written";
   }
   return followed;
+}
+
+TEST(MergeRequest, ReadsItsOptionsAndRefusesOthers) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* error;  // "" when valid
+  };
+  const Case cases[] = {
+      {{"--follow", "--interval", "0.5", "--json=r.json", "--stats", "trinomial", "a", "b"}, ""},
+      {{"--interval=2", "a"}, ""},
+      {{"--follow"}, "merge needs journals: merge [--follow] JOURNAL..."},
+      {{"--interval", "0", "a"}, "--interval does not accept '0': it takes seconds from 0.01 to 3600"},
+      {{"a", "--json"}, "--json needs a value"},
+      {{"--follow=1", "a"}, "--follow takes no value"},
+      {{"-n", "4", "a"}, "merge does not know the option -n"},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    auto request = ParseMergeRequest(c.arguments, error);
+    EXPECT_EQ(error, c.error) << c.arguments[0];
+    EXPECT_EQ(request.has_value(), error.empty());
+  }
+  std::string error;
+  auto request = ParseMergeRequest(cases[0].arguments, error);
+  ASSERT_TRUE(request);
+  EXPECT_TRUE(request->follow);
+  EXPECT_EQ(request->intervalMs, 500);
+  EXPECT_EQ(request->jsonFile, "r.json");
+  EXPECT_EQ(request->given, (std::vector<std::string>{"--stats", "trinomial"}));
+  EXPECT_EQ(request->journals, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(ParseMergeRequest({"--interval=2", "a"}, error)->intervalMs, 2000);
 }
 
 TEST(MergeFollow, EndsAtTheSprtVerdictOfTheMergedPairs) {
