@@ -170,6 +170,8 @@ for ((k = 1; k <= shards; k++)); do
   failed=$((failed + 1))
   if [ "$status" = none ]; then
     echo "arena-slurm.sh: shard $k ended without finishing (cancelled, out of time or never started); its log: $dir/logs/shard-$k.log" >&2
+  elif [ "$status" = 143 ]; then
+    echo "arena-slurm.sh: shard $k was stopped by SIGTERM (cancelled, or out of its time limit); its log: $dir/logs/shard-$k.log" >&2
   else
     echo "arena-slurm.sh: shard $k failed with exit status $status; its log: $dir/logs/shard-$k.log" >&2
   fi
