@@ -64,6 +64,9 @@ void PrepareChildProcesses();
 // Ends every child still running and whatever each started, and makes every later
 // StartChildProcess fail: for a program that stops. A signal handler may call it.
 void EndAllChildProcesses();
+// The words as one command for the system's shell to read back: on Linux each word
+// quoted for a POSIX shell unless it is plain, on Windows a Windows command line.
+std::string ShellCommandLine(const std::vector<std::string>& words);
 // True when standard error is a terminal, where a progress line makes sense (on
 // Windows, a console that takes escape sequences, switched on here).
 bool StandardErrorIsTerminal();

@@ -257,6 +257,24 @@ void EndAllChildProcesses() {
   }
 }
 
+std::string ShellCommandLine(const std::vector<std::string>& words) {
+  std::string line;
+  for (const std::string& word : words) {
+    if (!line.empty()) line += ' ';
+    bool plain = !word.empty() && word.find_first_not_of(
+                                      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                      "0123456789/._-+=:,") == std::string::npos;
+    if (plain) {
+      line += word;
+      continue;
+    }
+    line += '\'';
+    for (char c : word) line += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    line += '\'';
+  }
+  return line;
+}
+
 bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 
 }  // namespace tulvo

@@ -259,6 +259,8 @@ void EndAllChildProcesses() {
   for (WindowsProcess* process : live) process->Terminate();
 }
 
+std::string ShellCommandLine(const std::vector<std::string>& words) { return JoinWindowsCommandLine(words); }
+
 // A console that takes the escape sequence the progress line uses.
 bool StandardErrorIsTerminal() {
   HANDLE console = GetStdHandle(STD_ERROR_HANDLE);

@@ -14,10 +14,13 @@ namespace {
 
 std::atomic<int> request{0};
 
+// The request is noted before the children end, so that a game their end cuts short
+// is known to have been stopped.
 void OnStopSignal(int signal) {
-  EndAllChildProcesses();
   int first = 0;
-  if (!request.compare_exchange_strong(first, signal)) _exit(128 + signal);
+  bool again = !request.compare_exchange_strong(first, signal);
+  EndAllChildProcesses();
+  if (again) _exit(128 + signal);
 }
 
 }  // namespace

@@ -17,9 +17,12 @@ std::atomic<int> request{0};
 
 BOOL WINAPI OnControl(DWORD event) {
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) return FALSE;
-  EndAllChildProcesses();
+  // The request is noted before the children end, so that a game their end cuts
+  // short is known to have been stopped.
   int first = 0;
-  if (!request.compare_exchange_strong(first, kInterrupt)) ExitProcess(128 + first);
+  bool again = !request.compare_exchange_strong(first, kInterrupt);
+  EndAllChildProcesses();
+  if (again) ExitProcess(128 + kInterrupt);
   return TRUE;
 }
 

@@ -127,4 +127,15 @@ TEST(ProcessChannel, NoPipesLeakWhenOnlyOneCanBeMade) {
   EXPECT_EQ(OpenDescriptors(), before);
 }
 
+// A command line the arena prints for the user to run again: the shell reads back
+// the very words.
+TEST(ShellCommandLine, TheShellReadsBackTheWords) {
+  std::vector<std::string> words = {"build/bin/tulvo-arena", "--resume", "my games/it's.jsonl", "", "a\"b$c`d"};
+  std::string line = ShellCommandLine(words);
+  EXPECT_EQ(line.rfind("build/bin/tulvo-arena --resume '", 0), 0u) << line;
+  auto process = Shell("for word in " + line.substr(line.find(' ') + 1) + "; do printf '[%s]' \"$word\"; done");
+  ASSERT_TRUE(process);
+  EXPECT_EQ(OutputOf(*process), "[--resume][my games/it's.jsonl][][a\"b$c`d]");
+}
+
 }  // namespace

@@ -45,8 +45,9 @@ ProgramRun RunWindowsIn(const std::string& directory, const std::string& program
 // Every record of a match, named, without the move times the clock decides.
 std::string RecordsWithoutTimes(const ScratchDirectory& directory, const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(directory.path() + "/" + folder))
-    names.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(directory.path() + "/" + folder)) {
+    if (entry.path().filename().string().rfind("game-", 0) == 0) names.push_back(entry.path().filename());
+  }
   std::sort(names.begin(), names.end());
   std::string all;
   for (const std::string& name : names) {
@@ -204,6 +205,39 @@ TEST(WindowsTools, ArenaMeetsRealEnginesNeeds) {
   EXPECT_NE(log.find("BOARD\n7,7,1\n8,6,2\n6,8,1\n9,9,2\nDONE\n"), std::string::npos) << log;
   EXPECT_NE(windows.Read("games/game-0001.sgf").find("PB[late]"), std::string::npos);
   EXPECT_EQ(RunningWith("lingering"), 0) << "a helper outlived its engine's game";
+}
+
+// Ctrl-C under Wine (its SIGINT reaches the console's control handler): the match
+// stops with status 130, its journal whole, and --resume plays the games it lacks.
+TEST(WindowsTools, ArenaStopsOnCtrlCAndResumes) {
+  ScratchDirectory windows;
+  CopyWindowsPrograms(windows.path(), {"tulvo-arena.exe", "fake_engine.exe"});
+  const char* script =
+      "\"$0\" tulvo-arena.exe -n 8 -j 2 -r games 'pipe:fake_engine.exe pipe slow 40' 'file:fake_engine.exe file "
+      "slow 40' > out.txt 2>&1 & pid=$!\n"
+      "n=0; while [ \"$(cat games/journal.jsonl 2> /dev/null | wc -l)\" -lt 3 ] && [ $n -lt 600 ]; do\n"
+      "  sleep 0.05; n=$((n + 1)); done\n"
+      "kill -INT $pid; wait $pid; echo \"status $?\" >> out.txt\n";
+  RunProgramIn(windows.path(), "/bin/sh", {"-c", script, std::getenv("TULVO_WINE")});
+  std::string stopped = WithoutCarriageReturns(windows.Read("out.txt"));
+  ASSERT_NE(stopped.find("status 130\n"), std::string::npos) << stopped;
+  EXPECT_TRUE(std::regex_search(stopped, std::regex("To resume:\n  \"[A-Z]:[^\n]*\\\\tulvo-arena.exe\" --resume "
+                                                     "games/journal.jsonl\n")))
+      << stopped;
+  std::string journal = windows.Read("games/journal.jsonl");
+  EXPECT_EQ(journal.back(), '\n');
+  size_t before = size_t(std::count(journal.begin(), journal.end(), '\n'));
+  EXPECT_LT(before, 9u) << "stopped before its eighth game";
+  ProgramRun resumed = RunWindowsIn(windows.path(), "tulvo-arena.exe", {"--resume", "games/journal.jsonl"});
+  ASSERT_EQ(resumed.exitCode, 0) << resumed.output;
+  EXPECT_TRUE(std::regex_search(WithoutCarriageReturns(resumed.output), std::regex("slow 40 - [^\n]* +8 ")))
+      << resumed.output;
+  std::string all = windows.Read("games/journal.jsonl");
+  EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 10) << "the head, 8 games and the end: " << all;
+  for (int game = 1; game <= 8; game++) {
+    std::string number = "\"game\":" + std::to_string(game) + ",";
+    EXPECT_EQ(all.find(number), all.rfind(number)) << "game " << game << " is in the journal once";
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "arena/records/journal_merge.h"
 #include "arena/records/record_writer.h"
 #include "common/exit_status.h"
+#include "platform/process_channel.h"
 
 namespace tulvo::arena {
 
@@ -96,32 +97,21 @@ int PrepareRecords(const ArenaOptions& options, std::string& error) {
   return before;
 }
 
-// A word as a POSIX shell reads it back: quoted unless it is plain.
-std::string ShellWord(const std::string& word) {
-  if (!word.empty() &&
-      word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+=:,") ==
-          std::string::npos)
-    return word;
-  std::string quoted = "'";
-  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 std::string ResumeCommand(const std::string& program, const std::string& journal) {
-  return ShellWord(program) + " --resume " + ShellWord(journal);
+  return ShellCommandLine({program, "--resume", journal});
 }
 
 }  // namespace
 
-std::optional<Journal> ReadJournalFile(const std::string& path, std::string& error) {
+std::optional<Journal> ReadJournalFile(const std::string& path, const std::string& name, std::string& error) {
   std::optional<std::string> text = ReadText(path);
   if (!text) {
-    error = "cannot read the journal " + path;
+    error = "cannot read the journal " + name;
     return std::nullopt;
   }
   std::string fault;
   std::optional<Journal> journal = ReadJournal(*text, fault);
-  if (!journal) error = path + " is no journal of a match: " + fault;
+  if (!journal) error = name + " is no journal of a match: " + fault;
   return journal;
 }
 
@@ -134,6 +124,17 @@ std::string ShardChange(const Journal& journal, const std::string& path, Shard s
   if (*played == shard) return "";
   auto name = [](Shard s) { return s.Whole() ? std::string("the whole match") : "shard " + s.Name(); };
   return "cannot resume " + path + " as " + name(shard) + ": it is the journal of " + name(*played);
+}
+
+// "" when the results can be written to --json's file at the end, else why not. A
+// file that was not there is not left behind.
+std::string JsonFileProblem(const std::string& path) {
+  if (path.empty()) return "";
+  std::error_code fault;
+  bool existed = std::filesystem::exists(path, fault);
+  bool writable = bool(std::ofstream(path, std::ios::binary | std::ios::app));
+  if (writable && !existed) std::filesystem::remove(path, fault);
+  return writable ? "" : "cannot write the results to " + path;
 }
 
 // The journal's options, then those given here, then the engines given here or, when
@@ -164,6 +165,7 @@ std::optional<MatchPlan> NewMatchPlan(const ArenaOptions& options, const std::st
   int recordsBefore = PrepareRecords(options, error);
   if (recordsBefore < 0) return std::nullopt;
   plan.journalPath = NewJournalPath(options, error);
+  if (error.empty()) error = JsonFileProblem(options.jsonFile);
   if (!error.empty()) return std::nullopt;
   plan.head = NewJournalHead(options, plan.openings, std::filesystem::current_path().generic_string(), recordsBefore);
   plan.head.shard = ShardValue(plan.options.shard);
@@ -173,7 +175,7 @@ std::optional<MatchPlan> NewMatchPlan(const ArenaOptions& options, const std::st
 
 std::optional<MatchPlan> ResumePlan(const ArenaOptions& given, const std::string& program, std::string& error) {
   std::string path = std::filesystem::absolute(given.resumeFile).generic_string();
-  std::optional<Journal> journal = ReadJournalFile(path, error);
+  std::optional<Journal> journal = ReadJournalFile(path, given.resumeFile, error);
   if (!journal) return std::nullopt;
   std::error_code moved;
   std::filesystem::current_path(journal->head.directory, moved);
@@ -202,8 +204,8 @@ std::optional<MatchPlan> ResumePlan(const ArenaOptions& given, const std::string
     std::filesystem::resize_file(path, journal->wholeBytes);
   }
   MatchPlan plan{*options, *openings, journal->head, *journal, path, false, ResumeCommand(program, given.resumeFile)};
-  if (!options->recordsDirectory.empty() && RecordsFolderProblem(options->recordsDirectory) != "")
-    error = RecordsFolderProblem(options->recordsDirectory);
+  if (!options->recordsDirectory.empty()) error = RecordsFolderProblem(options->recordsDirectory);
+  if (error.empty()) error = JsonFileProblem(options->jsonFile);
   return error.empty() ? std::optional<MatchPlan>(plan) : std::nullopt;
 }
 
@@ -214,7 +216,7 @@ int Report(const std::vector<std::string>& arguments) {
   };
   if (arguments.empty() || arguments[0].rfind("-", 0) == 0) return fail("report needs a journal: report JOURNAL");
   std::string error;
-  std::optional<Journal> journal = ReadJournalFile(arguments[0], error);
+  std::optional<Journal> journal = ReadJournalFile(arguments[0], arguments[0], error);
   if (!journal) return fail(error);
   // The journal's --json was the match's own: a report writes only where it is told.
   std::vector<std::string> given{"--json="};

@@ -60,7 +60,7 @@ std::optional<MergedMatch> LoadMergedMatch(const MergeRequest& request, std::str
   std::vector<JournalFile> files;
   for (const std::string& path : request.journals) {
     if (request.follow && !HasBegun(path)) continue;
-    std::optional<Journal> journal = ReadJournalFile(path, error);
+    std::optional<Journal> journal = ReadJournalFile(path, path, error);
     if (!journal) return std::nullopt;
     if (journal->torn && !request.follow)
       std::fprintf(stderr, "tulvo-arena: the last line of %s is torn; it is left out\n", path.c_str());

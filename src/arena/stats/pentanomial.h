@@ -16,7 +16,6 @@ struct PairCounts {
   int Pairs() const;
   void Add(const PairCounts& other);
   PairCounts Reversed() const;  // from the opponent's side
-  bool operator==(const PairCounts&) const = default;
 };
 
 // Over pairs: the mean score per game and the variance of a pair's score (its

@@ -11,9 +11,4 @@ ScoreSample TrinomialSample(int wins, int draws, int losses, bool zeroAsHalf) {
   return {n, score, variance};
 }
 
-EloEstimate EstimateElo(int wins, int draws, int losses) {
-  Estimate estimate = EstimateOf(TrinomialSample(wins, draws, losses, false), 1);
-  return {estimate.elo, estimate.eloLow, estimate.eloHigh};
-}
-
 }  // namespace tulvo::arena

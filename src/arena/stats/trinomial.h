@@ -10,14 +10,4 @@ namespace tulvo::arena {
 // spread of its own, does not decide a test after one game.
 ScoreSample TrinomialSample(int wins, int draws, int losses, bool zeroAsHalf);
 
-struct EloEstimate {
-  double elo;  // +-infinity for a score of 100% or 0%
-  double low;
-  double high;
-};
-
-// From the side of the player with these wins, draws and losses (games > 0), the
-// counts as they are.
-EloEstimate EstimateElo(int wins, int draws, int losses);
-
 }  // namespace tulvo::arena

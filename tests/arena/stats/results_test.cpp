@@ -12,6 +12,11 @@ using namespace tulvo::arena;
 
 namespace {
 
+// The trinomial model's Elo, from the counts as they are.
+Estimate EstimateElo(int wins, int draws, int losses) {
+  return EstimateOf(TrinomialSample(wins, draws, losses, false), 1);
+}
+
 TEST(EstimateElo, MatchesTheLogisticModelWithA95PercentInterval) {
   struct Case {
     int wins, draws, losses;
@@ -25,21 +30,21 @@ TEST(EstimateElo, MatchesTheLogisticModelWithA95PercentInterval) {
       {25, 0, 75, -190.85, -281.52, -119.21},
   };
   for (const Case& c : cases) {
-    EloEstimate e = EstimateElo(c.wins, c.draws, c.losses);
+    Estimate e = EstimateElo(c.wins, c.draws, c.losses);
     EXPECT_NEAR(e.elo, c.elo, 0.01) << c.wins << "/" << c.draws << "/" << c.losses;
-    EXPECT_NEAR(e.low, c.low, 0.01) << c.wins << "/" << c.draws << "/" << c.losses;
-    EXPECT_NEAR(e.high, c.high, 0.01) << c.wins << "/" << c.draws << "/" << c.losses;
+    EXPECT_NEAR(e.eloLow, c.low, 0.01) << c.wins << "/" << c.draws << "/" << c.losses;
+    EXPECT_NEAR(e.eloHigh, c.high, 0.01) << c.wins << "/" << c.draws << "/" << c.losses;
   }
 }
 
 TEST(EstimateElo, ExtremesAreInfiniteAndMoreGamesNarrowTheInterval) {
-  EloEstimate all = EstimateElo(10, 0, 0);
+  Estimate all = EstimateElo(10, 0, 0);
   EXPECT_TRUE(std::isinf(all.elo) && all.elo > 0);
-  EloEstimate none = EstimateElo(0, 0, 10);
+  Estimate none = EstimateElo(0, 0, 10);
   EXPECT_TRUE(std::isinf(none.elo) && none.elo < 0);
-  EloEstimate few = EstimateElo(6, 2, 2), many = EstimateElo(60, 20, 20);
+  Estimate few = EstimateElo(6, 2, 2), many = EstimateElo(60, 20, 20);
   EXPECT_NEAR(few.elo, many.elo, 1e-9);
-  EXPECT_GT(few.high - few.low, 2.5 * (many.high - many.low));
+  EXPECT_GT(few.eloHigh - few.eloLow, 2.5 * (many.eloHigh - many.eloLow));
 }
 
 GameResult Finished(Outcome outcome, EndReason reason) {
