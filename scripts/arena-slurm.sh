@@ -128,7 +128,7 @@ array_alive() {
 
 # The merge follows the journals in the background; a task that fails, or an array
 # that ends before the merge sees every shard complete, is noticed here.
-"$arena" merge --follow --interval 2 "${journals[@]}" > >(tee "$dir/follow.txt" >&2) &
+"$arena" merge --follow --interval 1 "${journals[@]}" > >(tee "$dir/follow.txt" >&2) &
 follow=$!
 trap 'kill "$follow" 2> /dev/null; scancel "$job" 2> /dev/null; exit 130' INT TERM
 while kill -0 "$follow" 2> /dev/null; do
