@@ -6,6 +6,8 @@
 
 #include <set>
 
+#include "arena/stats/tally.h"
+
 using namespace tulvo::arena;
 
 namespace {
@@ -66,6 +68,28 @@ TEST(JournalMerge, CombinesEveryShardsGamesIntoTheWholeMatch) {
   std::set<int> numbers;
   for (const JournalGame& game : merged->journal.games) numbers.insert(game.job.number);
   EXPECT_EQ(numbers.size(), size_t(kScheduled));
+  // The same tallies, games and pairs, as the journals' games one after another.
+  auto tally = [](const std::vector<JournalGame>& games) {
+    std::vector<GameJob> jobs;
+    std::vector<std::optional<GameResult>> results;
+    for (const JournalGame& game : games) {
+      jobs.push_back(game.job);
+      results.push_back(game.result);
+    }
+    return TallyPairings(kPairings, jobs, results);
+  };
+  std::vector<JournalGame> concatenated;
+  for (const JournalFile& file : files)
+    concatenated.insert(concatenated.end(), file.journal.games.begin(), file.journal.games.end());
+  auto expected = tally(concatenated), tallies = tally(merged->journal.games);
+  for (int p = 0; p < kPairings; p++) {
+    const Tally& games = tallies[size_t(p)].games;
+    EXPECT_EQ(games.wins, expected[size_t(p)].games.wins);
+    EXPECT_EQ(games.draws, expected[size_t(p)].games.draws);
+    EXPECT_EQ(games.losses, expected[size_t(p)].games.losses);
+    EXPECT_EQ(tallies[size_t(p)].pairs.counts, expected[size_t(p)].pairs.counts);
+    EXPECT_EQ(tallies[size_t(p)].pairs.Pairs(), 2);  // the lone fifth game is no pair
+  }
   // Taken in turn: the first game of each journal (in the order given), then the second.
   ASSERT_GE(merged->journal.games.size(), 4u);
   EXPECT_EQ(merged->journal.games[0].job.number, GamesOf({3, 3})[0]);
