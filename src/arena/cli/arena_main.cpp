@@ -5,12 +5,14 @@
 #include "arena/cli/arena_options.h"
 #include "arena/cli/match_plans.h"
 #include "arena/cli/match_session.h"
+#include "arena/cli/merge_command.h"
 #include "common/exit_status.h"
 
 int main(int argc, char** argv) {
   using namespace tulvo::arena;
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (!arguments.empty() && arguments[0] == "report") return Report({arguments.begin() + 1, arguments.end()});
+  if (!arguments.empty() && arguments[0] == "merge") return Merge({arguments.begin() + 1, arguments.end()});
   std::string error;
   auto options = ParseArenaOptions(arguments, error);
   if (!options) {

@@ -13,6 +13,7 @@ const char* const kArenaUsage =
     "usage: tulvo-arena [options] ENGINE ENGINE [ENGINE...]\n"
     "       tulvo-arena --resume JOURNAL [options]\n"
     "       tulvo-arena report JOURNAL [--json FILE] [--stats MODEL] [--sprt ...]\n"
+    "       tulvo-arena merge [--follow] [--interval S] [--json FILE] JOURNAL...\n"
     "  ENGINE is file:COMMAND [ARGS] (run once per move with plocha.dat and tah.dat)\n"
     "  or pipe:COMMAND [ARGS] (kept running, talks START/BEGIN/TURN/BOARD/END)\n"
     "  Options with a value also take the form --option=VALUE.\n"
@@ -48,6 +49,8 @@ const char* const kArenaUsage =
     "                       DIR/journal.jsonl)\n"
     "      --resume JOURNAL  play the games of the journal's match that it lacks\n"
     "      --json FILE      write the final results to FILE as JSON\n"
+    "      --shard K/N      play shard K of N: the game pairs whose number leaves\n"
+    "                       K - 1 over N; merge combines the shards' journals\n"
     "      --tc MATCH[/TURN][+INC]  a game clock per engine, in seconds: MATCH for\n"
     "                       the game, at most TURN per move (else -t), INC added\n"
     "                       after each move; running out of it loses on time\n"
@@ -137,6 +140,8 @@ static bool ReadWordOption(ArenaOptions& options, const std::string& name, const
     options.resumeFile = value;
   } else if (name == "--json") {
     options.jsonFile = value;
+  } else if (name == "--shard") {
+    options.shardText = value;
   } else if (name == "--stats") {
     auto model = StatsModelNamed(value);
     valid = model.has_value();
@@ -246,6 +251,13 @@ std::optional<ArenaOptions> ParseArenaOptions(const std::vector<std::string>& ar
   if (options.games == 0) options.games = options.sprt ? kSprtGames : 2;
   MakeLabelsUnique(options.engines);
   return options;
+}
+
+bool ApplyShard(ArenaOptions& options, std::string& error) {
+  if (options.shardText.empty()) return true;
+  std::optional<Shard> shard = ParseShard(options.shardText, error);
+  options.shard = shard.value_or(Shard{});
+  return shard.has_value();
 }
 
 std::string CountOf(long long count, const std::string& noun) {

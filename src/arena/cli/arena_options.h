@@ -9,6 +9,7 @@
 #include "arena/match/engine.h"
 #include "arena/match/opening_file.h"
 #include "arena/match/referee.h"
+#include "arena/match/shard.h"
 #include "arena/records/record_formats.h"
 #include "arena/stats/sprt.h"
 #include "arena/stats/tally.h"
@@ -36,6 +37,8 @@ struct ArenaOptions {
   std::string journalFile;  // empty: DIR/journal.jsonl with -r DIR, else none
   std::string resumeFile;   // the journal of the match to go on with
   std::string jsonFile;     // where the final results go as JSON
+  std::string shardText;    // --shard as given; ApplyShard makes it the shard
+  Shard shard;              // the part of the schedule played: all of it by default
   // The command line as given, its options (each with its value) apart from its
   // engines: what a journal keeps so that the match can go on.
   std::vector<std::string> optionTexts;
@@ -57,6 +60,10 @@ std::string CountOf(long long count, const std::string& noun);
 // "15x15, free style, 2 games per pairing, random openings of 4 stones, seed 1,
 // 5000 ms per move" or, with a game clock, "..., clock 180/5+1".
 std::string MatchHeading(const ArenaOptions& options);
+
+// Sets options.shard from --shard; false with error set to one line when it names
+// no shard.
+bool ApplyShard(ArenaOptions& options, std::string& error);
 
 // The options, or nullopt with error set to a clear message. With --resume, no
 // engine is needed: the journal has them.

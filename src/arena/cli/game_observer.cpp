@@ -18,6 +18,8 @@ std::optional<double> MatchState::Count(const ArenaOptions& options, const Journ
   msPlayed += game.result.wallMs;
   games.push_back(game);
   if (!options.sprt) return std::nullopt;
+  // A shard's games alone do not decide the match's test: the merge of all shards' does.
+  if (!options.shard.Whole()) return tally.Llr(options.stats, *options.sprt);
   return JudgeSprt(*options.sprt, options.stats, tally, played, sprt);
 }
 

@@ -10,6 +10,7 @@
 #include "arena/engines/engine_command.h"
 #include "arena/match/opening_file.h"
 #include "arena/records/game_record.h"
+#include "arena/records/journal_merge.h"
 #include "arena/records/record_writer.h"
 #include "common/exit_status.h"
 #include "platform/process_channel.h"
@@ -100,7 +101,8 @@ std::string ResumeCommand(const std::string& program, const std::string& journal
   return ShellCommandLine({program, "--resume", journal});
 }
 
-// The journal at path, which messages call name.
+}  // namespace
+
 std::optional<Journal> ReadJournalFile(const std::string& path, const std::string& name, std::string& error) {
   std::optional<std::string> text = ReadText(path);
   if (!text) {
@@ -111,6 +113,17 @@ std::optional<Journal> ReadJournalFile(const std::string& path, const std::strin
   std::optional<Journal> journal = ReadJournal(*text, fault);
   if (!journal) error = name + " is no journal of a match: " + fault;
   return journal;
+}
+
+namespace {
+
+// "" when the journal plays shard, else why it cannot go on as that shard.
+std::string ShardChange(const Journal& journal, const std::string& path, Shard shard) {
+  std::optional<Shard> played = JournalShard(journal.head);
+  if (!played) return path + " names no shard of its match on its first line";
+  if (*played == shard) return "";
+  auto name = [](Shard s) { return s.Whole() ? std::string("the whole match") : "shard " + s.Name(); };
+  return "cannot resume " + path + " as " + name(shard) + ": it is the journal of " + name(*played);
 }
 
 // "" when the results can be written to --json's file at the end, else why not. A
@@ -145,6 +158,7 @@ std::vector<std::string> ResumedArguments(const JournalHead& head, const std::ve
 
 std::optional<MatchPlan> NewMatchPlan(const ArenaOptions& options, const std::string& program, std::string& error) {
   MatchPlan plan{options, {}, {}, {}, "", true, ""};
+  if (!ApplyShard(plan.options, error)) return std::nullopt;
   auto openings = CheckedOpenings(options, error);
   if (!openings) return std::nullopt;
   plan.openings = *openings;
@@ -154,6 +168,7 @@ std::optional<MatchPlan> NewMatchPlan(const ArenaOptions& options, const std::st
   if (error.empty()) error = JsonFileProblem(options.jsonFile);
   if (!error.empty()) return std::nullopt;
   plan.head = NewJournalHead(options, plan.openings, std::filesystem::current_path().generic_string(), recordsBefore);
+  plan.head.shard = ShardValue(plan.options.shard);
   plan.resumeCommand = ResumeCommand(program, plan.journalPath);
   return plan;
 }
@@ -170,7 +185,8 @@ std::optional<MatchPlan> ResumePlan(const ArenaOptions& given, const std::string
   }
   std::optional<ArenaOptions> options =
       ParseArenaOptions(ResumedArguments(journal->head, given.optionTexts, given.engineTexts), error);
-  if (!options) return std::nullopt;
+  if (!options || !ApplyShard(*options, error)) return std::nullopt;
+  if (error = ShardChange(*journal, given.resumeFile, options->shard); !error.empty()) return std::nullopt;
   options->journalFile = path;
   auto openings = CheckedOpenings(*options, error);
   if (!openings) return std::nullopt;
@@ -206,7 +222,7 @@ int Report(const std::vector<std::string>& arguments) {
   std::vector<std::string> given{"--json="};
   given.insert(given.end(), arguments.begin() + 1, arguments.end());
   std::optional<ArenaOptions> options = ParseArenaOptions(ResumedArguments(journal->head, given, {}), error);
-  if (!options) return fail(error);
+  if (!options || !ApplyShard(*options, error)) return fail(error);
   if (journal->torn)
     std::fprintf(stderr, "tulvo-arena: the last line of %s is torn; it is left out\n", arguments[0].c_str());
   std::vector<Opening> openings(size_t(journal->head.openings));

@@ -19,6 +19,10 @@ std::optional<MatchPlan> NewMatchPlan(const ArenaOptions& options, const std::st
 // must not change what is played). Changes to the match's folder.
 std::optional<MatchPlan> ResumePlan(const ArenaOptions& given, const std::string& program, std::string& error);
 
+// The journal at path, which messages call name, or nullopt with error set to one
+// line: the file cannot be read, or it is no journal.
+std::optional<Journal> ReadJournalFile(const std::string& path, const std::string& name, std::string& error);
+
 // tulvo-arena report JOURNAL [--json FILE] [--stats MODEL] [--sprt ...]: prints the
 // results the journal holds. The exit status.
 int Report(const std::vector<std::string>& arguments);

@@ -33,7 +33,9 @@ MatchState ReplayJournal(const ArenaOptions& options, const MatchSetup& setup, c
                          const std::vector<JournalGame>& games) {
   MatchState state;
   state.tallies.resize(setup.pairings.size());
-  state.total = head.scheduled;
+  state.total = options.shard.Whole()
+                    ? head.scheduled
+                    : int(ShardJobs(ScheduleGames(head.pairings, options.games, head.openings), options.shard).size());
   for (const JournalGame& game : games) state.Count(options, game);
   return state;
 }
@@ -46,6 +48,9 @@ std::string ResultsText(const ArenaOptions& options, const MatchSetup& setup, co
     text += "\n";
     text += SprtSummary(*options.sprt, options.stats, state.sprt, state.tallies[0]);
   }
+  if (!options.shard.Whole())
+    text += "\nShard " + options.shard.Name() + " of the match, " + CountOf(state.total, "game") +
+            ": tulvo-arena merge gives the match's results from every shard's journal.\n";
   return text;
 }
 
@@ -67,7 +72,8 @@ std::vector<GameJob> MissingJobs(const MatchPlan& plan, const MatchSetup& setup,
   for (const JournalGame& game : state.games) played.insert(game.job.number);
   std::vector<GameJob> missing;
   for (const GameJob& job : ScheduleGames(int(setup.pairings.size()), plan.options.games, int(setup.openings.size()))) {
-    if (played.count(job.number) == 0) missing.push_back(job);
+    if (played.count(job.number) == 0 && ShardOf(job, plan.options.shard.count) == plan.options.shard.index)
+      missing.push_back(job);
   }
   return missing;
 }
