@@ -16,9 +16,4 @@ static_assert(alignof(EngineState) <= alignof(EngineStorage), "EngineStorage is 
 // whose every field a decision writes before it reads it, so nothing is cleared here.
 inline EngineState& BeginState(EngineStorage& storage) { return *new (storage.bytes) EngineState; }
 
-// The state that the storage's last decision left, for white-box tests to read.
-inline EngineState& StateIn(EngineStorage& storage) {
-  return *std::launder(reinterpret_cast<EngineState*>(storage.bytes));
-}
-
 }  // namespace tulvo::engine

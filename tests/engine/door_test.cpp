@@ -11,7 +11,6 @@
 
 #include "engine/choice/rule_scorer.h"
 #include "engine/choice/threat_priority.h"
-#include "engine/engine_storage.h"
 #include "support/engine_fixture.h"
 
 using namespace tulvo::engine;

@@ -7,11 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "engine/engine_storage.h"
 #include "pbrain/move_request.h"
+#include "support/engine_fixture.h"
 
 using namespace tulvo::pbrain;
 using namespace tulvo::engine;
+using namespace tulvo::test;
 
 namespace {
 

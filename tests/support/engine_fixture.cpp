@@ -3,9 +3,10 @@
 
 #include <tulvo/file_protocol.h>
 
+#include <new>
+
 #include "engine/analysis/candidates.h"
 #include "engine/board/random.h"
-#include "engine/engine_storage.h"
 #include "engine/load_position.h"
 #include "file_program/run_sequence.h"
 #include "platform/platform_memory.h"
@@ -95,6 +96,10 @@ MemoryRun RunSetupInMemory(const ProgramSetup& setup) {
   return run;
 }
 
-engine::EngineState& StateAfter(const MemoryRun& run) { return engine::StateIn(*run.storage); }
+engine::EngineState& StateIn(EngineStorage& storage) {
+  return *std::launder(reinterpret_cast<engine::EngineState*>(storage.bytes));
+}
+
+engine::EngineState& StateAfter(const MemoryRun& run) { return StateIn(*run.storage); }
 
 }  // namespace tulvo::test

@@ -50,6 +50,8 @@ struct MemoryRun {
   int exitCode;
   std::shared_ptr<EngineStorage> storage;  // the engine's state as the run left it
 };
+// The state that a storage's last decision left in it.
+engine::EngineState& StateIn(EngineStorage& storage);
 // The engine's state as the run left it.
 engine::EngineState& StateAfter(const MemoryRun& run);
 
